@@ -1,0 +1,315 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en_US">
+<context>
+    <name>Orvelane</name>
+    <message>
+        <source>Application Caches</source>
+        <translation>Application Caches</translation>
+    </message>
+    <message>
+        <source>App caches, including sandboxed app containers — rebuilt when needed.</source>
+        <translation>App caches, including sandboxed app containers — rebuilt when needed.</translation>
+    </message>
+    <message>
+        <source>Log Files</source>
+        <translation>Log Files</translation>
+    </message>
+    <message>
+        <source>~/Library/Logs and app container logs — old diagnostic reports.</source>
+        <translation>~/Library/Logs and app container logs — old diagnostic reports.</translation>
+    </message>
+    <message>
+        <source>Xcode Junk</source>
+        <translation>Xcode Junk</translation>
+    </message>
+    <message>
+        <source>DerivedData, simulator caches, and device support files.</source>
+        <translation>DerivedData, simulator caches, and device support files.</translation>
+    </message>
+    <message>
+        <source>Developer Caches</source>
+        <translation>Developer Caches</translation>
+    </message>
+    <message>
+        <source>Download caches from npm, pnpm, Gradle, Cargo, and Go.</source>
+        <translation>Download caches from npm, pnpm, Gradle, Cargo, and Go.</translation>
+    </message>
+    <message>
+        <source>Build Artifacts</source>
+        <translation>Build Artifacts</translation>
+    </message>
+    <message>
+        <source>Regenerable project folders (.terraform, node_modules…). Safe to remove, but you&apos;ll need to rebuild — check the date first.</source>
+        <translation>Regenerable project folders (.terraform, node_modules…). Safe to remove, but you&apos;ll need to rebuild — check the date first.</translation>
+    </message>
+    <message>
+        <source>Large Downloads</source>
+        <translation>Large Downloads</translation>
+    </message>
+    <message>
+        <source>Installers and large files in ~/Downloads — these are your files, review carefully.</source>
+        <translation>Installers and large files in ~/Downloads — these are your files, review carefully.</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Trash</translation>
+    </message>
+    <message>
+        <source>Items here are deleted PERMANENTLY and cannot be recovered!</source>
+        <translation>Items here are deleted PERMANENTLY and cannot be recovered!</translation>
+    </message>
+    <message>
+        <source>Storage Insights</source>
+        <translation>Storage Insights</translation>
+    </message>
+    <message>
+        <source>Large stores managed by other apps — guidance only, never selected or deleted by Orvelane.</source>
+        <translation>Large stores managed by other apps — guidance only, never selected or deleted by Orvelane.</translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation>Safe</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>Protected</source>
+        <translation>Protected</translation>
+    </message>
+    <message>
+        <source>Regenerable data that has not changed recently.</source>
+        <translation>Regenerable data that has not changed recently.</translation>
+    </message>
+    <message>
+        <source>Recently active — close the related app and review before cleaning.</source>
+        <translation>Recently active — close the related app and review before cleaning.</translation>
+    </message>
+    <message>
+        <source>Regenerable, but rebuilding it may take significant time or data.</source>
+        <translation>Regenerable, but rebuilding it may take significant time or data.</translation>
+    </message>
+    <message>
+        <source>Removing this requires rebuilding the project before it works again.</source>
+        <translation>Removing this requires rebuilding the project before it works again.</translation>
+    </message>
+    <message>
+        <source>This is one of your files; Orvelane cannot determine whether you still need it.</source>
+        <translation>This is one of your files; Orvelane cannot determine whether you still need it.</translation>
+    </message>
+    <message>
+        <source>Cleaning Trash deletes this permanently and cannot be undone.</source>
+        <translation>Cleaning Trash deletes this permanently and cannot be undone.</translation>
+    </message>
+    <message>
+        <source>Read-only insight — manage this storage with the app or command shown.</source>
+        <translation>Read-only insight — manage this storage with the app or command shown.</translation>
+    </message>
+    <message>
+        <source>Empty or inaccessible</source>
+        <translation>Empty or inaccessible</translation>
+    </message>
+    <message>
+        <source>Below the display threshold</source>
+        <translation>Below the display threshold</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>System Default</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Full Disk Access required</source>
+        <translation>Full Disk Access required</translation>
+    </message>
+    <message>
+        <source>Without it, the Trash and some app data can&apos;t be scanned.</source>
+        <translation>Without it, the Trash and some app data can&apos;t be scanned.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Open Settings</translation>
+    </message>
+    <message>
+        <source>Total found: %@</source>
+        <translation>Total found: %@</translation>
+    </message>
+    <message>
+        <source>Not scanned yet</source>
+        <translation>Not scanned yet</translation>
+    </message>
+    <message>
+        <source>Cleaned this session: %@</source>
+        <translation>Cleaned this session: %@</translation>
+    </message>
+    <message>
+        <source>Select a category</source>
+        <translation>Select a category</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Some items could not be cleaned</source>
+        <translation>Some items could not be cleaned</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Protected / Skipped (%lld)</source>
+        <translation>Protected / Skipped (%lld)</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation>Deselect All</translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation>Scanning…</translation>
+    </message>
+    <message>
+        <source>Grant Full Disk Access in System Settings, then scan again.</source>
+        <translation>Grant Full Disk Access in System Settings, then scan again.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Reveal in Finder</translation>
+    </message>
+    <message>
+        <source>Read-only guidance — Orvelane never deletes these items.</source>
+        <translation>Read-only guidance — Orvelane never deletes these items.</translation>
+    </message>
+    <message>
+        <source>%lld items selected — %@</source>
+        <translation>%lld items selected — %@</translation>
+    </message>
+    <message>
+        <source>Selected items are deleted permanently.</source>
+        <translation>Selected items are deleted permanently.</translation>
+    </message>
+    <message>
+        <source>Selected items are moved to the Trash and can be restored.</source>
+        <translation>Selected items are moved to the Trash and can be restored.</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Clean</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Delete Permanently</translation>
+    </message>
+    <message>
+        <source>Move %lld items (%@) to the Trash?</source>
+        <translation>Move %lld items (%@) to the Trash?</translation>
+    </message>
+    <message>
+        <source>Permanently delete %lld items (%@)? This cannot be undone.</source>
+        <translation>Permanently delete %lld items (%@)? This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Move to Trash</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Last modified: %@</source>
+        <translation>Last modified: %@</translation>
+    </message>
+    <message>
+        <source>Rebuild: %@</source>
+        <translation>Rebuild: %@</translation>
+    </message>
+    <message>
+        <source>Manage with: %@</source>
+        <translation>Manage with: %@</translation>
+    </message>
+    <message>
+        <source>Protected / Skipped Items</source>
+        <translation>Protected / Skipped Items</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Showing the first 300 skipped items.</source>
+        <translation>Showing the first 300 skipped items.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Ready to tidy up your Mac</source>
+        <translation>Ready to tidy up your Mac</translation>
+    </message>
+    <message>
+        <source>Scan to see what can be safely cleaned. Nothing is touched until you choose.</source>
+        <translation>Scan to see what can be safely cleaned. Nothing is touched until you choose.</translation>
+    </message>
+    <message>
+        <source>All clean!</source>
+        <translation>All clean!</translation>
+    </message>
+    <message>
+        <source>Nothing to clean in this category.</source>
+        <translation>Nothing to clean in this category.</translation>
+    </message>
+    <message>
+        <source>Cleaned %@</source>
+        <translation>Cleaned %@</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>New Window</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Close Window</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Settings…</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Quit Orvelane</source>
+        <translation>Quit Orvelane</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>About Orvelane</source>
+        <translation>About Orvelane</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,315 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR" sourcelanguage="en_US">
+<context>
+    <name>Orvelane</name>
+    <message>
+        <source>Application Caches</source>
+        <translation>Uygulama Önbellekleri</translation>
+    </message>
+    <message>
+        <source>App caches, including sandboxed app containers — rebuilt when needed.</source>
+        <translation>Yalıtılmış uygulama kapsayıcıları dahil uygulama önbellekleri — gerektiğinde yeniden oluşturulur.</translation>
+    </message>
+    <message>
+        <source>Log Files</source>
+        <translation>Günlük Dosyaları</translation>
+    </message>
+    <message>
+        <source>~/Library/Logs and app container logs — old diagnostic reports.</source>
+        <translation>~/Library/Logs ve uygulama kapsayıcısı günlükleri — eski tanılama raporları.</translation>
+    </message>
+    <message>
+        <source>Xcode Junk</source>
+        <translation>Xcode Artıkları</translation>
+    </message>
+    <message>
+        <source>DerivedData, simulator caches, and device support files.</source>
+        <translation>DerivedData, simülatör önbellekleri ve aygıt destek dosyaları.</translation>
+    </message>
+    <message>
+        <source>Developer Caches</source>
+        <translation>Geliştirici Önbellekleri</translation>
+    </message>
+    <message>
+        <source>Download caches from npm, pnpm, Gradle, Cargo, and Go.</source>
+        <translation>npm, pnpm, Gradle, Cargo ve Go indirme önbellekleri.</translation>
+    </message>
+    <message>
+        <source>Build Artifacts</source>
+        <translation>Derleme Çıktıları</translation>
+    </message>
+    <message>
+        <source>Regenerable project folders (.terraform, node_modules…). Safe to remove, but you&apos;ll need to rebuild — check the date first.</source>
+        <translation>Yeniden oluşturulabilir proje klasörleri (.terraform, node_modules…). Silmek güvenlidir, ancak projeyi yeniden derlemeniz gerekir — önce tarihe bakın.</translation>
+    </message>
+    <message>
+        <source>Large Downloads</source>
+        <translation>Büyük İndirmeler</translation>
+    </message>
+    <message>
+        <source>Installers and large files in ~/Downloads — these are your files, review carefully.</source>
+        <translation>~/Downloads içindeki yükleyiciler ve büyük dosyalar — bunlar sizin dosyalarınız, dikkatle inceleyin.</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Çöp Kutusu</translation>
+    </message>
+    <message>
+        <source>Items here are deleted PERMANENTLY and cannot be recovered!</source>
+        <translation>Buradaki öğeler KALICI OLARAK silinir ve geri getirilemez!</translation>
+    </message>
+    <message>
+        <source>Storage Insights</source>
+        <translation>Depolama Analizleri</translation>
+    </message>
+    <message>
+        <source>Large stores managed by other apps — guidance only, never selected or deleted by Orvelane.</source>
+        <translation>Başka uygulamaların yönettiği büyük depolar — yalnızca bilgi amaçlıdır; Orvelane bunları asla seçmez ve silmez.</translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation>Güvenli</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>İncele</translation>
+    </message>
+    <message>
+        <source>Protected</source>
+        <translation>Korumalı</translation>
+    </message>
+    <message>
+        <source>Regenerable data that has not changed recently.</source>
+        <translation>Son zamanlarda değişmemiş, yeniden oluşturulabilir veriler.</translation>
+    </message>
+    <message>
+        <source>Recently active — close the related app and review before cleaning.</source>
+        <translation>Yakın zamanda kullanılmış — temizlemeden önce ilgili uygulamayı kapatın ve inceleyin.</translation>
+    </message>
+    <message>
+        <source>Regenerable, but rebuilding it may take significant time or data.</source>
+        <translation>Yeniden oluşturulabilir, ancak yeniden oluşturmak ciddi zaman veya veri gerektirebilir.</translation>
+    </message>
+    <message>
+        <source>Removing this requires rebuilding the project before it works again.</source>
+        <translation>Bunu silerseniz projenin yeniden çalışması için yeniden derlenmesi gerekir.</translation>
+    </message>
+    <message>
+        <source>This is one of your files; Orvelane cannot determine whether you still need it.</source>
+        <translation>Bu sizin dosyalarınızdan biri; Orvelane buna hâlâ ihtiyacınız olup olmadığını belirleyemez.</translation>
+    </message>
+    <message>
+        <source>Cleaning Trash deletes this permanently and cannot be undone.</source>
+        <translation>Çöp Kutusu&apos;nu temizlemek bunu kalıcı olarak siler ve bu işlem geri alınamaz.</translation>
+    </message>
+    <message>
+        <source>Read-only insight — manage this storage with the app or command shown.</source>
+        <translation>Salt okunur bilgi — bu depolamayı gösterilen uygulama veya komutla yönetin.</translation>
+    </message>
+    <message>
+        <source>Empty or inaccessible</source>
+        <translation>Boş veya erişilemiyor</translation>
+    </message>
+    <message>
+        <source>Below the display threshold</source>
+        <translation>Görüntüleme eşiğinin altında</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Sistem Varsayılanı</translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation>—</translation>
+    </message>
+    <message>
+        <source>Full Disk Access required</source>
+        <translation>Tam Disk Erişimi gerekli</translation>
+    </message>
+    <message>
+        <source>Without it, the Trash and some app data can&apos;t be scanned.</source>
+        <translation>Bu izin olmadan Çöp Kutusu ve bazı uygulama verileri taranamaz.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Ayarları Aç</translation>
+    </message>
+    <message>
+        <source>Total found: %@</source>
+        <translation>Bulunan toplam: %@</translation>
+    </message>
+    <message>
+        <source>Not scanned yet</source>
+        <translation>Henüz taranmadı</translation>
+    </message>
+    <message>
+        <source>Cleaned this session: %@</source>
+        <translation>Bu oturumda temizlenen: %@</translation>
+    </message>
+    <message>
+        <source>Select a category</source>
+        <translation>Bir kategori seçin</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Tara</translation>
+    </message>
+    <message>
+        <source>Some items could not be cleaned</source>
+        <translation>Bazı öğeler temizlenemedi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Protected / Skipped (%lld)</source>
+        <translation>Korumalı / Atlanan (%lld)</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tümünü Seç</translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation>Seçimi Kaldır</translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation>Taranıyor…</translation>
+    </message>
+    <message>
+        <source>Grant Full Disk Access in System Settings, then scan again.</source>
+        <translation>Sistem Ayarları&apos;nda Tam Disk Erişimi izni verin, ardından yeniden tarayın.</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Finder&apos;da Göster</translation>
+    </message>
+    <message>
+        <source>Read-only guidance — Orvelane never deletes these items.</source>
+        <translation>Salt okunur bilgi — Orvelane bu öğeleri asla silmez.</translation>
+    </message>
+    <message>
+        <source>%lld items selected — %@</source>
+        <translation>%lld öğe seçildi — %@</translation>
+    </message>
+    <message>
+        <source>Selected items are deleted permanently.</source>
+        <translation>Seçilen öğeler kalıcı olarak silinir.</translation>
+    </message>
+    <message>
+        <source>Selected items are moved to the Trash and can be restored.</source>
+        <translation>Seçilen öğeler Çöp Kutusu&apos;na taşınır ve geri yüklenebilir.</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Temizle</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Kalıcı Olarak Sil</translation>
+    </message>
+    <message>
+        <source>Move %lld items (%@) to the Trash?</source>
+        <translation>%lld öğe (%@) Çöp Kutusu&apos;na taşınsın mı?</translation>
+    </message>
+    <message>
+        <source>Permanently delete %lld items (%@)? This cannot be undone.</source>
+        <translation>%lld öğe (%@) kalıcı olarak silinsin mi? Bu işlem geri alınamaz.</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Çöp Kutusu&apos;na Taşı</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Vazgeç</translation>
+    </message>
+    <message>
+        <source>Last modified: %@</source>
+        <translation>Son değişiklik: %@</translation>
+    </message>
+    <message>
+        <source>Rebuild: %@</source>
+        <translation>Yeniden oluşturmak için: %@</translation>
+    </message>
+    <message>
+        <source>Manage with: %@</source>
+        <translation>Yönetmek için: %@</translation>
+    </message>
+    <message>
+        <source>Protected / Skipped Items</source>
+        <translation>Korumalı / Atlanan Öğeler</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Bitti</translation>
+    </message>
+    <message>
+        <source>Showing the first 300 skipped items.</source>
+        <translation>Atlanan öğelerin ilk 300 tanesi gösteriliyor.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Sürüm</translation>
+    </message>
+    <message>
+        <source>Ready to tidy up your Mac</source>
+        <translation>Mac&apos;inizi toparlamaya hazır</translation>
+    </message>
+    <message>
+        <source>Scan to see what can be safely cleaned. Nothing is touched until you choose.</source>
+        <translation>Neyin güvenle temizlenebileceğini görmek için tarayın. Siz seçene kadar hiçbir şeye dokunulmaz.</translation>
+    </message>
+    <message>
+        <source>All clean!</source>
+        <translation>Her şey temiz!</translation>
+    </message>
+    <message>
+        <source>Nothing to clean in this category.</source>
+        <translation>Bu kategoride temizlenecek bir şey yok.</translation>
+    </message>
+    <message>
+        <source>Cleaned %@</source>
+        <translation>%@ temizlendi</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Yeni Pencere</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Pencereyi Kapat</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Ayarlar…</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>Quit Orvelane</source>
+        <translation>Orvelane&apos;den Çık</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Yardım</translation>
+    </message>
+    <message>
+        <source>About Orvelane</source>
+        <translation>Orvelane Hakkında</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,66 @@
+#include "CategoryKind.h"
+
+#include "DisplayText.h"
+
+namespace orvelane {
+namespace {
+
+struct CategoryAttributes
+{
+    std::string_view raw;
+    const char* title;
+    const char* subtitle;
+    std::string_view icon;
+    Color color;
+};
+
+constexpr std::array<CategoryAttributes, 8> kCategories{{
+    {"caches", DISPLAY_TEXT("Application Caches"),
+     DISPLAY_TEXT("App caches, including sandboxed app containers — rebuilt when needed."), "internaldrive",
+     colors::brandBlue},
+    {"logs", DISPLAY_TEXT("Log Files"),
+     DISPLAY_TEXT("~/Library/Logs and app container logs — old diagnostic reports."), "doc.text", colors::indigo},
+    {"xcode", DISPLAY_TEXT("Xcode Junk"), DISPLAY_TEXT("DerivedData, simulator caches, and device support files."),
+     "hammer", colors::orange},
+    {"devCaches", DISPLAY_TEXT("Developer Caches"),
+     DISPLAY_TEXT("Download caches from npm, pnpm, Gradle, Cargo, and Go."), "shippingbox", colors::purple},
+    {"devArtifacts", DISPLAY_TEXT("Build Artifacts"),
+     DISPLAY_TEXT("Regenerable project folders (.terraform, node_modules…). Safe to remove, but you'll need to "
+                  "rebuild — check the date first."),
+     "chevron.left.forwardslash.chevron.right", colors::pink},
+    {"downloads", DISPLAY_TEXT("Large Downloads"),
+     DISPLAY_TEXT("Installers and large files in ~/Downloads — these are your files, review carefully."),
+     "arrow.down.circle", colors::teal},
+    {"trash", DISPLAY_TEXT("Trash"), DISPLAY_TEXT("Items here are deleted PERMANENTLY and cannot be recovered!"),
+     "trash", colors::red},
+    {"insights", DISPLAY_TEXT("Storage Insights"),
+     DISPLAY_TEXT("Large stores managed by other apps — guidance only, never selected or deleted by Orvelane."),
+     "chart.bar.doc.horizontal", colors::cyan},
+}};
+
+const CategoryAttributes& attributes(CategoryKind kind)
+{
+    return kCategories[static_cast<std::size_t>(kind)];
+}
+
+} // namespace
+
+std::string_view rawValue(CategoryKind kind) { return attributes(kind).raw; }
+
+std::optional<CategoryKind> categoryKindFromRawValue(std::string_view raw)
+{
+    for (CategoryKind kind : allCategoryKinds)
+        if (rawValue(kind) == raw)
+            return kind;
+    return std::nullopt;
+}
+
+std::string title(CategoryKind kind) { return localizedText(attributes(kind).title); }
+
+std::string subtitle(CategoryKind kind) { return localizedText(attributes(kind).subtitle); }
+
+std::string_view icon(CategoryKind kind) { return attributes(kind).icon; }
+
+Color color(CategoryKind kind) { return attributes(kind).color; }
+
+} // namespace orvelane

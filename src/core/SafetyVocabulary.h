@@ -1,0 +1,80 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvelane {
+
+/// How safe removing an item is judged to be. `protected` items are shown but never cleaned.
+enum class SafetyLevel { safe, review, protected_ };
+
+/// Why an item has its safety level.
+enum class SafetyReason {
+    oldRegenerable,
+    recentlyActive,
+    expensiveToRegenerate,
+    requiresRebuild,
+    userFile,
+    permanentDeletion,
+    managedByAnotherTool,
+};
+
+/// Why an examined path is not offered.
+enum class SkipReason { emptyOrInaccessible, belowSizeThreshold };
+
+inline constexpr std::array<SafetyLevel, 3> allSafetyLevels{SafetyLevel::safe, SafetyLevel::review,
+                                                            SafetyLevel::protected_};
+inline constexpr std::array<SafetyReason, 7> allSafetyReasons{
+    SafetyReason::oldRegenerable,  SafetyReason::recentlyActive,    SafetyReason::expensiveToRegenerate,
+    SafetyReason::requiresRebuild, SafetyReason::userFile,          SafetyReason::permanentDeletion,
+    SafetyReason::managedByAnotherTool,
+};
+inline constexpr std::array<SkipReason, 2> allSkipReasons{SkipReason::emptyOrInaccessible,
+                                                          SkipReason::belowSizeThreshold};
+
+// Raw values are the case names ("protected" for SafetyLevel::protected_, whose C++ name avoids the keyword).
+std::string_view rawValue(SafetyLevel level);
+std::string_view rawValue(SafetyReason reason);
+std::string_view rawValue(SkipReason reason);
+
+// Exact, case-sensitive construction from a raw value.
+std::optional<SafetyLevel> safetyLevelFromRawValue(std::string_view raw);
+std::optional<SafetyReason> safetyReasonFromRawValue(std::string_view raw);
+std::optional<SkipReason> skipReasonFromRawValue(std::string_view raw);
+
+// Display texts in the current language, looked up on every call.
+std::string title(SafetyLevel level);
+std::string explanation(SafetyReason reason);
+std::string explanation(SkipReason reason);
+
+} // namespace orvelane
+
+// Hashing goes through the raw value, so a level hashes like its stored name.
+template <>
+struct std::hash<orvelane::SafetyLevel>
+{
+    std::size_t operator()(orvelane::SafetyLevel v) const noexcept
+    {
+        return std::hash<std::string_view>{}(orvelane::rawValue(v));
+    }
+};
+template <>
+struct std::hash<orvelane::SafetyReason>
+{
+    std::size_t operator()(orvelane::SafetyReason v) const noexcept
+    {
+        return std::hash<std::string_view>{}(orvelane::rawValue(v));
+    }
+};
+template <>
+struct std::hash<orvelane::SkipReason>
+{
+    std::size_t operator()(orvelane::SkipReason v) const noexcept
+    {
+        return std::hash<std::string_view>{}(orvelane::rawValue(v));
+    }
+};

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "SafetyVocabulary.h"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvelane {
+
+using Clock = std::chrono::system_clock;
+using Date = Clock::time_point;
+
+/**
+ * @brief One path a category offers, with everything the views and validation need.
+ *
+ * Identity (`id`) is the path: a rescan that measures the same path anew yields the same row,
+ * though not an equal value. Paths keep their bytes exactly as the file system gave them.
+ */
+struct ScannedItem
+{
+    std::filesystem::path url;
+    std::string name;
+    std::int64_t size = 0;
+    std::optional<Date> modified;
+    SafetyLevel safetyLevel = SafetyLevel::review;
+    SafetyReason safetyReason = SafetyReason::userFile;
+    std::optional<std::string> actionHint;
+    std::optional<std::uint64_t> fileID;
+
+    const std::filesystem::path& id() const { return url; }
+    friend bool operator==(const ScannedItem&, const ScannedItem&) = default;
+};
+
+/// A path that was examined but not offered.
+struct SkippedItem
+{
+    std::filesystem::path url;
+    std::string name;
+    std::optional<std::int64_t> size;
+    SkipReason reason = SkipReason::emptyOrInaccessible;
+
+    const std::filesystem::path& id() const { return url; }
+    friend bool operator==(const SkippedItem&, const SkippedItem&) = default;
+};
+
+/// What one category scan produced, in the scanner's order.
+struct ScanResult
+{
+    std::vector<ScannedItem> items;
+    std::vector<SkippedItem> skipped;
+};
+
+std::size_t hashValue(const ScannedItem& item) noexcept;
+std::size_t hashValue(const SkippedItem& item) noexcept;
+
+} // namespace orvelane
+
+template <>
+struct std::hash<orvelane::ScannedItem>
+{
+    std::size_t operator()(const orvelane::ScannedItem& item) const noexcept { return orvelane::hashValue(item); }
+};
+
+template <>
+struct std::hash<orvelane::SkippedItem>
+{
+    std::size_t operator()(const orvelane::SkippedItem& item) const noexcept { return orvelane::hashValue(item); }
+};
