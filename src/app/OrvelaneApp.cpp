@@ -1,24 +1,16 @@
 #include "OrvelaneApp.h"
 
-#include "BundleTranslator.h"
-#include "Localizer.h"
+#include "LanguageBinding.h"
 
-#include <QCoreApplication>
 #include <QQmlComponent>
 #include <QQuickWindow>
 #include <QTimer>
 
 namespace orvelane {
 
-OrvelaneApp::OrvelaneApp()
-{
-    Localizer& localizer = Localizer::shared();
-    translator_ = std::make_unique<BundleTranslator>(localizer);
-    QCoreApplication::installTranslator(translator_.get());
-    connect(&localizer, &Localizer::bundleChanged, &engine_, &QQmlEngine::retranslate);
-}
+OrvelaneApp::OrvelaneApp() { bindEngineToLocalizer(engine_); }
 
-OrvelaneApp::~OrvelaneApp() { QCoreApplication::removeTranslator(translator_.get()); }
+OrvelaneApp::~OrvelaneApp() = default;
 
 bool OrvelaneApp::start()
 {

@@ -4,13 +4,9 @@
 #include <QPointer>
 #include <QQmlApplicationEngine>
 
-#include <memory>
-
 class QQuickWindow;
 
 namespace orvelane {
-
-class BundleTranslator;
 
 /**
  * @brief The application shell: the main window, the settings window and the language plumbing.
@@ -36,7 +32,6 @@ private:
     void bringToFront(QQuickWindow* window);
 
     QQmlApplicationEngine engine_;
-    std::unique_ptr<BundleTranslator> translator_;
     QPointer<QQuickWindow> settingsWindow_;
 };
 

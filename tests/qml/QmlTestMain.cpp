@@ -1,0 +1,32 @@
+#include "LanguageBinding.h"
+#include "Localizer.h"
+
+#include <QQmlEngine>
+#include <QTemporaryDir>
+#include <QtQml/QQmlExtensionPlugin>
+#include <QtQuickTest/quicktest.h>
+
+Q_IMPORT_QML_PLUGIN(OrvelanePlugin)
+
+class QmlTestSetup : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void applicationAvailable()
+    {
+        // The language setting of a test run lives in a throw-away folder, and starts in English
+        // so that texts are predictable.
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+        orvelane::Localizer::shared().setLanguage(orvelane::Localizer::Language::en);
+    }
+
+    void qmlEngineAvailable(QQmlEngine* engine) { orvelane::bindEngineToLocalizer(*engine); }
+
+private:
+    QTemporaryDir config_;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(orvelane_qml, QmlTestSetup)
+
+#include "QmlTestMain.moc"
