@@ -1,0 +1,384 @@
+#include "AppState.h"
+
+#include "ByteFormatter.h"
+#include "CategoryItemsModel.h"
+#include "CleaningWorker.h"
+#include "DesktopServices.h"
+#include "HomeFolder.h"
+#include "ItemKey.h"
+#include "JunkScanner.h"
+#include "Localizer.h"
+#include "Logger.h"
+#include "SkippedItemsModel.h"
+
+#include <QElapsedTimer>
+#include <QPromise>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <cstdio>
+
+namespace orvelane {
+namespace {
+
+constexpr int kJustCleanedMilliseconds = 1900;
+
+std::size_t slot(CategoryKind kind) { return static_cast<std::size_t>(kind); }
+
+std::string raw(CategoryKind kind) { return std::string(rawValue(kind)); }
+
+std::string seconds(double value, const char* format)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+std::int64_t sumOfSizes(const std::vector<ScannedItem>& items)
+{
+    std::int64_t total = 0;
+    for (const ScannedItem& item : items)
+        total += item.size;
+    return total;
+}
+
+// Scans one category for a full scan: timed and logged, run on the pool.
+ScanResult timedScan(CategoryKind kind)
+{
+    Logger::debug("Scanning category: " + raw(kind));
+    QElapsedTimer timer;
+    timer.start();
+    ScanResult result = JunkScanner::scan(kind);
+    const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    Logger::info("Category '" + raw(kind) + "' scan completed - " + std::to_string(result.items.size()) +
+                 " items found in " + seconds(elapsed, "%.2f") + "s");
+    return result;
+}
+
+} // namespace
+
+AppState::AppState(QObject* parent) : QObject(parent), remover_(&platformRemover())
+{
+    for (CategoryKind kind : allCategoryKinds) {
+        itemModels_[slot(kind)] = new CategoryItemsModel(kind, selection_, this);
+        skippedModels_[slot(kind)] = new SkippedItemsModel(this);
+    }
+    connect(&Localizer::shared(), &Localizer::bundleChanged, this, [this] {
+        for (auto* model : itemModels_)
+            model->textsDidChange();
+        for (auto* model : skippedModels_)
+            model->textsDidChange();
+    });
+}
+
+AppState::~AppState()
+{
+    // Results of running scans are published into this object; let them finish first.
+    pool_.waitForDone();
+}
+
+void AppState::setErrors(const QStringList& errors)
+{
+    if (errors == errors_)
+        return;
+    errors_ = errors;
+    emit errorsChanged();
+}
+
+std::int64_t AppState::totalSize(CategoryKind kind) const
+{
+    const auto found = items_.find(kind);
+    return found == items_.end() ? 0 : sumOfSizes(found->second);
+}
+
+std::int64_t AppState::grandTotal() const
+{
+    std::int64_t total = 0;
+    for (CategoryKind kind : allCategoryKinds)
+        if (!isGuidanceOnly(kind))
+            total += totalSize(kind);
+    return total;
+}
+
+std::vector<ScannedItem> AppState::selectedItems(CategoryKind kind) const
+{
+    const auto found = items_.find(kind);
+    if (found == items_.end())
+        return {};
+    return cleanableSelection(kind, found->second, selection_);
+}
+
+void AppState::setSelection(Selection selection)
+{
+    if (selection == selection_)
+        return;
+    selection_ = std::move(selection);
+    selectionDidChange();
+}
+
+void AppState::select(const std::filesystem::path& url, bool selected)
+{
+    if (selected)
+        selection_.insert(url);
+    else
+        selection_.erase(url);
+    selectionDidChange();
+}
+
+void AppState::selectionDidChange()
+{
+    ++selectionRevision_;
+    for (auto* model : itemModels_)
+        model->selectionDidChange();
+    emit selectionChanged();
+}
+
+void AppState::scanAll()
+{
+    if (!scanningKinds_.empty()) {
+        Logger::warning("Scan already in progress");
+        return;
+    }
+    Logger::info("Starting full system scan - " + std::to_string(allCategoryKinds.size()) + " categories");
+    selection_.clear();
+    selectionDidChange();
+    if (!hasScanned_) {
+        hasScanned_ = true;
+        emit hasScannedChanged();
+    }
+    if (const bool access = JunkScanner::hasFullDiskAccess(); access != hasFullDiskAccess_) {
+        hasFullDiskAccess_ = access;
+        emit hasFullDiskAccessChanged();
+    }
+    scanningKinds_ = {allCategoryKinds.begin(), allCategoryKinds.end()};
+    emit scanningKindsChanged();
+    for (CategoryKind kind : allCategoryKinds) {
+        QtConcurrent::run(&pool_, timedScan, kind).then(this, [this, kind](ScanResult result) {
+            const std::int64_t total = sumOfSizes(result.items);
+            publish(kind, std::move(result));
+            scanningKinds_.erase(kind);
+            emit scanningKindsChanged();
+            Logger::debug("Category '" + title(kind) + "' total size: " + formatBytes(total));
+        });
+    }
+}
+
+void AppState::publish(CategoryKind kind, ScanResult result)
+{
+    itemModels_[slot(kind)]->setItems(result.items);
+    skippedModels_[slot(kind)]->setItems(result.skipped);
+    items_[kind] = std::move(result.items);
+    skippedItems_[kind] = std::move(result.skipped);
+    emit itemsChanged();
+}
+
+void AppState::setCleaning(bool cleaning)
+{
+    if (cleaning == cleaning_)
+        return;
+    cleaning_ = cleaning;
+    emit cleaningChanged();
+}
+
+void AppState::setJustCleaned(std::optional<qint64> value)
+{
+    if (value == justCleaned_)
+        return;
+    justCleaned_ = value;
+    emit justCleanedChanged();
+}
+
+QFuture<CleanResult> AppState::cleanSelected(CategoryKind kind)
+{
+    std::vector<ScannedItem> chosen = selectedItems(kind);
+    if (chosen.empty()) {
+        Logger::warning("Clean attempted with no items selected");
+        return QtFuture::makeReadyFuture(CleanResult::notStarted);
+    }
+    if (cleaning_ || !scanningKinds_.empty())
+        return QtFuture::makeReadyFuture(CleanResult::notStarted);
+
+    const bool permanent = isDeletedPermanently(kind);
+    Logger::info("Starting " + std::string(permanent ? "permanent delete" : "move to trash") + " for " +
+                 std::to_string(chosen.size()) + " items in '" + title(kind) + "' (" +
+                 formatBytes(sumOfSizes(chosen)) + ")");
+    setCleaning(true);
+
+    auto promise = std::make_shared<QPromise<CleanResult>>();
+    promise->start();
+    ItemRemover* remover = remover_;
+    QtConcurrent::run(&pool_, [chosen, kind, remover] {
+        return runCleaningWorker(chosen, kind, homeFolder(), *remover);
+    }).then(this, [this, chosen, kind, promise](CleanOutcome outcome) {
+        totalCleaned_ += outcome.cleaned;
+        emit totalCleanedChanged();
+        QStringList messages;
+        for (const std::string& message : outcome.errors)
+            messages << QString::fromStdString(message);
+        setErrors(messages);
+        for (const ScannedItem& item : chosen)
+            selection_.erase(item.url);
+        selectionDidChange();
+        if (!outcome.errors.empty())
+            Logger::warning("Clean completed with " + std::to_string(outcome.errors.size()) +
+                            " errors - cleaned " + formatBytes(outcome.cleaned));
+        else
+            Logger::info("Clean completed successfully - cleaned " + formatBytes(outcome.cleaned));
+
+        std::vector<CategoryKind> rescans{kind};
+        if (kind != CategoryKind::trash)
+            rescans.push_back(CategoryKind::trash);
+        const std::int64_t cleaned = outcome.cleaned;
+        rescanInTurn(std::move(rescans), [this, cleaned, promise] { finishClean(cleaned, promise); });
+    });
+    return promise->future();
+}
+
+void AppState::rescanInTurn(std::vector<CategoryKind> remaining, std::function<void()> done)
+{
+    if (remaining.empty()) {
+        done();
+        return;
+    }
+    const CategoryKind kind = remaining.front();
+    remaining.erase(remaining.begin());
+    Logger::debug("Rescanning category: " + title(kind));
+    QtConcurrent::run(&pool_, [kind] { return JunkScanner::scan(kind); })
+        .then(this, [this, kind, remaining = std::move(remaining), done = std::move(done)](ScanResult result) mutable {
+            publish(kind, std::move(result));
+            rescanInTurn(std::move(remaining), std::move(done));
+        });
+}
+
+void AppState::finishClean(std::int64_t cleaned, const std::shared_ptr<QPromise<CleanResult>>& promise)
+{
+    if (cleaned > 0) {
+        // No haptic feedback device on this desktop; the success card carries the news.
+        setJustCleaned(cleaned);
+        QTimer::singleShot(kJustCleanedMilliseconds, this, [this] { setJustCleaned(std::nullopt); });
+    }
+    setCleaning(false);
+    promise->addResult(CleanResult::completed);
+    promise->finish();
+}
+
+void AppState::revealInFinder(const ScannedItem& item)
+{
+    Logger::debug("Revealing in Finder: " + item.name);
+    DesktopServices::revealInFileManager(item.url);
+}
+
+void AppState::openFullDiskAccessSettings() { DesktopServices::openFullDiskAccessSettings(); }
+
+std::optional<CategoryKind> AppState::kindOf(const QString& raw)
+{
+    return categoryKindFromRawValue(raw.toStdString());
+}
+
+QObject* AppState::itemsModel(const QString& kind) const
+{
+    const auto found = kindOf(kind);
+    return found ? itemModels_[slot(*found)] : nullptr;
+}
+
+QObject* AppState::skippedModel(const QString& kind) const
+{
+    const auto found = kindOf(kind);
+    return found ? skippedModels_[slot(*found)] : nullptr;
+}
+
+qint64 AppState::totalSize(const QString& kind) const
+{
+    const auto found = kindOf(kind);
+    return found ? totalSize(*found) : 0;
+}
+
+bool AppState::hasResult(const QString& kind) const
+{
+    const auto found = kindOf(kind);
+    return found && items_.contains(*found);
+}
+
+bool AppState::isScanning(const QString& kind) const
+{
+    const auto found = kindOf(kind);
+    return found && scanningKinds_.contains(*found);
+}
+
+int AppState::selectedCount(const QString& kind) const
+{
+    const auto found = kindOf(kind);
+    return found ? static_cast<int>(selectedItems(*found).size()) : 0;
+}
+
+qint64 AppState::selectedSize(const QString& kind) const
+{
+    const auto found = kindOf(kind);
+    return found ? sumOfSizes(selectedItems(*found)) : 0;
+}
+
+const ScannedItem* AppState::findItem(const QString& itemKey) const
+{
+    const std::filesystem::path url = pathFromItemKey(itemKey);
+    for (const auto& [kind, list] : items_)
+        for (const ScannedItem& item : list)
+            if (item.url == url)
+                return &item;
+    return nullptr;
+}
+
+bool AppState::isSelected(const QString& itemKey) const { return selection_.contains(pathFromItemKey(itemKey)); }
+
+void AppState::setSelected(const QString& itemKey, bool selected) { select(pathFromItemKey(itemKey), selected); }
+
+void AppState::selectAll(const QString& kind)
+{
+    const auto found = kindOf(kind);
+    if (!found || isGuidanceOnly(*found) || !items_.contains(*found))
+        return;
+    for (const ScannedItem& item : items_.at(*found))
+        if (item.safetyLevel != SafetyLevel::protected_)
+            selection_.insert(item.url);
+    selectionDidChange();
+}
+
+void AppState::deselectAll(const QString& kind)
+{
+    const auto found = kindOf(kind);
+    if (!found || !items_.contains(*found))
+        return;
+    for (const ScannedItem& item : items_.at(*found))
+        selection_.erase(item.url);
+    selectionDidChange();
+}
+
+void AppState::startClean(const QString& kind)
+{
+    const auto found = kindOf(kind);
+    if (!found) {
+        emit cleanFinished(kind, QStringLiteral("notStarted"));
+        return;
+    }
+    cleanSelected(*found).then(this, [this, kind](CleanResult result) {
+        emit cleanFinished(kind, result == CleanResult::completed ? QStringLiteral("completed")
+                                                                  : QStringLiteral("notStarted"));
+    });
+}
+
+void AppState::reveal(const QString& itemKey)
+{
+    if (const ScannedItem* item = findItem(itemKey))
+        revealInFinder(*item);
+}
+
+QStringList AppState::scanningKindNames() const
+{
+    QStringList names;
+    for (CategoryKind kind : scanningKinds_)
+        names << QString::fromLatin1(rawValue(kind).data(), static_cast<qsizetype>(rawValue(kind).size()));
+    return names;
+}
+
+QVariant AppState::justCleanedValue() const { return justCleaned_ ? QVariant(*justCleaned_) : QVariant(); }
+
+} // namespace orvelane

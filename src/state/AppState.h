@@ -1,0 +1,150 @@
+#pragma once
+
+#include "CategoryKind.h"
+#include "CleanResult.h"
+#include "ScanRecords.h"
+
+#include <QFuture>
+#include <QPromise>
+#include <QObject>
+#include <QStringList>
+#include <QThreadPool>
+#include <QVariant>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+
+namespace orvelane {
+
+class CategoryItemsModel;
+class SkippedItemsModel;
+class ItemRemover;
+
+/**
+ * @brief Everything one main window shows: found and skipped items per category, scan and clean
+ * progress, the selection, the last clean's messages and the bytes cleaned this run.
+ *
+ * Lives on the main thread. Scans and cleans run on a pool; each result is published here in
+ * one step. Assigning an equal value notifies nobody; an in-place change always notifies.
+ * QML reaches items by category through `itemsModel(kind)`/`skippedModel(kind)` and item keys
+ * (see CategoryItemsModel) instead of copying whole maps.
+ */
+class AppState : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QStringList scanningKinds READ scanningKindNames NOTIFY scanningKindsChanged)
+    Q_PROPERTY(bool cleaning READ cleaning NOTIFY cleaningChanged)
+    Q_PROPERTY(QStringList errors READ errors WRITE setErrors NOTIFY errorsChanged)
+    Q_PROPERTY(qint64 totalCleaned READ totalCleaned NOTIFY totalCleanedChanged)
+    Q_PROPERTY(bool hasFullDiskAccess READ hasFullDiskAccess NOTIFY hasFullDiskAccessChanged)
+    Q_PROPERTY(bool hasScanned READ hasScanned NOTIFY hasScannedChanged)
+    /// The bytes freed by the clean that just finished, or undefined.
+    Q_PROPERTY(QVariant justCleaned READ justCleanedValue NOTIFY justCleanedChanged)
+    Q_PROPERTY(qint64 grandTotal READ grandTotal NOTIFY itemsChanged)
+    /// Bumped on every change of the selection, for bindings that read selection-derived values.
+    Q_PROPERTY(int selectionRevision READ selectionRevision NOTIFY selectionChanged)
+
+public:
+    using ItemMap = std::map<CategoryKind, std::vector<ScannedItem>>;
+    using SkippedMap = std::map<CategoryKind, std::vector<SkippedItem>>;
+    using Selection = std::set<std::filesystem::path>;
+
+    explicit AppState(QObject* parent = nullptr);
+    ~AppState() override;
+
+    const ItemMap& items() const { return items_; }
+    const SkippedMap& skippedItems() const { return skippedItems_; }
+    const std::set<CategoryKind>& scanningKinds() const { return scanningKinds_; }
+    bool cleaning() const { return cleaning_; }
+    const Selection& selection() const { return selection_; }
+    QStringList errors() const { return errors_; }
+    void setErrors(const QStringList& errors);
+    qint64 totalCleaned() const { return totalCleaned_; }
+    bool hasFullDiskAccess() const { return hasFullDiskAccess_; }
+    bool hasScanned() const { return hasScanned_; }
+    std::optional<qint64> justCleaned() const { return justCleaned_; }
+
+    std::int64_t totalSize(CategoryKind kind) const;
+    std::int64_t grandTotal() const;
+    std::vector<ScannedItem> selectedItems(CategoryKind kind) const;
+
+    void setSelection(Selection selection);
+    void select(const std::filesystem::path& url, bool selected);
+
+    void scanAll();
+    QFuture<CleanResult> cleanSelected(CategoryKind kind);
+    void revealInFinder(const ScannedItem& item);
+    void openFullDiskAccessSettings();
+
+    /// Replaces what removes items (tests); the platform remover by default.
+    void setRemover(ItemRemover* remover) { remover_ = remover; }
+
+    // QML-facing: categories by raw value, items by key.
+    Q_INVOKABLE QObject* itemsModel(const QString& kind) const;
+    Q_INVOKABLE QObject* skippedModel(const QString& kind) const;
+    Q_INVOKABLE qint64 totalSize(const QString& kind) const;
+    Q_INVOKABLE bool hasResult(const QString& kind) const;
+    Q_INVOKABLE bool isScanning(const QString& kind) const;
+    Q_INVOKABLE int selectedCount(const QString& kind) const;
+    Q_INVOKABLE qint64 selectedSize(const QString& kind) const;
+    Q_INVOKABLE bool isSelected(const QString& itemKey) const;
+    Q_INVOKABLE void setSelected(const QString& itemKey, bool selected);
+    Q_INVOKABLE void selectAll(const QString& kind);
+    Q_INVOKABLE void deselectAll(const QString& kind);
+    Q_INVOKABLE void startScan() { scanAll(); }
+    /// Starts a clean; `cleanFinished` reports its result.
+    Q_INVOKABLE void startClean(const QString& kind);
+    Q_INVOKABLE void reveal(const QString& itemKey);
+    Q_INVOKABLE void openAccessSettings() { openFullDiskAccessSettings(); }
+
+    QStringList scanningKindNames() const;
+    QVariant justCleanedValue() const;
+    int selectionRevision() const { return selectionRevision_; }
+
+signals:
+    void itemsChanged();
+    void scanningKindsChanged();
+    void cleaningChanged();
+    void selectionChanged();
+    void errorsChanged();
+    void totalCleanedChanged();
+    void hasFullDiskAccessChanged();
+    void hasScannedChanged();
+    void justCleanedChanged();
+    /// "completed" or "notStarted", for clean requests made from QML.
+    void cleanFinished(const QString& kind, const QString& result);
+
+private:
+    void publish(CategoryKind kind, ScanResult result);
+    void setCleaning(bool cleaning);
+    void setJustCleaned(std::optional<qint64> value);
+    void selectionDidChange();
+    void rescanInTurn(std::vector<CategoryKind> remaining, std::function<void()> done);
+    void finishClean(std::int64_t cleaned, const std::shared_ptr<QPromise<CleanResult>>& promise);
+    const ScannedItem* findItem(const QString& itemKey) const;
+    static std::optional<CategoryKind> kindOf(const QString& raw);
+
+    ItemMap items_;
+    SkippedMap skippedItems_;
+    std::set<CategoryKind> scanningKinds_;
+    bool cleaning_ = false;
+    Selection selection_;
+    QStringList errors_;
+    qint64 totalCleaned_ = 0;
+    bool hasFullDiskAccess_ = true;
+    bool hasScanned_ = false;
+    std::optional<qint64> justCleaned_;
+    int selectionRevision_ = 0;
+
+    std::array<CategoryItemsModel*, 8> itemModels_{};
+    std::array<SkippedItemsModel*, 8> skippedModels_{};
+    ItemRemover* remover_;
+    QThreadPool pool_;
+};
+
+} // namespace orvelane

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "CategoryKind.h"
+#include "ScanRecords.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace orvelane {
+
+/// What the worker did: bytes freed (the scanned sizes of removed items) and one message per item kept.
+struct CleanOutcome
+{
+    std::int64_t cleaned = 0;
+    std::vector<std::string> errors;
+};
+
+/**
+ * @brief Removes one validated item; nothing on success, otherwise the failure's description.
+ *
+ * The platform remover acts on the very object that was validated (parent folder opened
+ * without following links, identity confirmed) so that a swap between check and removal
+ * cannot redirect it. Tests substitute their own.
+ */
+class ItemRemover
+{
+public:
+    virtual ~ItemRemover() = default;
+    virtual std::optional<std::string> moveToTrash(const ScannedItem& item, const std::filesystem::path& home) = 0;
+    virtual std::optional<std::string> removePermanently(const ScannedItem& item,
+                                                         const std::filesystem::path& home) = 0;
+};
+
+/// The remover backed by the real Trash and file system.
+ItemRemover& platformRemover();
+
+/**
+ * @brief The items of a category the user may clean: listed order, ticked, not protected;
+ * never any for the guidance-only category.
+ */
+std::vector<ScannedItem> cleanableSelection(CategoryKind kind, const std::vector<ScannedItem>& listed,
+                                            const std::set<std::filesystem::path>& selection);
+
+/**
+ * @brief Validates and removes the items one after the other, never stopping early.
+ *
+ * Items of the Trash category are deleted permanently, all others moved to the Trash. Each
+ * item is checked against the disk immediately before its removal. Messages read
+ * "name: reason". Blocking; run it off the UI thread.
+ */
+CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKind kind,
+                               const std::filesystem::path& home, ItemRemover& remover = platformRemover());
+
+} // namespace orvelane

@@ -1,0 +1,46 @@
+#include "DesktopServices.h"
+
+#include "ItemKey.h"
+#include "Logger.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace orvelane::DesktopServices {
+
+void revealInFileManager(const std::filesystem::path& item)
+{
+#ifdef __APPLE__
+    QDesktopServices::openUrl(QUrl(fileUriOf(item.parent_path())));
+#else
+    // The freedesktop file-manager interface selects the item itself; desktops without it still
+    // get a window on the folder that holds it.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+            QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+        call << QStringList{fileUriOf(item)} << QString();
+        const QDBusMessage reply = bus.call(call, QDBus::Block, 3000);
+        if (reply.type() == QDBusMessage::ReplyMessage)
+            return;
+    }
+    QDesktopServices::openUrl(QUrl(fileUriOf(item.parent_path())));
+#endif
+}
+
+void openFullDiskAccessSettings()
+{
+#ifdef __APPLE__
+    const QUrl pane(QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles"));
+    if (pane.isValid())
+        QDesktopServices::openUrl(pane);
+#else
+    Logger::debug("Full Disk Access settings do not exist on this platform; folder permissions govern access");
+#endif
+}
+
+} // namespace orvelane::DesktopServices

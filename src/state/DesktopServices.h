@@ -1,0 +1,13 @@
+#pragma once
+
+#include <filesystem>
+
+namespace orvelane::DesktopServices {
+
+/// Asks the desktop's file manager to show and select the item; opens its folder where that is not offered.
+void revealInFileManager(const std::filesystem::path& item);
+
+/// Opens the system's privacy settings at the full-disk-access pane, where the platform has one.
+void openFullDiskAccessSettings();
+
+} // namespace orvelane::DesktopServices

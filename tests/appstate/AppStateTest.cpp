@@ -1,0 +1,253 @@
+#include "AppState.h"
+#include "FakeHome.h"
+#include "Logger.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <mutex>
+
+using namespace orvelane;
+using orvelane::testing::FakeHome;
+
+namespace {
+
+class CapturingSink : public LogSink
+{
+public:
+    void write(LogLevel level, const std::string& record) override
+    {
+        std::lock_guard lock(mutex);
+        records.emplace_back(level, record);
+    }
+    int count(LogLevel level, std::string_view ending)
+    {
+        std::lock_guard lock(mutex);
+        int found = 0;
+        for (const auto& [recordLevel, record] : records)
+            found += recordLevel == level && record.ends_with(ending);
+        return found;
+    }
+    std::mutex mutex;
+    std::vector<std::pair<LogLevel, std::string>> records;
+};
+
+constexpr std::int64_t kMiB = 1024 * 1024;
+
+class AppStateTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Logger::setSink(log);
+        home.file("Library/Caches/com.gamma/blob", 30'000);
+        home.file("Library/Caches/com.alpha/blob", 20'000);
+        home.file("Library/Caches/com.beta/blob", 10'000);
+        for (const char* name : {"com.gamma", "com.alpha", "com.beta"}) {
+            home.age(std::filesystem::path("Library/Caches") / name / "blob", 30);
+            home.age(std::filesystem::path("Library/Caches") / name, 30);
+        }
+        home.file("Downloads/tool.dmg", 5'000);
+        home.allocated("Library/Containers/com.docker.docker/Data/disk.img", 600 * kMiB);
+    }
+
+    void TearDown() override { Logger::setSink(nullptr); }
+
+    void scanAndWait()
+    {
+        state.scanAll();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return state.scanningKinds().empty(); }, 60'000));
+    }
+
+    CleanResult cleanAndWait(CategoryKind kind)
+    {
+        QFuture<CleanResult> future = state.cleanSelected(kind);
+        EXPECT_TRUE(QTest::qWaitFor([&future] { return future.isFinished(); }, 60'000));
+        return future.result();
+    }
+
+    void selectAllOf(CategoryKind kind)
+    {
+        for (const ScannedItem& item : state.items().at(kind))
+            state.select(item.url, true);
+    }
+
+    FakeHome home;
+    std::shared_ptr<CapturingSink> log = std::make_shared<CapturingSink>();
+    AppState state;
+};
+
+TEST_F(AppStateTest, StartsEmptyWithAccessAssumed)
+{
+    EXPECT_FALSE(state.hasScanned());
+    EXPECT_TRUE(state.hasFullDiskAccess());
+    EXPECT_TRUE(state.items().empty());
+    EXPECT_TRUE(state.skippedItems().empty());
+    EXPECT_EQ(state.grandTotal(), 0);
+    EXPECT_EQ(state.totalSize(CategoryKind::caches), 0);
+    EXPECT_FALSE(state.justCleaned());
+    EXPECT_FALSE(state.cleaning());
+}
+
+TEST_F(AppStateTest, FullScanPublishesEveryCategoryAndTotalsLeaveOutInsights)
+{
+    QSignalSpy scanning(&state, &AppState::scanningKindsChanged);
+    state.scanAll();
+    EXPECT_TRUE(state.hasScanned());
+    EXPECT_EQ(state.scanningKinds().size(), 8u);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return state.scanningKinds().empty(); }, 60'000));
+    EXPECT_EQ(scanning.count(), 9) << "one change to start, one per published category";
+    EXPECT_EQ(state.items().size(), 8u);
+    EXPECT_EQ(state.skippedItems().size(), 8u);
+
+    const auto& caches = state.items().at(CategoryKind::caches);
+    ASSERT_EQ(caches.size(), 3u);
+    EXPECT_EQ(caches[0].name, "com.gamma") << "largest first";
+    std::int64_t cacheBytes = 0;
+    for (const auto& item : caches)
+        cacheBytes += item.size;
+    EXPECT_EQ(state.totalSize(CategoryKind::caches), cacheBytes);
+
+    const auto& insights = state.items().at(CategoryKind::insights);
+    ASSERT_EQ(insights.size(), 1u);
+    EXPECT_EQ(insights[0].safetyLevel, SafetyLevel::protected_);
+    EXPECT_GE(state.totalSize(CategoryKind::insights), 600 * kMiB);
+    std::int64_t expected = 0;
+    for (CategoryKind kind : allCategoryKinds)
+        if (kind != CategoryKind::insights)
+            expected += state.totalSize(kind);
+    EXPECT_EQ(state.grandTotal(), expected);
+    EXPECT_LT(state.grandTotal(), 600 * kMiB);
+    EXPECT_EQ(log->count(LogLevel::info, "Starting full system scan - 8 categories"), 1);
+}
+
+TEST_F(AppStateTest, ASecondScanWhileOneRunsIsRefusedOnce)
+{
+    state.scanAll();
+    state.scanAll();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return state.scanningKinds().empty(); }, 60'000));
+    EXPECT_EQ(log->count(LogLevel::warning, "] Scan already in progress"), 1);
+    EXPECT_EQ(log->count(LogLevel::info, "Starting full system scan - 8 categories"), 1);
+    EXPECT_EQ(log->count(LogLevel::debug, "Scanning category: caches"), 1);
+}
+
+TEST_F(AppStateTest, SelectionSpansCategoriesButNeverYieldsInsightsOrProtectedItems)
+{
+    scanAndWait();
+    selectAllOf(CategoryKind::insights);
+    selectAllOf(CategoryKind::caches);
+    selectAllOf(CategoryKind::downloads);
+    EXPECT_TRUE(state.selectedItems(CategoryKind::insights).empty());
+    const auto chosen = state.selectedItems(CategoryKind::caches);
+    ASSERT_EQ(chosen.size(), 3u);
+    EXPECT_EQ(chosen, state.items().at(CategoryKind::caches)) << "listed order";
+    EXPECT_EQ(state.selectedItems(CategoryKind::downloads).size(), 1u);
+
+    // A clean of one category leaves the other's ticks alone; a new full scan clears them all.
+    ASSERT_EQ(cleanAndWait(CategoryKind::caches), CleanResult::completed);
+    EXPECT_EQ(state.selectedItems(CategoryKind::downloads).size(), 1u);
+    scanAndWait();
+    EXPECT_TRUE(state.selection().empty());
+}
+
+TEST_F(AppStateTest, CleanRefusesWithoutSelectionOrWhileBusy)
+{
+    scanAndWait();
+    selectAllOf(CategoryKind::insights);
+    EXPECT_EQ(cleanAndWait(CategoryKind::insights), CleanResult::notStarted);
+    EXPECT_EQ(log->count(LogLevel::warning, "Clean attempted with no items selected"), 1);
+
+    selectAllOf(CategoryKind::caches);
+    state.scanAll();
+    EXPECT_EQ(state.cleanSelected(CategoryKind::caches).result(), CleanResult::notStarted)
+        << "a full scan is running";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return state.scanningKinds().empty(); }, 60'000));
+
+    selectAllOf(CategoryKind::caches);
+    QFuture<CleanResult> first = state.cleanSelected(CategoryKind::caches);
+    EXPECT_TRUE(state.cleaning());
+    EXPECT_EQ(state.cleanSelected(CategoryKind::caches).result(), CleanResult::notStarted);
+    ASSERT_TRUE(QTest::qWaitFor([&first] { return first.isFinished(); }, 60'000));
+    EXPECT_EQ(first.result(), CleanResult::completed);
+    EXPECT_FALSE(state.cleaning());
+}
+
+TEST_F(AppStateTest, ThreeItemsOfWhichTheSecondChangedAfterTheScan)
+{
+    scanAndWait();
+    selectAllOf(CategoryKind::caches);
+    const auto chosen = state.selectedItems(CategoryKind::caches);
+    ASSERT_EQ(chosen.size(), 3u);
+    // Replace the second item by a new folder of the same name: a different file-system object.
+    std::filesystem::remove_all(chosen[1].url);
+    home.file(std::filesystem::relative(chosen[1].url, home.path()) / "other", 4'000);
+
+    ASSERT_EQ(cleanAndWait(CategoryKind::caches), CleanResult::completed);
+    ASSERT_EQ(state.errors().size(), 1);
+    EXPECT_TRUE(state.errors()[0].startsWith(QString::fromStdString(chosen[1].name + ": ")))
+        << state.errors()[0].toStdString();
+    EXPECT_EQ(state.totalCleaned(), chosen[0].size + chosen[2].size);
+    EXPECT_EQ(state.justCleaned(), chosen[0].size + chosen[2].size);
+    for (const auto& item : chosen)
+        EXPECT_FALSE(state.selection().contains(item.url));
+    EXPECT_FALSE(std::filesystem::exists(chosen[0].url));
+    EXPECT_TRUE(std::filesystem::exists(chosen[1].url));
+    EXPECT_FALSE(std::filesystem::exists(chosen[2].url));
+
+    // The rescans show what is left and what the Trash now holds.
+    ASSERT_EQ(state.items().at(CategoryKind::caches).size(), 1u);
+    EXPECT_EQ(state.items().at(CategoryKind::caches)[0].url, chosen[1].url);
+    EXPECT_EQ(state.items().at(CategoryKind::trash).size(), 2u);
+    EXPECT_EQ(log->count(LogLevel::debug, "Rescanning category: Application Caches"), 1);
+    EXPECT_EQ(log->count(LogLevel::debug, "Rescanning category: Trash"), 1);
+}
+
+TEST_F(AppStateTest, JustCleanedLastsAboutTwoSeconds)
+{
+    scanAndWait();
+    selectAllOf(CategoryKind::downloads);
+    QElapsedTimer sinceClean;
+    ASSERT_EQ(cleanAndWait(CategoryKind::downloads), CleanResult::completed);
+    sinceClean.start();
+    ASSERT_TRUE(state.justCleaned());
+    EXPECT_GT(*state.justCleaned(), 0);
+    QSignalSpy cleared(&state, &AppState::justCleanedChanged);
+    ASSERT_TRUE(cleared.wait(5'000));
+    EXPECT_FALSE(state.justCleaned());
+    EXPECT_GE(sinceClean.elapsed(), 1'700);
+}
+
+TEST_F(AppStateTest, CleaningTheTrashDeletesPermanentlyAndRescansOnlyTheTrash)
+{
+    scanAndWait();
+    selectAllOf(CategoryKind::caches);
+    ASSERT_EQ(cleanAndWait(CategoryKind::caches), CleanResult::completed);
+    ASSERT_EQ(state.items().at(CategoryKind::trash).size(), 3u);
+    const auto trashed = state.items().at(CategoryKind::trash);
+
+    selectAllOf(CategoryKind::trash);
+    const int cacheRescansBefore = log->count(LogLevel::debug, "Rescanning category: Application Caches");
+    ASSERT_EQ(cleanAndWait(CategoryKind::trash), CleanResult::completed);
+    EXPECT_TRUE(state.errors().isEmpty()) << state.errors().join('\n').toStdString();
+    EXPECT_TRUE(state.items().at(CategoryKind::trash).empty());
+    EXPECT_EQ(log->count(LogLevel::debug, "Rescanning category: Application Caches"), cacheRescansBefore);
+    for (const auto& item : trashed) {
+        EXPECT_FALSE(std::filesystem::exists(item.url));
+        const auto record = home.path() / ".local/share/Trash/info" / (item.url.filename().string() + ".trashinfo");
+        EXPECT_FALSE(std::filesystem::exists(record)) << record;
+    }
+}
+
+TEST_F(AppStateTest, ASuccessfulCleanReplacesEarlierMessages)
+{
+    scanAndWait();
+    state.setErrors({QStringLiteral("old: message")});
+    selectAllOf(CategoryKind::downloads);
+    ASSERT_EQ(cleanAndWait(CategoryKind::downloads), CleanResult::completed);
+    EXPECT_TRUE(state.errors().isEmpty());
+}
+
+} // namespace
