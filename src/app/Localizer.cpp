@@ -65,6 +65,13 @@ void Localizer::setLanguage(Language language)
     setBundle(makeBundle(language));
 }
 
+void Localizer::useLanguageForThisRun(Language language)
+{
+    if (language != language_.exchange(language))
+        emit languageChanged();
+    setBundle(makeBundle(language));
+}
+
 void Localizer::setLanguageRawValue(const QString& raw)
 {
     if (const auto language = languageFromRawValue(raw))

@@ -63,6 +63,13 @@ public:
     static QList<Language> allLanguages() { return {Language::system, Language::en, Language::tr}; }
     QString displayName(Language language) const;
 
+    /**
+     * @brief Switches the texts to `language` without storing the choice.
+     *
+     * For the command-line tool's --lang: a one-off report must not change what the app shows.
+     */
+    void useLanguageForThisRun(Language language);
+
     /// Routes the models' display texts and the byte formatter's locale through this instance.
     void installAsProcessLookup();
 

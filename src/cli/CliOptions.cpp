@@ -1,0 +1,149 @@
+#include "CliOptions.h"
+
+namespace orvelane::cli {
+namespace {
+
+std::optional<CategoryKind> category(const std::string& raw, std::string& error)
+{
+    const auto kind = categoryKindFromRawValue(raw);
+    if (!kind)
+        error = "unknown category '" + raw + "' (expected one of: caches logs xcode devCaches devArtifacts "
+                                             "downloads trash insights)";
+    return kind;
+}
+
+// Options shared by both commands; returns false when `argument` is not one of them.
+bool takeCommonOption(const std::vector<std::string>& args, std::size_t& i, CliOptions& options, std::string& error)
+{
+    const std::string& argument = args[i];
+    if (argument == "--json") {
+        options.json = true;
+        return true;
+    }
+    std::string language;
+    if (argument == "--lang") {
+        if (i + 1 >= args.size()) {
+            error = "--lang needs a value: en, tr or system";
+            return true;
+        }
+        language = args[++i];
+    } else if (argument.starts_with("--lang=")) {
+        language = argument.substr(7);
+    } else {
+        return false;
+    }
+    if (language != "en" && language != "tr" && language != "system")
+        error = "--lang takes en, tr or system, not '" + language + "'";
+    options.language = language;
+    return true;
+}
+
+void parseScan(const std::vector<std::string>& args, CliOptions& options, std::string& error)
+{
+    for (std::size_t i = 1; i < args.size() && error.empty(); ++i) {
+        if (takeCommonOption(args, i, options, error))
+            continue;
+        if (args[i].starts_with("--")) {
+            error = "unknown option '" + args[i] + "' for scan";
+        } else if (const auto kind = category(args[i], error)) {
+            options.categories.push_back(*kind);
+        }
+    }
+}
+
+void parseClean(const std::vector<std::string>& args, CliOptions& options, std::string& error)
+{
+    bool afterSeparator = false;
+    for (std::size_t i = 1; i < args.size() && error.empty(); ++i) {
+        if (!afterSeparator && args[i] == "--") {
+            afterSeparator = true;
+        } else if (!afterSeparator && takeCommonOption(args, i, options, error)) {
+            continue;
+        } else if (!afterSeparator && args[i] == "--from") {
+            if (i + 1 >= args.size())
+                error = "--from needs the path of a saved scan";
+            else
+                options.document = args[++i];
+        } else if (!afterSeparator && args[i].starts_with("--")) {
+            error = "unknown option '" + args[i] + "' for clean";
+        } else if (!options.cleanCategory) {
+            options.cleanCategory = category(args[i], error);
+        } else {
+            options.paths.emplace_back(args[i]);
+        }
+    }
+    if (!error.empty())
+        return;
+    if (options.document.empty())
+        error = "clean needs --from SCAN.json";
+    else if (!options.cleanCategory)
+        error = "clean needs a CATEGORY";
+    else if (options.paths.empty())
+        error = "clean needs at least one PATH from the saved scan";
+}
+
+} // namespace
+
+ParseOutcome parseCommandLine(const std::vector<std::string>& args)
+{
+    CliOptions options;
+    std::string error;
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        options.command = Command::help;
+    } else if (args[0] == "scan") {
+        options.command = Command::scan;
+        parseScan(args, options, error);
+    } else if (args[0] == "clean") {
+        options.command = Command::clean;
+        parseClean(args, options, error);
+    } else {
+        error = "unknown command '" + args[0] + "' (expected scan or clean)";
+    }
+    for (const std::string& argument : args) {
+        if (argument == "--help" || argument == "-h") {
+            options.command = Command::help;
+            error.clear();
+        }
+    }
+    if (!error.empty())
+        return {std::nullopt, error};
+    return {options, {}};
+}
+
+std::string usageText()
+{
+    return R"(orvelane-cli: find and clean reclaimable data in your home folder
+
+Usage:
+  orvelane-cli scan [--json] [--lang en|tr|system] [CATEGORY...]
+  orvelane-cli clean --from SCAN.json [--json] [--lang en|tr|system] CATEGORY PATH...
+  orvelane-cli --help
+
+scan     Scans the given categories (default: all eight) at the same time and prints a
+         report per category: title, total, every item with its size, safety level, reason
+         and hint, and how many paths were skipped. With --json, prints one JSON document:
+           {"home", "hasFullDiskAccess", "categories": [{"kind", "items": [{"path", "name",
+            "size", "modified", "safetyLevel", "safetyReason", "actionHint", "fileID"}],
+            "skipped": [{"path", "name", "size", "reason"}]}]}
+         A path that is not valid UTF-8 also carries "pathBytes" (its bytes in hex).
+         Progress goes to standard error when it is a terminal.
+
+clean    Takes the items of CATEGORY from a saved `scan --json` document, keeps those whose
+         path is listed, and cleans them exactly as the app does: protected and insight items
+         are never touched, every item is checked against the disk again right before it
+         is removed, and it is moved to the Trash (for the trash category: deleted
+         permanently). Prints what was cleaned and one "name: reason" line per item kept.
+         With --json: {"result": "completed"|"notStarted", "cleaned": N, "errors": [...]}.
+         Use -- before paths that begin with a dash.
+
+Categories: caches logs xcode devCaches devArtifacts downloads trash insights
+
+--lang   Language of the readable report (default: the one chosen in the app's settings).
+
+Exit status: 0 done without messages; 1 completed with messages; 2 bad usage or an
+unreadable or invalid scan document (nothing touched); 3 not started (nothing cleanable
+was selected).
+)";
+}
+
+} // namespace orvelane::cli

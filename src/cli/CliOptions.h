@@ -1,0 +1,38 @@
+#pragma once
+
+#include "CategoryKind.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvelane::cli {
+
+enum class Command { scan, clean, help };
+
+/// A parsed command line of orvelane-cli.
+struct CliOptions
+{
+    Command command = Command::help;
+    bool json = false;
+    std::optional<std::string> language; ///< "en", "tr" or "system"; absent means the stored choice
+    std::vector<CategoryKind> categories; ///< scan: what to scan (all when none given)
+    std::filesystem::path document;       ///< clean: the saved scan
+    std::optional<CategoryKind> cleanCategory;
+    std::vector<std::filesystem::path> paths; ///< clean: the items to remove, byte-exact
+};
+
+/// The options, or the reason the command line is unusable.
+struct ParseOutcome
+{
+    std::optional<CliOptions> options;
+    std::string error;
+};
+
+ParseOutcome parseCommandLine(const std::vector<std::string>& arguments);
+
+/// The text `--help` prints.
+std::string usageText();
+
+} // namespace orvelane::cli

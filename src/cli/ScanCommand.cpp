@@ -1,0 +1,82 @@
+#include "ScanCommand.h"
+
+#include "HomeFolder.h"
+#include "JunkScanner.h"
+#include "TextReport.h"
+
+#include <QJsonDocument>
+
+#include <algorithm>
+#include <cstdio>
+#include <future>
+#include <mutex>
+#include <unistd.h>
+
+namespace orvelane::cli {
+namespace {
+
+class ProgressLine
+{
+public:
+    ProgressLine(std::size_t total) : total_(total), enabled_(isatty(STDERR_FILENO) == 1) {}
+
+    void finished(CategoryKind kind)
+    {
+        if (!enabled_)
+            return;
+        std::lock_guard lock(mutex_);
+        done_ += (done_.empty() ? "" : ", ") + std::string(rawValue(kind));
+        std::fprintf(stderr, "\r\033[KScanning: %zu/%zu done (%s)", ++count_, total_, done_.c_str());
+        if (count_ == total_)
+            std::fputc('\n', stderr);
+        std::fflush(stderr);
+    }
+
+private:
+    std::mutex mutex_;
+    std::size_t total_;
+    std::size_t count_ = 0;
+    std::string done_;
+    bool enabled_;
+};
+
+} // namespace
+
+CategoryResults scanConcurrently(const std::vector<CategoryKind>& categories)
+{
+    ProgressLine progress(categories.size());
+    std::vector<std::future<ScanResult>> running;
+    running.reserve(categories.size());
+    for (CategoryKind kind : categories)
+        running.push_back(std::async(std::launch::async, [kind, &progress] {
+            ScanResult result = JunkScanner::scan(kind);
+            progress.finished(kind);
+            return result;
+        }));
+    CategoryResults results;
+    for (std::size_t i = 0; i < categories.size(); ++i)
+        results.emplace_back(categories[i], running[i].get());
+    return results;
+}
+
+int runScan(const CliOptions& options)
+{
+    // Catalogue order whatever the order asked for, each category once.
+    std::vector<CategoryKind> categories;
+    for (CategoryKind kind : allCategoryKinds)
+        if (options.categories.empty() || std::ranges::find(options.categories, kind) != options.categories.end())
+            categories.push_back(kind);
+    const bool access = JunkScanner::hasFullDiskAccess();
+    const CategoryResults results = scanConcurrently(categories);
+    if (options.json) {
+        const QByteArray json =
+            QJsonDocument(scanDocument(homeFolder(), access, results)).toJson(QJsonDocument::Indented);
+        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+    } else {
+        const std::string report = textReport(homeFolder(), access, results);
+        std::fwrite(report.data(), 1, report.size(), stdout);
+    }
+    return 0;
+}
+
+} // namespace orvelane::cli

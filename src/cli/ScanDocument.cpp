@@ -1,0 +1,185 @@
+#include "ScanDocument.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <limits>
+
+namespace orvelane::cli {
+namespace {
+
+// JSON numbers are doubles to most readers: larger file IDs travel as decimal text.
+constexpr std::uint64_t kLargestExactInteger = 1ULL << 53;
+
+QString latin(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+QJsonValue dateValue(const std::optional<Date>& date)
+{
+    if (!date)
+        return QJsonValue::Null;
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(date->time_since_epoch()).count();
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODateWithMs);
+}
+
+QJsonValue fileIDValue(const std::optional<std::uint64_t>& id)
+{
+    if (!id)
+        return QJsonValue::Null;
+    if (*id <= kLargestExactInteger)
+        return static_cast<qint64>(*id);
+    return QString::number(*id);
+}
+
+QJsonObject itemObject(const ScannedItem& item)
+{
+    QJsonObject object;
+    writePath(object, item.url);
+    object["name"] = QString::fromStdString(item.name);
+    object["size"] = static_cast<qint64>(item.size);
+    object["modified"] = dateValue(item.modified);
+    object["safetyLevel"] = latin(rawValue(item.safetyLevel));
+    object["safetyReason"] = latin(rawValue(item.safetyReason));
+    object["actionHint"] = item.actionHint ? QJsonValue(QString::fromStdString(*item.actionHint)) : QJsonValue();
+    object["fileID"] = fileIDValue(item.fileID);
+    return object;
+}
+
+QJsonObject skippedObject(const SkippedItem& item)
+{
+    QJsonObject object;
+    writePath(object, item.url);
+    object["name"] = QString::fromStdString(item.name);
+    object["size"] = item.size ? QJsonValue(static_cast<qint64>(*item.size)) : QJsonValue();
+    object["reason"] = latin(rawValue(item.reason));
+    return object;
+}
+
+std::optional<std::filesystem::path> readPath(const QJsonObject& object)
+{
+    if (object.contains("pathBytes")) {
+        const QByteArray bytes = QByteArray::fromHex(object["pathBytes"].toString().toLatin1());
+        if (bytes.isEmpty())
+            return std::nullopt;
+        return std::filesystem::path(bytes.toStdString());
+    }
+    if (!object["path"].isString())
+        return std::nullopt;
+    const std::filesystem::path path(object["path"].toString().toStdString());
+    return path.is_absolute() ? std::optional(path) : std::nullopt;
+}
+
+std::optional<Date> readDate(const QJsonValue& value, bool& valid)
+{
+    if (value.isNull() || value.isUndefined())
+        return std::nullopt;
+    const QDateTime date = QDateTime::fromString(value.toString(), Qt::ISODateWithMs);
+    valid = valid && date.isValid();
+    return Date{std::chrono::milliseconds(date.toMSecsSinceEpoch())};
+}
+
+std::optional<std::uint64_t> readFileID(const QJsonValue& value, bool& valid)
+{
+    if (value.isNull() || value.isUndefined())
+        return std::nullopt;
+    if (value.isString()) {
+        bool ok = false;
+        const auto id = value.toString().toULongLong(&ok);
+        valid = valid && ok;
+        return id;
+    }
+    const double number = value.toDouble(-1);
+    valid = valid && value.isDouble() && number >= 0 && number <= double(kLargestExactInteger);
+    return static_cast<std::uint64_t>(number);
+}
+
+std::optional<ScannedItem> readItem(const QJsonObject& object)
+{
+    const auto url = readPath(object);
+    const auto level = safetyLevelFromRawValue(object["safetyLevel"].toString().toStdString());
+    const auto reason = safetyReasonFromRawValue(object["safetyReason"].toString().toStdString());
+    bool valid = url && level && reason && object["name"].isString() && object["size"].isDouble();
+    ScannedItem item;
+    item.modified = readDate(object["modified"], valid);
+    item.fileID = readFileID(object["fileID"], valid);
+    if (!valid)
+        return std::nullopt;
+    item.url = *url;
+    item.name = object["name"].toString().toStdString();
+    item.size = object["size"].toInteger();
+    item.safetyLevel = *level;
+    item.safetyReason = *reason;
+    if (object["actionHint"].isString())
+        item.actionHint = object["actionHint"].toString().toStdString();
+    return item;
+}
+
+} // namespace
+
+void writePath(QJsonObject& object, const std::filesystem::path& path)
+{
+    const std::string& bytes = path.native();
+    const QByteArray raw(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    const QString text = QString::fromUtf8(raw);
+    object["path"] = text;
+    if (text.toUtf8() != raw)
+        object["pathBytes"] = QString::fromLatin1(raw.toHex());
+}
+
+QJsonObject scanDocument(const std::filesystem::path& home, bool hasFullDiskAccess, const CategoryResults& results)
+{
+    QJsonArray categories;
+    for (const auto& [kind, result] : results) {
+        QJsonArray items;
+        for (const ScannedItem& item : result.items)
+            items.append(itemObject(item));
+        QJsonArray skipped;
+        for (const SkippedItem& item : result.skipped)
+            skipped.append(skippedObject(item));
+        categories.append(QJsonObject{{"kind", latin(rawValue(kind))}, {"items", items}, {"skipped", skipped}});
+    }
+    QJsonObject document;
+    writePath(document, home);
+    document["home"] = document.take("path");
+    if (document.contains("pathBytes"))
+        document["homeBytes"] = document.take("pathBytes");
+    document["hasFullDiskAccess"] = hasFullDiskAccess;
+    document["categories"] = categories;
+    return document;
+}
+
+std::optional<SavedScan> readScanDocument(const QByteArray& json, std::string& error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (document.isNull()) {
+        error = "not a JSON document: " + parseError.errorString().toStdString();
+        return std::nullopt;
+    }
+    if (!document.isObject() || !document.object()["categories"].isArray()) {
+        error = "not a saved scan: the \"categories\" list is missing";
+        return std::nullopt;
+    }
+    SavedScan saved;
+    for (const QJsonValue& entry : document.object()["categories"].toArray()) {
+        const QJsonObject category = entry.toObject();
+        const auto kind = categoryKindFromRawValue(category["kind"].toString().toStdString());
+        if (!kind || !category["items"].isArray()) {
+            error = "not a saved scan: a category has no known \"kind\" or no \"items\" list";
+            return std::nullopt;
+        }
+        std::vector<ScannedItem>& items = saved.items[*kind];
+        for (const QJsonValue& value : category["items"].toArray()) {
+            const auto item = readItem(value.toObject());
+            if (!item) {
+                error = "not a saved scan: an item of '" + std::string(rawValue(*kind)) +
+                        "' lacks a valid path, name, size, date, level, reason or file ID";
+                return std::nullopt;
+            }
+            items.push_back(*item);
+        }
+    }
+    return saved;
+}
+
+} // namespace orvelane::cli

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CategoryKind.h"
+#include "ScanRecords.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orvelane::cli {
+
+using CategoryResults = std::vector<std::pair<CategoryKind, ScanResult>>;
+
+/// The JSON document of a scan: categories in the order given, lists in the scanner's order.
+QJsonObject scanDocument(const std::filesystem::path& home, bool hasFullDiskAccess, const CategoryResults& results);
+
+/// The items of a saved scan by category, exactly as scanned (paths byte-exact, levels, file IDs).
+struct SavedScan
+{
+    std::map<CategoryKind, std::vector<ScannedItem>> items;
+};
+
+/// Reads a saved scan; on failure, nothing and a message naming what is wrong.
+std::optional<SavedScan> readScanDocument(const QByteArray& json, std::string& error);
+
+/// A path's JSON fields: "path" for display, plus "pathBytes" (hex) when it is not valid UTF-8.
+void writePath(QJsonObject& object, const std::filesystem::path& path);
+
+} // namespace orvelane::cli

@@ -1,0 +1,35 @@
+#include "CleanCommand.h"
+#include "CliOptions.h"
+#include "Localizer.h"
+#include "ScanCommand.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+using namespace orvelane;
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvelane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orvelane"));
+    QCoreApplication app(argc, argv);
+
+    // Arguments stay bytes: a path that is not valid UTF-8 must reach the cleaner unchanged.
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const cli::ParseOutcome parsed = cli::parseCommandLine(arguments);
+    if (!parsed.options) {
+        std::fprintf(stderr, "orvelane-cli: %s\nTry 'orvelane-cli --help'.\n", parsed.error.c_str());
+        return 2;
+    }
+    const cli::CliOptions& options = *parsed.options;
+    if (options.command == cli::Command::help) {
+        std::fputs(cli::usageText().c_str(), stdout);
+        return 0;
+    }
+
+    Localizer& localizer = Localizer::shared();
+    if (options.language)
+        localizer.useLanguageForThisRun(*Localizer::languageFromRawValue(QString::fromStdString(*options.language)));
+    return options.command == cli::Command::scan ? cli::runScan(options) : cli::runClean(options);
+}

@@ -1,0 +1,214 @@
+// The real orvelane-cli binary against a fake home: scan to JSON, clean from it.
+#include "FakeHome.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using orvelane::testing::FakeHome;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CliRun
+{
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string drain(int fd)
+{
+    std::string text;
+    char buffer[65536];
+    ssize_t n;
+    while ((n = read(fd, buffer, sizeof buffer)) > 0)
+        text.append(buffer, static_cast<std::size_t>(n));
+    return text;
+}
+
+// Runs the CLI with byte-exact arguments (QProcess would re-encode them as UTF-8).
+CliRun runCli(const std::vector<std::string>& args)
+{
+    int out[2], err[2];
+    if (pipe(out) != 0 || pipe(err) != 0)
+        return {};
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        dup2(err[1], STDERR_FILENO);
+        close(out[0]);
+        close(err[0]);
+        std::vector<char*> argv{const_cast<char*>(ORVELANE_CLI)};
+        for (const auto& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        execv(ORVELANE_CLI, argv.data());
+        _exit(127);
+    }
+    close(out[1]);
+    close(err[1]);
+    CliRun run;
+    // Standard error is small; read standard output to the end first, then error.
+    run.out = drain(out[0]);
+    run.err = drain(err[0]);
+    close(out[0]);
+    close(err[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return run;
+}
+
+class CliRoundTrip : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        setenv("XDG_CONFIG_HOME", (home.path() / ".config").c_str(), 1);
+        installer = home.file("Downloads/tool.dmg", 8'000);
+        oddName = home.file(fs::path(std::string("Downloads/caf\xE9 setup.pkg")), 9'000);
+        big = home.file("Downloads/movie.mkv", 11 * 1024 * 1024);
+        cache = home.file("Library/Caches/com.example/blob", 50'000).parent_path();
+    }
+
+    fs::path saveScan()
+    {
+        const CliRun scan = runCli({"scan", "--json"});
+        EXPECT_EQ(scan.status, 0) << scan.err;
+        const fs::path saved = home.path() / "scan.json";
+        std::ofstream(saved) << scan.out;
+        return saved;
+    }
+
+    bool trashHolds(const std::string& name) { return fs::exists(home.path() / ".local/share/Trash/files" / name); }
+
+    FakeHome home;
+    fs::path installer, oddName, big, cache;
+};
+
+TEST_F(CliRoundTrip, ScanDocumentHasTheDocumentedShape)
+{
+    const CliRun scan = runCli({"scan", "--json"});
+    ASSERT_EQ(scan.status, 0) << scan.err;
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(scan.out));
+    ASSERT_TRUE(document.isObject());
+    const QJsonObject root = document.object();
+    EXPECT_EQ(root["home"].toString().toStdString(), home.path().string());
+    EXPECT_TRUE(root["hasFullDiskAccess"].isBool());
+    const QJsonArray categories = root["categories"].toArray();
+    const char* order[] = {"caches", "logs", "xcode", "devCaches", "devArtifacts", "downloads", "trash", "insights"};
+    ASSERT_EQ(categories.size(), 8);
+    for (int i = 0; i < 8; ++i) {
+        const QJsonObject category = categories[i].toObject();
+        EXPECT_EQ(category["kind"].toString(), QLatin1String(order[i]));
+        for (const QJsonValue& value : category["items"].toArray()) {
+            const QJsonObject item = value.toObject();
+            for (const char* key : {"path", "name", "size", "modified", "safetyLevel", "safetyReason", "actionHint", "fileID"})
+                EXPECT_TRUE(item.contains(QLatin1String(key))) << key;
+            EXPECT_TRUE(item["size"].isDouble());
+            EXPECT_TRUE(item["modified"].isNull() || item["modified"].toString().endsWith('Z'));
+            EXPECT_TRUE(item["actionHint"].isNull() || item["actionHint"].isString());
+        }
+        for (const QJsonValue& value : category["skipped"].toArray())
+            for (const char* key : {"path", "name", "size", "reason"})
+                EXPECT_TRUE(value.toObject().contains(QLatin1String(key))) << key;
+    }
+    const QJsonArray downloads = categories[5].toObject()["items"].toArray();
+    ASSERT_EQ(downloads.size(), 3) << "two installers of any size and one large file";
+    bool sawRawBytes = false;
+    for (const QJsonValue& value : downloads)
+        if (value.toObject().contains("pathBytes")) {
+            sawRawBytes = true;
+            EXPECT_EQ(QByteArray::fromHex(value.toObject()["pathBytes"].toString().toLatin1()).toStdString(),
+                      oddName.native());
+        }
+    EXPECT_TRUE(sawRawBytes);
+}
+
+TEST_F(CliRoundTrip, CleanRemovesExactlyTheListedItemsIncludingNonUtf8Names)
+{
+    const fs::path saved = saveScan();
+    const CliRun clean = runCli({"clean", "--from", saved.string(), "--json", "downloads", oddName.string(), big.string()});
+    EXPECT_EQ(clean.status, 0) << clean.out << clean.err;
+    const QJsonObject result = QJsonDocument::fromJson(QByteArray::fromStdString(clean.out)).object();
+    EXPECT_EQ(result["result"].toString(), QStringLiteral("completed"));
+    EXPECT_GT(result["cleaned"].toInteger(), 11 * 1024 * 1024);
+    EXPECT_TRUE(result["errors"].toArray().isEmpty());
+    EXPECT_FALSE(fs::exists(oddName));
+    EXPECT_FALSE(fs::exists(big));
+    EXPECT_TRUE(fs::exists(installer)) << "not listed, not touched";
+    EXPECT_TRUE(trashHolds(oddName.filename().string()));
+    EXPECT_TRUE(fs::exists(cache));
+}
+
+TEST_F(CliRoundTrip, AnItemChangedSinceTheScanIsRefusedWithItsName)
+{
+    const fs::path saved = saveScan();
+    fs::remove(installer);
+    home.file("Downloads/tool.dmg", 8'000); // same path, another file
+    const CliRun clean = runCli({"clean", "--from", saved.string(), "downloads", installer.string(), big.string()});
+    EXPECT_EQ(clean.status, 1) << clean.out << clean.err;
+    EXPECT_NE(clean.out.find("tool.dmg: "), std::string::npos) << clean.out;
+    EXPECT_TRUE(fs::exists(installer));
+    EXPECT_FALSE(fs::exists(big));
+}
+
+TEST_F(CliRoundTrip, BadInputExitsTwoAndTouchesNothing)
+{
+    const fs::path saved = saveScan();
+    const fs::path broken = home.path() / "broken.json";
+    std::ofstream(broken) << "{\"categories\": [ {\"kind\": ";
+    const fs::path wrongShape = home.path() / "shape.json";
+    std::ofstream(wrongShape) << "{\"categories\": [{\"kind\": \"downloads\", \"items\": [{\"path\": 3}]}]}";
+
+    const std::vector<std::vector<std::string>> attempts{
+        {"clean", "--from", (home.path() / "missing.json").string(), "downloads", big.string()},
+        {"clean", "--from", broken.string(), "downloads", big.string()},
+        {"clean", "--from", wrongShape.string(), "downloads", big.string()},
+        {"clean", "--from", saved.string(), "Downloads", big.string()},
+        {"clean", "--from", saved.string(), "downloads", (home.path() / "Downloads/other.iso").string()},
+        {"clean", "--from", saved.string(), "caches", big.string()},
+        {"scan", "everything"},
+    };
+    for (const auto& args : attempts) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.status, 2) << args[3];
+        EXPECT_FALSE(run.err.empty());
+    }
+    EXPECT_TRUE(fs::exists(big));
+    EXPECT_TRUE(fs::exists(installer));
+    EXPECT_FALSE(fs::exists(home.path() / ".local/share/Trash/files"));
+}
+
+TEST_F(CliRoundTrip, NothingCleanableMeansNotStarted)
+{
+    home.allocated("Library/Containers/com.docker.docker/Data/disk.img", 600LL * 1024 * 1024);
+    const fs::path saved = saveScan();
+    const CliRun run = runCli({"clean", "--from", saved.string(), "--json", "insights",
+                            (home.path() / "Library/Containers/com.docker.docker/Data").string()});
+    EXPECT_EQ(run.status, 3) << run.out << run.err;
+    EXPECT_NE(run.out.find("notStarted"), std::string::npos);
+    EXPECT_TRUE(fs::exists(home.path() / "Library/Containers/com.docker.docker/Data/disk.img"));
+}
+
+TEST_F(CliRoundTrip, ReadableReportFollowsTheLanguage)
+{
+    const CliRun english = runCli({"scan", "--lang", "en", "downloads"});
+    EXPECT_EQ(english.status, 0);
+    EXPECT_NE(english.out.find("Large Downloads"), std::string::npos);
+    EXPECT_NE(english.out.find("This is one of your files"), std::string::npos);
+    const CliRun turkish = runCli({"scan", "--lang", "tr", "downloads"});
+    EXPECT_NE(turkish.out.find("Büyük İndirmeler"), std::string::npos) << turkish.out;
+    EXPECT_EQ(turkish.out.find("Large Downloads"), std::string::npos);
+    EXPECT_TRUE(english.err.empty()) << "no progress when standard error is not a terminal";
+}
+
+} // namespace
