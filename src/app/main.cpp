@@ -1,3 +1,4 @@
+#include "ApplicationVersion.h"
 #include "OrvelaneApp.h"
 
 #include <QGuiApplication>
@@ -12,9 +13,9 @@ int main(int argc, char* argv[])
 {
     QGuiApplication::setOrganizationName(QStringLiteral("Orvelane"));
     QGuiApplication::setApplicationName(QStringLiteral("Orvelane"));
-    QGuiApplication::setApplicationVersion(QStringLiteral(ORVELANE_VERSION " (" ORVELANE_BUILD_NUMBER ")"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvelane.Orvelane"));
     QGuiApplication app(argc, argv);
+    orvelane::ApplicationVersion::setMetadata(QStringLiteral(ORVELANE_VERSION), QStringLiteral(ORVELANE_BUILD_NUMBER));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
     orvelane::OrvelaneApp orvelane;

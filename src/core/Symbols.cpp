@@ -6,7 +6,7 @@
 namespace orvelane {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kSymbolTable{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 20> kSymbolTable{{
     {"internaldrive", "storage"},
     {"doc.text", "description"},
     {"hammer", "build"},
@@ -25,6 +25,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kSymbolT
     {"terminal", "terminal"},
     {"trash.slash", "delete_forever"},
     {"folder", "folder_open"},
+    {"chevron.up.chevron.down", "unfold_more"},
+    {"checkmark", "check"},
 }};
 
 } // namespace

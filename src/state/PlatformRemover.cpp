@@ -1,25 +1,43 @@
 #include "CleaningWorker.h"
+#include "PermanentRemoval.h"
+#include "RemovalTarget.h"
+#include "TrashLocation.h"
+#include "TrashMover.h"
 
-// TEMPORARY until the removal layer lands: refuses every removal.
 namespace orvelane {
 namespace {
-class PendingRemover final : public ItemRemover
+
+// Opens the item relative to its parent folder, trusting links only at or above the home
+// folder, and confirms it is the object that was scanned before anything moves.
+class FileSystemRemover final : public ItemRemover
 {
 public:
-    std::optional<std::string> moveToTrash(const ScannedItem&, const std::filesystem::path&) override
+    std::optional<std::string> moveToTrash(const ScannedItem& item, const std::filesystem::path& home) override
     {
-        return "not yet available";
+        const RemovalTarget target = RemovalTarget::open(item.url, item.fileID, home);
+        if (!target.isOpen())
+            return target.failure();
+#ifdef __APPLE__
+        return TrashMover::moveToTrash(target).failure;
+#else
+        return TrashMover::moveToTrash(target, trashRootFolder(home)).failure;
+#endif
     }
-    std::optional<std::string> removePermanently(const ScannedItem&, const std::filesystem::path&) override
+
+    std::optional<std::string> removePermanently(const ScannedItem& item, const std::filesystem::path& home) override
     {
-        return "not yet available";
+        const RemovalTarget target = RemovalTarget::open(item.url, item.fileID, home);
+        if (!target.isOpen())
+            return target.failure();
+        return orvelane::removePermanently(target).failure;
     }
 };
+
 } // namespace
 
 ItemRemover& platformRemover()
 {
-    static PendingRemover remover;
+    static FileSystemRemover remover;
     return remover;
 }
 

@@ -182,8 +182,11 @@ TEST_F(AppStateTest, ThreeItemsOfWhichTheSecondChangedAfterTheScan)
     const auto chosen = state.selectedItems(CategoryKind::caches);
     ASSERT_EQ(chosen.size(), 3u);
     // Replace the second item by a new folder of the same name: a different file-system object.
-    std::filesystem::remove_all(chosen[1].url);
+    // The old one stays alive elsewhere meanwhile, so the new one cannot reuse its inode.
+    const auto parked = home.path() / "parked";
+    std::filesystem::rename(chosen[1].url, parked);
     home.file(std::filesystem::relative(chosen[1].url, home.path()) / "other", 4'000);
+    std::filesystem::remove_all(parked);
 
     ASSERT_EQ(cleanAndWait(CategoryKind::caches), CleanResult::completed);
     ASSERT_EQ(state.errors().size(), 1);

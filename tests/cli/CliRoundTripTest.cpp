@@ -152,8 +152,9 @@ TEST_F(CliRoundTrip, CleanRemovesExactlyTheListedItemsIncludingNonUtf8Names)
 TEST_F(CliRoundTrip, AnItemChangedSinceTheScanIsRefusedWithItsName)
 {
     const fs::path saved = saveScan();
-    fs::remove(installer);
-    home.file("Downloads/tool.dmg", 8'000); // same path, another file
+    // Same path, another file; the old one lives on meanwhile so its inode cannot be reused.
+    const fs::path replacement = home.file("Downloads/tool.dmg.new", 8'000);
+    fs::rename(replacement, installer);
     const CliRun clean = runCli({"clean", "--from", saved.string(), "downloads", installer.string(), big.string()});
     EXPECT_EQ(clean.status, 1) << clean.out << clean.err;
     EXPECT_NE(clean.out.find("tool.dmg: "), std::string::npos) << clean.out;

@@ -21,7 +21,12 @@ public slots:
         orvelane::Localizer::shared().setLanguage(orvelane::Localizer::Language::en);
     }
 
-    void qmlEngineAvailable(QQmlEngine* engine) { orvelane::bindEngineToLocalizer(*engine); }
+    void qmlEngineAvailable(QQmlEngine* engine)
+    {
+        // The module's QML files are compiled in under qrc:/Orvelane.
+        engine->addImportPath(QStringLiteral("qrc:/"));
+        orvelane::bindEngineToLocalizer(*engine);
+    }
 
 private:
     QTemporaryDir config_;

@@ -1,0 +1,105 @@
+#include "FileSystem.h"
+
+#include "DirectoryStream.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <system_error>
+
+namespace orvelane::FileSystem {
+namespace {
+
+std::string lowerCasedAscii(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
+    return lower;
+}
+
+} // namespace
+
+std::string describeError(int error)
+{
+    return std::generic_category().message(error);
+}
+
+bool exists(const std::filesystem::path& path)
+{
+    struct stat status
+    {};
+    return ::stat(path.c_str(), &status) == 0;
+}
+
+bool isHiddenName(std::string_view name)
+{
+    return !name.empty() && name.front() == '.';
+}
+
+bool isPackageName(std::string_view name)
+{
+    static constexpr std::array<std::string_view, 5> kPackageExtensions{"app", "bundle", "framework",
+                                                                        "plugin", "kext"};
+    const auto dot = name.find_last_of('.');
+    if (dot == std::string_view::npos || dot == 0)
+        return false;
+    const std::string extension = lowerCasedAscii(name.substr(dot + 1));
+    return std::find(kPackageExtensions.begin(), kPackageExtensions.end(), extension) !=
+           kPackageExtensions.end();
+}
+
+Listing list(const std::filesystem::path& folder, bool includeHidden)
+{
+    Listing listing;
+    auto stream = DirectoryStream::open(folder, DirectoryStream::Links::follow);
+    while (auto entry = stream.next()) {
+        if (includeHidden || !isHiddenName(entry->name))
+            listing.entries.push_back(folder / entry->name);
+    }
+    listing.error = stream.error();
+    if (listing.error != 0)
+        listing.entries.clear(); // a listing that broke off is a failed listing, not a short one
+    return listing;
+}
+
+bool canList(const std::filesystem::path& folder, int* error)
+{
+    auto stream = DirectoryStream::open(folder, DirectoryStream::Links::follow);
+    while (stream.next()) {
+    }
+    if (error != nullptr)
+        *error = stream.error();
+    return stream.error() == 0;
+}
+
+std::optional<EntryStatus> itemStatus(const std::filesystem::path& path, int* error)
+{
+    struct stat status
+    {};
+    if (::lstat(path.c_str(), &status) != 0) {
+        if (error != nullptr)
+            *error = errno;
+        return std::nullopt;
+    }
+    return entryStatusOf(status);
+}
+
+std::optional<std::uint64_t> fileNumber(const std::filesystem::path& path)
+{
+    if (auto status = itemStatus(path))
+        return status->fileNumber;
+    return std::nullopt;
+}
+
+std::optional<std::uint64_t> fileNumberAt(int dirFd, const std::filesystem::path& name)
+{
+    struct stat status
+    {};
+    if (::fstatat(dirFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return std::nullopt;
+    return static_cast<std::uint64_t>(status.st_ino);
+}
+
+} // namespace orvelane::FileSystem

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "EntryStatus.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+/**
+ * @brief The file-system operations the scanner and the cleaner rely on.
+ *
+ * Paths stay std::filesystem::path from end to end, so a name that is not valid UTF-8 reaches
+ * the disk byte for byte. Failures come back as values with the system's description, never
+ * as exceptions.
+ */
+namespace orvelane::FileSystem {
+
+/// The system's description of an errno value, e.g. "Permission denied".
+std::string describeError(int error);
+
+/// Whether something is there. Follows links, so a dangling link does not exist.
+bool exists(const std::filesystem::path& path);
+
+/// Hidden means a name beginning with a dot.
+bool isHiddenName(std::string_view name);
+
+/// Folders the desktop presents as one document (application bundles and the like).
+bool isPackageName(std::string_view name);
+
+struct Listing
+{
+    std::vector<std::filesystem::path> entries; // folder / name, in the order the system lists them
+    int error = 0;                              // errno when the folder could not be listed
+};
+
+/// The direct entries of a folder (a link to a folder is listed as that folder).
+Listing list(const std::filesystem::path& folder, bool includeHidden);
+
+/// Whether the folder can be listed; the listing itself is discarded.
+bool canList(const std::filesystem::path& folder, int* error = nullptr);
+
+/// The status of the item itself (a link is not followed).
+std::optional<EntryStatus> itemStatus(const std::filesystem::path& path, int* error = nullptr);
+
+/// The file number (inode) of the item itself; nothing when it cannot be read.
+std::optional<std::uint64_t> fileNumber(const std::filesystem::path& path);
+
+/// The same, for a name inside an open folder: lets a remover check identity without a second
+/// walk of the path between the check and the removal.
+std::optional<std::uint64_t> fileNumberAt(int dirFd, const std::filesystem::path& name);
+
+} // namespace orvelane::FileSystem

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "FileDescriptor.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace orvelane {
+
+/**
+ * @brief An item about to be removed, pinned by its parent folder's descriptor and identity.
+ *
+ * Validation looks at a path; removal must act on the object that was looked at. `open` walks
+ * the path one folder at a time without following a single link below the trusted ancestor,
+ * keeps the parent folder open and records the item's identity. The removal then renames or
+ * deletes relative to that descriptor, after `confirm` has walked the path once more: a parent
+ * folder swapped for a link (or for another folder) since the check is refused instead of
+ * followed, and an item swapped for another file is refused as changed.
+ *
+ * Failures are texts fit to show after the item's name (see RemovalResult).
+ */
+class RemovalTarget
+{
+public:
+    /**
+     * @param item the absolute path that was validated; "." and ".." components are refused
+     * @param expectedFileID the file number the scan recorded, checked when present
+     * @param trustedAncestor a folder above the item, normally the home folder, whose own path
+     *        may contain links (a home folder reached through "/home -> /data/home" is the
+     *        user's set-up, not an attack); only links below it are refused. A folder that is
+     *        not above the item is ignored and the whole path is walked without links.
+     */
+    static RemovalTarget open(const std::filesystem::path& item, std::optional<std::uint64_t> expectedFileID,
+                              const std::filesystem::path& trustedAncestor = "/");
+
+    bool isOpen() const { return !failure_; }
+    /// Why the item could not be opened; nothing when it is open.
+    const std::optional<std::string>& failure() const { return failure_; }
+
+    /// Walks the path again: nothing when it still leads through the same parent folder to the
+    /// same item, otherwise the reason to leave it alone.
+    std::optional<std::string> confirm() const;
+
+    /// Nothing when `name` inside the open folder `dirFd` is this very item (same device and file
+    /// number, not a link), otherwise why not.
+    std::optional<std::string> identityFailureAt(int dirFd, const std::filesystem::path& name) const;
+
+    int parentFd() const { return parent_.get(); }
+    /// The item's path without "." components, doubled or trailing separators.
+    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& name() const { return name_; }
+    /// The item's own status as opened (a link would have been refused).
+    const struct stat& status() const { return status_; }
+    bool isDirectory() const { return S_ISDIR(status_.st_mode); }
+
+private:
+    RemovalTarget() = default;
+    static RemovalTarget failed(std::string failure);
+
+    FileDescriptor parent_;
+    std::filesystem::path path_;
+    std::filesystem::path name_;
+    std::filesystem::path anchor_;
+    std::vector<std::string> belowAnchor_; // the folders from the anchor down to the parent
+    struct stat parentStatus_{};
+    struct stat status_{};
+    std::optional<std::string> failure_;
+};
+
+} // namespace orvelane

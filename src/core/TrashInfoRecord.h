@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+namespace orvelane {
+
+/**
+ * @brief The pieces of a freedesktop.org trash entry: its name in files/ and info/, and the
+ * text of its `.trashinfo` record.
+ *
+ * Everything is bytes: a file name that is not valid UTF-8 is percent-encoded byte for byte,
+ * so any client decodes exactly the original path.
+ */
+namespace TrashInfoRecord {
+
+/// Every byte except the unreserved characters of RFC 2396 and '/' as "%XX" (upper-case hex).
+std::string percentEncoded(std::string_view pathBytes);
+
+/// "YYYY-MM-DDThh:mm:ss" in local time, the record's DeletionDate.
+std::string deletionDate(std::time_t when);
+
+/// The whole record: "[Trash Info]", "Path=" with the encoded path, "DeletionDate=".
+std::string text(std::string_view originalPathBytes, std::time_t deletedAt);
+
+/// The file name extension of a record, appended to the entry's name in info/.
+inline constexpr std::string_view extension = ".trashinfo";
+
+/**
+ * @brief The name to try for the attempt-th entry of an item called `name`: the name itself
+ * first, then "report 2.pdf", "report 3.pdf", "node_modules 2" — the number goes before the
+ * extension so that the file still reads as what it is.
+ *
+ * The result has at most `maxBytes` bytes (the room left for the record's extension); a longer
+ * name is shortened before the extension without splitting a UTF-8 sequence.
+ */
+std::string entryName(std::string_view name, int attempt, std::size_t maxBytes);
+
+} // namespace TrashInfoRecord
+} // namespace orvelane

@@ -1,0 +1,127 @@
+// The bounded search of the home folder for regenerable project folders.
+
+#include "DeveloperArtifacts.h"
+#include "DirectoryStream.h"
+#include "FileSystem.h"
+#include "HomeFolder.h"
+#include "Logger.h"
+#include "PathText.h"
+#include "TrashLocation.h"
+
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <utility>
+#include <vector>
+
+namespace orvelane::JunkScanner {
+namespace {
+
+using ListedEntry = std::pair<std::string, EntryKind>;
+
+void logOpenFailure(const std::filesystem::path& folder, int error)
+{
+    if (error == ENOENT)
+        Logger::debug("JunkScanner: Directory does not exist - " + displayText(folder));
+    else
+        Logger::warning("JunkScanner: Failed to read directory " + displayText(folder) + " - " +
+                        FileSystem::describeError(error));
+}
+
+// The whole listing is taken first: it is logged with its count before anything is entered,
+// and the walk is shallow enough for that to stay small.
+std::optional<std::vector<ListedEntry>> listEntries(DirectoryStream& folder,
+                                                    const std::filesystem::path& path)
+{
+    std::vector<ListedEntry> entries;
+    while (auto entry = folder.next())
+        entries.emplace_back(entry->name, entry->kindHint);
+    if (folder.error() != 0) {
+        logOpenFailure(path, folder.error());
+        return std::nullopt;
+    }
+    Logger::debug("JunkScanner: Found " + std::to_string(entries.size()) + " items in " +
+                  displayText(path.filename()));
+    return entries;
+}
+
+class ArtifactSearch
+{
+public:
+    explicit ArtifactSearch(std::filesystem::path home)
+        : home_(std::move(home)), trashRoot_(trashRootFolder(home_))
+    {}
+
+    std::vector<std::filesystem::path> run()
+    {
+        auto root = DirectoryStream::open(home_, DirectoryStream::Links::follow);
+        if (root.isOpen())
+            walk(root, home_, 0);
+        else
+            logOpenFailure(home_, root.error());
+        if (FileSystem::exists(home_ / terraformPluginCache))
+            found_.push_back(home_ / terraformPluginCache);
+        return std::move(found_);
+    }
+
+private:
+    void walk(DirectoryStream& folder, const std::filesystem::path& path, int depth)
+    {
+        const auto entries = listEntries(folder, path);
+        if (!entries)
+            return;
+        for (const auto& [name, hint] : *entries) {
+            const auto kind = entryKindAt(folder.fd(), name.c_str(), hint);
+            if (kind != EntryKind::directory)
+                continue; // unreadable, a file, or a link: links are never followed
+            if (devArtifactNamed(name) != nullptr) {
+                if (matchesSiblings(name, [&](const std::string& s) { return existsBeside(folder, s); }))
+                    found_.push_back(path / name);
+                continue; // qualified or not, an artifact-named folder is never searched
+            }
+            if (devArtifactSkip().contains(name))
+                continue;
+            enter(folder, path / name, depth + 1);
+        }
+    }
+
+    void enter(DirectoryStream& parent, const std::filesystem::path& path, int depth)
+    {
+        if (depth > maxArtifactSearchDepth || isTrash(path))
+            return;
+        auto child = DirectoryStream::openAt(parent.fd(), path.filename().c_str());
+        if (!child.isOpen()) {
+            logOpenFailure(path, child.error());
+            return;
+        }
+        walk(child, path, depth);
+    }
+
+    // The skip names stand for the trash wherever the platform keeps it.
+    bool isTrash(const std::filesystem::path& path) const
+    {
+        return path.filename() == trashRoot_.filename() && path == trashRoot_;
+    }
+
+    static bool existsBeside(const DirectoryStream& folder, const std::string& sibling)
+    {
+        struct stat status
+        {};
+        return ::fstatat(folder.fd(), sibling.c_str(), &status, 0) == 0; // follows links, like exists()
+    }
+
+    std::filesystem::path home_;
+    std::filesystem::path trashRoot_;
+    std::vector<std::filesystem::path> found_;
+};
+
+} // namespace
+
+std::vector<std::filesystem::path> findDevArtifacts()
+{
+    auto found = ArtifactSearch(homeFolder()).run();
+    Logger::debug("JunkScanner: Found " + std::to_string(found.size()) + " developer artifacts");
+    return found;
+}
+
+} // namespace orvelane::JunkScanner

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "CategoryKind.h"
+#include "ScanRecords.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace orvelane::JunkScanner {
+
+/**
+ * @brief Re-checks a scanned item against the disk right before it is removed.
+ *
+ * Nothing when the item may go; otherwise the one-sentence reason (English, not looked up).
+ * The checks run in a fixed order and the first failing one answers. Never changes the disk,
+ * never logs.
+ */
+std::optional<std::string> validationFailure(const ScannedItem& item, CategoryKind kind,
+                                             const std::filesystem::path& home);
+
+/// Whether the item's real location (links resolved) lies where the category may remove things.
+bool isAllowed(const std::filesystem::path& url, CategoryKind kind, const std::filesystem::path& home);
+
+/// Whether `path` is `folder` or lies inside it, component-wise ("Downloads2" is not inside "Downloads").
+bool isContained(const std::filesystem::path& path, const std::filesystem::path& folder);
+
+} // namespace orvelane::JunkScanner

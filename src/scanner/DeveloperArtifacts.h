@@ -1,0 +1,52 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvelane::JunkScanner {
+
+/// One kind of regenerable project folder.
+struct DevArtifact
+{
+    std::string dirName; // exact folder name, case-sensitive
+    std::vector<std::string>
+        siblings;      // project files of which one must lie beside it; empty: the name suffices
+    std::string regen; // what rebuilds it, shown as a hint
+};
+
+/// The rules, in reading order. Built once, safely under concurrent first use.
+const std::vector<DevArtifact>& devArtifacts();
+
+/// The rule for a folder name, if any.
+const DevArtifact* devArtifactNamed(std::string_view dirName);
+
+/// Folder names the search never enters, at any depth.
+const std::set<std::string, std::less<>>& devArtifactSkip();
+
+/// Terraform's plugin cache, relative to the home folder.
+inline constexpr std::string_view terraformPluginCache = ".terraform.d/plugin-cache";
+
+/// How deep below the home folder (depth 0) folders are still listed.
+inline constexpr int maxArtifactSearchDepth = 8;
+
+/**
+ * @brief The regenerable project folders under the home folder: a bounded depth-first search
+ * in listing order, then the Terraform plugin cache when it exists.
+ */
+std::vector<std::filesystem::path> findDevArtifacts();
+
+/// Whether the folder satisfies the project-file rule for its name (false without a rule).
+bool matchesSiblings(const std::filesystem::path& folder, std::string_view name);
+
+/// The same rule with the existence test supplied, for callers that hold the parent open.
+bool matchesSiblings(std::string_view name, const std::function<bool(const std::string&)>& existsBeside);
+
+/// What regenerates the folder: "terraform init" for any "plugin-cache", else the rule's command.
+std::optional<std::string> regenCommand(const std::filesystem::path& url);
+
+} // namespace orvelane::JunkScanner

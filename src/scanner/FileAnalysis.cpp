@@ -1,0 +1,115 @@
+#include "FileAnalysis.h"
+
+#include "DeveloperArtifacts.h"
+#include "FileSystem.h"
+#include "Logger.h"
+#include "PathText.h"
+#include "TreeEnumerator.h"
+
+#include <array>
+
+namespace orvelane::JunkScanner {
+namespace {
+
+class Measurement final : public TreeVisitor
+{
+public:
+    explicit Measurement(std::optional<Date> ownDate) { result_.modified = ownDate; }
+
+    void visit(const char*, const EntryStatus& status) override
+    {
+        if (status.kind == EntryKind::symbolicLink)
+            return;
+        if (!result_.modified || status.modified > *result_.modified)
+            result_.modified = status.modified;
+        if (status.kind == EntryKind::regular)
+            result_.size += status.allocatedBytes;
+    }
+
+    void statusFailed(const char* name, int) override
+    {
+        Logger::debug("JunkScanner: Failed to get size for " + displayText(name));
+    }
+
+    void folderFailed(const char* name, int error) override
+    {
+        Logger::debug("JunkScanner: Enumeration error at " + displayText(name) + " - " +
+                      FileSystem::describeError(error));
+    }
+
+    FileAnalysis result() const { return result_; }
+
+private:
+    FileAnalysis result_;
+};
+
+bool endsWith(const std::filesystem::path& path, std::string_view suffix)
+{
+    return std::string_view(path.native()).ends_with(suffix);
+}
+
+std::optional<std::string> componentAfter(const std::filesystem::path& path, std::string_view marker)
+{
+    for (auto it = path.begin(); it != path.end(); ++it) {
+        if (it->native() != marker)
+            continue;
+        if (const auto next = std::next(it); next != path.end() && !next->empty())
+            return displayText(*next);
+        return std::nullopt; // a marker at the end names no container; the first match decides
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+FileAnalysis analyze(const std::filesystem::path& path)
+{
+    int error = 0;
+    const auto status = FileSystem::itemStatus(path, &error);
+    if (!status) {
+        Logger::debug("JunkScanner: Failed to get resource values for " + displayText(path.filename()) +
+                      " - " + FileSystem::describeError(error));
+        return {};
+    }
+    if (status->kind == EntryKind::symbolicLink)
+        return {};
+    if (status->kind == EntryKind::regular)
+        return {status->allocatedBytes, status->modified};
+    if (status->kind != EntryKind::directory)
+        return {0, status->modified}; // a device, pipe or socket has nothing below it to measure
+
+    Measurement measurement(status->modified);
+    if (enumerateTree(path, measurement) != 0) {
+        Logger::debug("JunkScanner: Failed to create enumerator for " + displayText(path));
+        return {};
+    }
+    return measurement.result();
+}
+
+std::optional<std::uint64_t> fileID(const std::filesystem::path& path)
+{
+    return FileSystem::fileNumber(path);
+}
+
+std::string displayName(const std::filesystem::path& path)
+{
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kWellKnown{{
+        {"com.docker.docker/Data", "Docker data"},
+        {"CoreSimulator/Devices", "iOS Simulator devices"},
+        {"MobileSync/Backup", "iPhone and iPad backups"},
+    }};
+    for (const auto& [suffix, name] : kWellKnown) {
+        if (endsWith(path, suffix))
+            return std::string(name);
+    }
+    for (const std::string_view marker : {"Containers", "Group Containers"}) {
+        if (auto container = componentAfter(path, marker))
+            return *container;
+    }
+    const auto name = path.filename();
+    if (devArtifactNamed(name.native()) != nullptr)
+        return displayText(path.parent_path().filename()) + "/" + displayText(name);
+    return displayText(name);
+}
+
+} // namespace orvelane::JunkScanner

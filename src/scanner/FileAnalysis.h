@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ScanRecords.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace orvelane::JunkScanner {
+
+/// What one measurement of a path found.
+struct FileAnalysis
+{
+    std::int64_t size = 0; // bytes allocated on disk to its regular files; 0 when nothing could be measured
+    std::optional<Date> modified; // newest modification seen, folders included
+};
+
+/**
+ * @brief Measures a path in one pass: links count nothing and are never followed, package
+ * contents below the path count nothing, unreadable parts are logged and left out.
+ */
+FileAnalysis analyze(const std::filesystem::path& path);
+
+/// The file number (inode) of the item itself, to notice a path replaced after the scan.
+std::optional<std::uint64_t> fileID(const std::filesystem::path& path);
+
+/// The name a path is listed under (valid UTF-8 whatever the bytes of the path).
+std::string displayName(const std::filesystem::path& path);
+
+} // namespace orvelane::JunkScanner

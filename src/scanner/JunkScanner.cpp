@@ -1,0 +1,153 @@
+#include "JunkScanner.h"
+
+#include "Logger.h"
+#include "PathText.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <numeric>
+#include <string>
+
+namespace orvelane::JunkScanner {
+namespace {
+
+constexpr std::int64_t kMiB = 1'048'576;
+
+std::string inQuotes(std::string_view text)
+{
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.append(1, '\'').append(text).append(1, '\'');
+    return quoted;
+}
+
+std::string lowerCasedExtension(const std::filesystem::path& url)
+{
+    std::string extension = url.extension().native();
+    if (!extension.empty())
+        extension.erase(0, 1); // the dot
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
+    return extension;
+}
+
+bool isInstaller(const std::filesystem::path& url)
+{
+    return installerExtensions().contains(lowerCasedExtension(url));
+}
+
+// Why a measured candidate is not offered, logging as it decides; nothing when it is offered.
+std::optional<SkipReason> skipReason(CategoryKind kind, const std::filesystem::path& url, std::int64_t size)
+{
+    const std::string name = displayText(url.filename());
+    if (size < 1) {
+        Logger::debug("JunkScanner: Skipping " + inQuotes(name) + " - empty or inaccessible");
+        return SkipReason::emptyOrInaccessible;
+    }
+    const auto threshold = sizeThreshold(kind);
+    if (!threshold || size >= *threshold)
+        return std::nullopt;
+    switch (kind) {
+    case CategoryKind::insights:
+        return SkipReason::belowSizeThreshold; // big stores only; small ones are not worth a line
+    case CategoryKind::downloads:
+        if (isInstaller(url))
+            return std::nullopt;
+        Logger::debug("JunkScanner: Skipping " + inQuotes(name) + " - " + std::to_string(size) +
+                      " bytes below threshold and not an installer");
+        return SkipReason::belowSizeThreshold;
+    default:
+        Logger::debug("JunkScanner: Skipping " + inQuotes(name) + " - " + std::to_string(size) +
+                      " bytes below artifact threshold");
+        return SkipReason::belowSizeThreshold;
+    }
+}
+
+ScannedItem offeredItem(CategoryKind kind, const std::filesystem::path& url, const FileAnalysis& analysis)
+{
+    ScannedItem item;
+    item.url = url;
+    item.name = displayName(url);
+    item.size = analysis.size;
+    item.modified = analysis.modified;
+    const auto judgement = safetyAssessment(kind, url, analysis.modified, Clock::now());
+    item.safetyLevel = judgement.level;
+    item.safetyReason = judgement.reason;
+    item.actionHint = actionHint(kind, url);
+    item.fileID = fileID(url);
+    return item;
+}
+
+std::string seconds(std::chrono::steady_clock::duration elapsed)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", std::chrono::duration<double>(elapsed).count());
+    return text;
+}
+
+// Stable: equal sizes keep candidate order, and skipped paths without a size (always the
+// empty or inaccessible ones) end up last.
+void sortItemsBySize(std::vector<ScannedItem>& items)
+{
+    std::stable_sort(items.begin(), items.end(),
+                     [](const ScannedItem& a, const ScannedItem& b) { return a.size > b.size; });
+}
+
+void sortSkippedBySize(std::vector<SkippedItem>& skipped)
+{
+    std::stable_sort(skipped.begin(), skipped.end(), [](const SkippedItem& a, const SkippedItem& b) {
+        return a.size.value_or(0) > b.size.value_or(0);
+    });
+}
+
+} // namespace
+
+std::optional<std::int64_t> sizeThreshold(CategoryKind kind)
+{
+    switch (kind) {
+    case CategoryKind::insights:
+        return 500 * kMiB;
+    case CategoryKind::downloads:
+        return 10 * kMiB;
+    case CategoryKind::devArtifacts:
+        return 5 * kMiB;
+    default:
+        return std::nullopt;
+    }
+}
+
+ScanResult scan(CategoryKind kind)
+{
+    const std::string raw(rawValue(kind));
+    Logger::debug("JunkScanner: Starting scan for category " + inQuotes(raw));
+    const auto started = std::chrono::steady_clock::now();
+    const auto candidates = candidateURLs(kind);
+    Logger::debug("JunkScanner: Found " + std::to_string(candidates.size()) + " candidate paths for " +
+                  inQuotes(raw));
+
+    ScanResult result;
+    for (const auto& url : candidates) {
+        const auto analysis = analyze(url);
+        if (const auto reason = skipReason(kind, url, analysis.size)) {
+            const bool measured = *reason == SkipReason::belowSizeThreshold;
+            result.skipped.push_back(
+                {url, displayName(url), measured ? std::optional(analysis.size) : std::nullopt, *reason});
+            continue;
+        }
+        result.items.push_back(offeredItem(kind, url, analysis));
+        Logger::debug("JunkScanner: Added " + inQuotes(result.items.back().name) + " (" +
+                      std::to_string(analysis.size) + " bytes)");
+    }
+    sortItemsBySize(result.items);
+    const auto total =
+        std::accumulate(result.items.begin(), result.items.end(), std::int64_t{0},
+                        [](std::int64_t sum, const ScannedItem& item) { return sum + item.size; });
+    Logger::info("JunkScanner: Completed scan for " + inQuotes(raw) + " - " +
+                 std::to_string(result.items.size()) + " items, " + std::to_string(total) + " bytes in " +
+                 seconds(std::chrono::steady_clock::now() - started) + "s");
+    sortSkippedBySize(result.skipped);
+    return result;
+}
+
+} // namespace orvelane::JunkScanner

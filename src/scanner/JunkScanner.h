@@ -1,0 +1,33 @@
+#pragma once
+
+#include "CandidateLocations.h"
+#include "CategoryKind.h"
+#include "CleanupValidation.h"
+#include "DeveloperArtifacts.h"
+#include "FileAnalysis.h"
+#include "SafetyAssessment.h"
+#include "ScanRecords.h"
+
+#include <cstdint>
+#include <optional>
+
+/**
+ * @brief The junk scanner: stateless functions that find, measure and judge what a category
+ * can reclaim, and re-check an item before it is removed.
+ *
+ * Every function reads the disk afresh and only reads it. Scans of different categories (or
+ * of the same one) may run at the same time on several threads.
+ */
+namespace orvelane::JunkScanner {
+
+/// Below this many bytes a measured path is listed as skipped rather than offered; none for
+/// categories that offer everything of at least one byte.
+std::optional<std::int64_t> sizeThreshold(CategoryKind kind);
+
+/**
+ * @brief Scans one category: its candidates measured once each, offered or skipped, judged,
+ * both lists sorted by size (largest first, ties in candidate order). Blocking; never fails.
+ */
+ScanResult scan(CategoryKind kind);
+
+} // namespace orvelane::JunkScanner

@@ -1,0 +1,33 @@
+import QtQuick
+import QtQuick.Templates as T
+import Orvelane
+
+// A button in the pressable style: its label exactly as given (set contentItem, or just text),
+// no background, border or colour of its own, shrinking to 94 % about its centre while held
+// and springing back when let go. Handle `clicked` as with any button.
+T.AbstractButton {
+    id: control
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding)
+    padding: 0
+    hoverEnabled: false
+
+    contentItem: Text {
+        text: control.text
+        font: control.font
+        color: Theme.primaryText
+    }
+    background: null
+
+    // Only the pressed state moves the scale, so only a press or a release animates.
+    scale: pressed ? 0.94 : 1
+    Behavior on scale {
+        NumberAnimation {
+            duration: Spring.duration(Theme.pressSpring.response, Theme.pressSpring.damping)
+            easing: Spring.easing(Theme.pressSpring.response, Theme.pressSpring.damping)
+        }
+    }
+}

@@ -1,0 +1,54 @@
+import QtQuick
+import QtQuick.Templates as T
+import Orvelane
+
+// A push button of the desktop kind. Inputs: text, icon name (`symbol`, optional),
+// prominent (filled with the accent colour), large (the large control size), labelPadding
+// (extra inset of the label inside the button, as {left, right, top, bottom}).
+T.Button {
+    id: control
+
+    property string symbol
+    property bool prominent: false
+    property bool large: false
+    property var labelPadding: ({ left: 0, right: 0, top: 0, bottom: 0 })
+
+    readonly property color labelColor: prominent ? "white" : Theme.primaryText
+
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding)
+    leftPadding: (large ? 12 : 9) + labelPadding.left
+    rightPadding: (large ? 12 : 9) + labelPadding.right
+    topPadding: (large ? 5 : 3) + labelPadding.top
+    bottomPadding: (large ? 5 : 3) + labelPadding.bottom
+    font: Theme.body
+
+    contentItem: Row {
+        spacing: 5
+
+        Symbol {
+            anchors.verticalCenter: parent.verticalCenter
+            visible: control.symbol !== ""
+            name: control.symbol
+            size: control.font.pixelSize + 2
+            color: control.labelColor
+        }
+        Text {
+            anchors.verticalCenter: parent.verticalCenter
+            text: control.text
+            font: control.font
+            color: control.labelColor
+        }
+    }
+
+    background: Rectangle {
+        implicitHeight: control.large ? 28 : 22
+        radius: control.large ? 7 : 5
+        color: control.prominent ? Qt.darker(Theme.accent, control.down ? 1.15 : 1.0)
+                                 : (control.down ? "#e2e2e2" : Theme.controlBackground)
+        border.width: control.prominent ? 0 : 1
+        border.color: Theme.controlBorder
+    }
+}

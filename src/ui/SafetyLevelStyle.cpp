@@ -1,0 +1,51 @@
+#include "SafetyLevelStyle.h"
+
+#include "Localizer.h"
+
+namespace orvelane {
+namespace {
+
+// The platform's standard named colours, light appearance.
+const QColor kGreen = QColor::fromRgb(52, 199, 89);
+const QColor kOrange = QColor::fromRgb(255, 149, 0);
+const QColor kBlue = QColor::fromRgb(0, 122, 255);
+const QColor kGrey = QColor::fromRgb(142, 142, 147);
+
+} // namespace
+
+SafetyLevelStyle::SafetyLevelStyle(QObject* parent) : QObject(parent)
+{
+    connect(&Localizer::shared(), &Localizer::bundleChanged, this, &SafetyLevelStyle::titleChanged);
+}
+
+void SafetyLevelStyle::setLevel(const QString& level)
+{
+    if (level == level_)
+        return;
+    level_ = level;
+    parsed_ = safetyLevelFromRawValue(level.toStdString());
+    emit levelChanged();
+    emit titleChanged();
+}
+
+QString SafetyLevelStyle::title() const
+{
+    return parsed_ ? QString::fromStdString(orvelane::title(*parsed_)) : level_;
+}
+
+QColor SafetyLevelStyle::color() const { return parsed_ ? colorOf(*parsed_) : kGrey; }
+
+QColor SafetyLevelStyle::colorOf(SafetyLevel level)
+{
+    switch (level) {
+    case SafetyLevel::safe:
+        return kGreen;
+    case SafetyLevel::review:
+        return kOrange;
+    case SafetyLevel::protected_:
+        return kBlue;
+    }
+    return kGrey;
+}
+
+} // namespace orvelane

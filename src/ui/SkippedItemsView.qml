@@ -1,0 +1,136 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Orvelane
+
+// The sheet that lists what a scan examined but did not offer, always 600 × 480.
+// Input: items — the category's skipped entries, in the scanner's order (largest first), as
+// objects {name, url (or path), size, reason}: size a byte count, absent (undefined or -1)
+// when unknown; reason a skip reason's raw value. At most the first 300 are listed.
+// Signal dismiss(): the Done button; whoever presents the sheet closes it.
+Rectangle {
+    id: sheet
+
+    property var items: []
+    readonly property alias listedCount: list.count
+    readonly property bool showsCapNote: rows.capped
+
+    signal dismiss()
+
+    width: 600
+    height: 480
+    color: Theme.windowBackground
+
+    SkippedItemsModel {
+        id: rows
+        entries: sheet.items
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: Theme.defaultPadding
+            spacing: Theme.defaultSpacing
+
+            Text {
+                text: qsTr("Protected / Skipped Items")
+                font: Theme.semibold(Theme.title2)
+                color: Theme.primaryText
+            }
+            Item {
+                Layout.fillWidth: true
+            }
+            PushButton {
+                id: doneButton
+                objectName: "doneButton"
+                text: qsTr("Done")
+                onClicked: sheet.dismiss()
+            }
+        }
+
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: 1
+            color: Theme.separator
+        }
+
+        ListView {
+            id: list
+            objectName: "skippedList"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            model: rows
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar {}
+
+            Rectangle {
+                anchors.fill: parent
+                z: -1
+                color: Theme.controlBackground
+            }
+
+            delegate: Item {
+                id: row
+
+                required property string name
+                required property string explanation
+                required property bool hasSize
+                required property string sizeText
+
+                width: ListView.view.width
+                implicitHeight: content.implicitHeight + 2 * 6
+
+                RowLayout {
+                    id: content
+                    anchors.fill: parent
+                    anchors.leftMargin: 12
+                    anchors.rightMargin: 12
+                    spacing: Theme.defaultSpacing
+
+                    ColumnLayout {
+                        Layout.fillWidth: true
+                        spacing: 3
+
+                        Text {
+                            Layout.fillWidth: true
+                            text: row.name
+                            textFormat: Text.PlainText
+                            font: Theme.body
+                            color: Theme.primaryText
+                            maximumLineCount: 1
+                            elide: Text.ElideRight
+                        }
+                        Text {
+                            Layout.fillWidth: true
+                            text: row.explanation
+                            font: Theme.caption
+                            color: Theme.secondaryText
+                            elide: Text.ElideRight
+                        }
+                    }
+                    Text {
+                        objectName: "sizeText"
+                        visible: row.hasSize
+                        text: row.sizeText
+                        font: Theme.body
+                        color: Theme.secondaryText
+                    }
+                }
+            }
+        }
+
+        Text {
+            objectName: "capNote"
+            Layout.alignment: Qt.AlignHCenter
+            Layout.margins: 8
+            visible: rows.capped
+            text: qsTr("Showing the first 300 skipped items.")
+            font: Theme.caption
+            color: Theme.secondaryText
+        }
+    }
+}

@@ -1,0 +1,15 @@
+import QtQuick
+import Orvelane
+
+// A named symbol ("globe", "terminal", …) drawn with the icon font.
+// Inputs: name (symbol name), size (pixels), color.
+Text {
+    property string name
+    property real size: Theme.body.pixelSize
+
+    text: Symbols.ligature(name)
+    textFormat: Text.PlainText
+    font.family: Symbols.fontFamily
+    font.pixelSize: size
+    color: Theme.primaryText
+}

@@ -1,0 +1,7 @@
+import QtQuick
+import Orvelane
+
+SettingsView {
+    width: 380
+    height: 280
+}

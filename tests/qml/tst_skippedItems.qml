@@ -1,0 +1,115 @@
+import QtQuick
+import QtTest
+import Orvelane
+
+// The sheet of skipped paths: the 300-entry cap, the note, sizes only where known.
+TestCase {
+    id: testCase
+    name: "SkippedItems"
+    when: windowShown
+    width: 700
+    height: 600
+
+    Component {
+        id: sheetComponent
+        SkippedItemsView {}
+    }
+
+    SignalSpy {
+        id: dismissSpy
+        signalName: "dismiss"
+    }
+
+    function init() {
+        Localizer.language = "en"
+        dismissSpy.clear()
+    }
+    function cleanupTestCase() {
+        Localizer.language = "en"
+    }
+
+    function entries(count) {
+        const list = []
+        for (let i = 0; i < count; ++i)
+            list.push({ name: "entry " + i, url: "file:///home/u/Library/Caches/" + i, size: 1000 * (count - i),
+                        reason: "belowSizeThreshold" })
+        return list
+    }
+
+    function collectTexts(item, into) {
+        for (const child of item.children) {
+            if (child.text !== undefined && child.font !== undefined)
+                into.push(child)
+            collectTexts(child, into)
+        }
+    }
+
+    function test_capAndNote_data() {
+        return [
+            { tag: "empty", count: 0, listed: 0, note: false },
+            { tag: "300", count: 300, listed: 300, note: false },
+            { tag: "301", count: 301, listed: 300, note: true },
+            { tag: "1200", count: 1200, listed: 300, note: true },
+        ]
+    }
+
+    function test_capAndNote(data) {
+        const sheet = createTemporaryObject(sheetComponent, testCase, { items: entries(data.count) })
+        compare(sheet.listedCount, data.listed)
+        compare(sheet.showsCapNote, data.note)
+        const note = findChild(sheet, "capNote")
+        compare(note.text, "Showing the first 300 skipped items.")
+        compare(note.visible, data.note)
+        // However many entries, the sheet keeps its size and the list scrolls inside it.
+        compare(sheet.width, 600)
+        compare(sheet.height, 480)
+    }
+
+    function test_sizesOnlyWhenPresent() {
+        const sheet = createTemporaryObject(sheetComponent, testCase, { items: [
+            { name: "measured", path: "/home/u/a", size: 48000, reason: "belowSizeThreshold" },
+            { name: "unreadable", path: "/home/u/b", reason: "emptyOrInaccessible" },
+            { name: "minus one", path: "/home/u/c", size: -1, reason: "emptyOrInaccessible" },
+            { name: "zero", path: "/home/u/d", size: 0, reason: "belowSizeThreshold" },
+        ] })
+        const view = findChild(sheet, "skippedList")
+        compare(view.count, 4)
+        const expected = [true, false, false, true]
+        for (let i = 0; i < expected.length; ++i) {
+            const row = view.itemAtIndex(i)
+            verify(row, "row " + i)
+            const size = findChild(row, "sizeText")
+            compare(size.visible, expected[i], "row " + i)
+        }
+        compare(findChild(view.itemAtIndex(0), "sizeText").text, "48 kB")
+    }
+
+    function test_rowsExplainTheirReason() {
+        const sheet = createTemporaryObject(sheetComponent, testCase, { items: [
+            { name: "Logs", path: "/home/u/Library/Logs", size: 1200, reason: "belowSizeThreshold" },
+            { name: "Empty", path: "/home/u/Library/Empty", reason: "emptyOrInaccessible" },
+        ] })
+        const view = findChild(sheet, "skippedList")
+        const texts = []
+        collectTexts(view.itemAtIndex(1), texts)
+        verify(texts.some(t => t.text === "Empty"))
+        verify(texts.some(t => t.text === "Empty or inaccessible"))
+
+        Localizer.language = "tr"
+        const turkish = []
+        collectTexts(view.itemAtIndex(1), turkish)
+        verify(turkish.some(t => t.text === "Empty"), "names stay as they are")
+        verify(turkish.some(t => t.text === "Boş veya erişilemiyor"))
+    }
+
+    function test_doneDismisses() {
+        const sheet = createTemporaryObject(sheetComponent, testCase, { items: entries(3) })
+        dismissSpy.target = sheet
+        const done = findChild(sheet, "doneButton")
+        compare(done.text, "Done")
+        mouseClick(done)
+        compare(dismissSpy.count, 1)
+        Localizer.language = "tr"
+        compare(done.text, "Bitti")
+    }
+}

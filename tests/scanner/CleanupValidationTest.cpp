@@ -1,0 +1,160 @@
+// The last check before an item leaves the disk: every refusal in its order of precedence,
+// and paths that try to look like somewhere they are not.
+
+#include "CleanupValidation.h"
+
+#include "FileAnalysis.h"
+#include "TrashLocation.h"
+#include "support/FakeHome.h"
+
+#include <gtest/gtest.h>
+
+namespace orvelane {
+namespace {
+
+using JunkScanner::isAllowed;
+using testing::FakeHome;
+namespace fs = std::filesystem;
+
+const std::string kProtected = "Protected items cannot be cleaned.";
+const std::string kGone = "The item no longer exists.";
+const std::string kLink = "Symbolic links are not cleaned.";
+const std::string kOutside = "The item is no longer inside an allowed cleanup location.";
+const std::string kChanged = "The item changed after the scan. Scan again before cleaning.";
+const std::string kMarker = "The project marker changed after the scan.";
+
+// The item as a scan would record it now.
+ScannedItem scanned(const fs::path& url, SafetyLevel level = SafetyLevel::review)
+{
+    return {url,          JunkScanner::displayName(url), 1, std::nullopt, level, SafetyReason::userFile,
+            std::nullopt, JunkScanner::fileID(url)};
+}
+
+TEST(CleanupValidation, RefusesInOrderOfPrecedence)
+{
+    FakeHome home;
+    FakeHome outside;
+    const auto h = home.root();
+    auto verdict = [&](const ScannedItem& item, CategoryKind kind) {
+        return JunkScanner::validationFailure(item, kind, h);
+    };
+    // 1. Protected comes first, even for a path that is gone.
+    EXPECT_EQ(verdict(scanned(home / "Library/Containers/com.docker.docker/Data"), CategoryKind::insights),
+              kProtected);
+    EXPECT_EQ(verdict(scanned(home / "Downloads/gone.zip", SafetyLevel::protected_), CategoryKind::downloads),
+              kProtected);
+    // 2. Gone, or a link whose target is gone.
+    home.file("Library/Caches/app/db");
+    const auto cache = scanned(home / "Library/Caches/app");
+    home.remove("Library/Caches/app");
+    EXPECT_EQ(verdict(cache, CategoryKind::caches), kGone);
+    home.link("Library/Caches/dangling", home / "nowhere");
+    EXPECT_EQ(verdict(scanned(home / "Library/Caches/dangling"), CategoryKind::caches), kGone);
+    // 3. A cache folder replaced by a link to a folder elsewhere, even spelled with a trailing slash.
+    home.link("Library/Caches/app", home.folder("Documents/precious"));
+    EXPECT_EQ(verdict(cache, CategoryKind::caches), kLink);
+    auto slashed = cache;
+    slashed.url += "/";
+    EXPECT_EQ(verdict(slashed, CategoryKind::caches), kLink);
+    home.remove("Library/Caches/app");
+    // 4. A Downloads item whose parent folder now leads out of the home folder.
+    const auto download = scanned(home.file("Downloads/installer.dmg"));
+    home.remove("Downloads");
+    outside.file("Downloads/installer.dmg");
+    home.link("Downloads", outside / "Downloads");
+    EXPECT_EQ(verdict(download, CategoryKind::downloads), kOutside);
+    // 5. Replaced by a new folder of the same name (made while the old one existed, so the file
+    // system cannot reuse its number).
+    const auto renewed = scanned(home.folder("Library/Caches/app"));
+    home.folder("Library/Caches/app-new");
+    home.remove("Library/Caches/app");
+    fs::rename(home / "Library/Caches/app-new", home / "Library/Caches/app");
+    EXPECT_EQ(verdict(renewed, CategoryKind::caches), kChanged);
+    // 6. A build folder whose project file went away.
+    home.file("code/rusty/Cargo.toml");
+    const auto target = scanned(home.folder("code/rusty/target"));
+    EXPECT_EQ(verdict(target, CategoryKind::devArtifacts), std::nullopt);
+    home.remove("code/rusty/Cargo.toml");
+    EXPECT_EQ(verdict(target, CategoryKind::devArtifacts), kMarker);
+}
+
+TEST(CleanupValidation, PassesCurrentItemsOfEveryRemovableCategory)
+{
+    FakeHome home;
+    const auto h = home.root();
+    const std::pair<CategoryKind, fs::path> items[] = {
+        {CategoryKind::caches, "Library/Caches/com.app"},
+        {CategoryKind::caches, "Library/Containers/com.a/Data/Library/Caches"},
+        {CategoryKind::logs, "Library/Group Containers/group.g/Library/Logs"},
+        {CategoryKind::xcode, "Library/Developer/Xcode/DerivedData/App-x"},
+        {CategoryKind::devCaches, ".gradle/caches"},
+        {CategoryKind::devArtifacts, "code/web/node_modules"}, // needs no project file
+        {CategoryKind::devArtifacts, ".terraform.d/plugin-cache"},
+        {CategoryKind::downloads, "Downloads/r\xE9sum\xE9.pdf"},
+        {CategoryKind::trash, trashItemsFolder(h).lexically_relative(h) / "old.txt"},
+    };
+    for (const auto& [kind, relative] : items) {
+        home.file(relative / "content");
+        EXPECT_EQ(JunkScanner::validationFailure(scanned(home / relative), kind, h), std::nullopt)
+            << relative;
+    }
+    auto unidentified = scanned(home / "Library/Caches/com.app");
+    unidentified.fileID.reset(); // no number recorded: the identity check is passed
+    EXPECT_EQ(JunkScanner::validationFailure(unidentified, CategoryKind::caches, h), std::nullopt);
+    home.folder("code/x/.terraform.d/plugin-cache"); // only the one in the home folder counts
+    EXPECT_EQ(JunkScanner::validationFailure(scanned(home / "code/x/.terraform.d/plugin-cache"),
+                                             CategoryKind::devArtifacts, h),
+              kOutside);
+}
+
+TEST(AllowedLocations, ContainerLibrariesAndTheTrashMustBeExactlyThere)
+{
+    const fs::path h = "/nonexistent-home/me";
+    EXPECT_TRUE(isAllowed(h / "Library/Containers/A/Data/Library/Caches/sub", CategoryKind::caches, h));
+    EXPECT_FALSE(isAllowed(h / "Library/Containers/A/Data/Documents", CategoryKind::caches, h));
+    EXPECT_FALSE(isAllowed(h / "Library/Containers/A/Data/Library/Caches", CategoryKind::logs, h));
+    EXPECT_TRUE(isAllowed(h / "Library/Group Containers/G/Library/Logs", CategoryKind::logs, h));
+    // Look-alikes deeper inside a container, or a container named "Data", are not its library.
+    EXPECT_FALSE(
+        isAllowed(h / "Library/Containers/A/Data/Documents/Data/Library/Caches", CategoryKind::caches, h));
+    EXPECT_FALSE(isAllowed(h / "Library/Containers/Data/Library/Caches", CategoryKind::caches, h));
+    EXPECT_FALSE(isAllowed(h / "Library/Group Containers/G/Documents/Library/Logs", CategoryKind::logs, h));
+    EXPECT_TRUE(isAllowed(trashItemsFolder(h) / "old.txt", CategoryKind::trash, h));
+#ifndef __APPLE__
+    EXPECT_FALSE(isAllowed(h / ".Trash/old.txt", CategoryKind::trash, h));
+    EXPECT_FALSE(isAllowed(trashRecordsFolder(h) / "old.txt.trashinfo", CategoryKind::trash, h));
+#endif
+    EXPECT_FALSE(isAllowed(h / "Library/Containers/com.docker.docker/Data", CategoryKind::insights, h));
+}
+
+TEST(AllowedLocations, PathsCannotEscapeThroughDotsLinksPrefixesOrTheHomeItself)
+{
+    FakeHome home;
+    const auto h = home.root();
+    home.folder("Downloads/sub");
+    home.link("Downloads/shortcut", home.folder("Documents/taxes/2024"));
+    EXPECT_TRUE(isAllowed(home / "Downloads/sub/../file.zip", CategoryKind::downloads, h));
+    EXPECT_FALSE(isAllowed(home / "Downloads/../Documents/thesis.pdf", CategoryKind::downloads, h));
+    EXPECT_FALSE(
+        isAllowed(home / "Downloads/shortcut/../2023", CategoryKind::downloads, h)); // ".." after a link
+    EXPECT_FALSE(isAllowed(home / "Downloads2/file.zip", CategoryKind::downloads, h));
+    EXPECT_FALSE(isAllowed(home / "Library/CachesOld/x", CategoryKind::caches, h));
+    EXPECT_FALSE(isAllowed(h, CategoryKind::devArtifacts, home / "sub/.."));
+    EXPECT_TRUE(JunkScanner::isContained("/h/Downloads/a", "/h//Downloads/"));
+    EXPECT_TRUE(JunkScanner::isContained("/anything", "/"));
+}
+
+TEST(AllowedLocations, TheHomeFolderMayBeGivenWithASlashOrThroughALink)
+{
+    FakeHome home;
+    FakeHome elsewhere;
+    const auto item = home.folder("Library/Caches/app");
+    const auto viaLink = elsewhere.link("home-link", home.root());
+    EXPECT_TRUE(isAllowed(item, CategoryKind::caches, home.root().native() + "/"));
+    EXPECT_TRUE(isAllowed(item, CategoryKind::caches, viaLink));
+    EXPECT_TRUE(isAllowed(viaLink / "Library/Caches/app", CategoryKind::caches, home.root()));
+    EXPECT_FALSE(isAllowed(viaLink / "Library/Caches/app", CategoryKind::downloads, home.root()));
+}
+
+} // namespace
+} // namespace orvelane

@@ -1,0 +1,145 @@
+// What the safety badge and the item explanation show, in both languages.
+#include "ItemExplanation.h"
+#include "Localizer.h"
+#include "SafetyLevelStyle.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using orvelane::ItemExplanation;
+using orvelane::Localizer;
+using orvelane::SafetyLevelStyle;
+
+namespace {
+
+class SafetyPresentation : public ::testing::Test
+{
+protected:
+    void SetUp() override { Localizer::shared().setLanguage(Localizer::Language::en); }
+    void TearDown() override { Localizer::shared().setLanguage(Localizer::Language::en); }
+};
+
+TEST_F(SafetyPresentation, EachLevelHasItsColourAndTitle)
+{
+    struct Expected
+    {
+        const char* level;
+        QColor color;
+        QString english;
+        QString turkish;
+    };
+    const Expected expected[] = {
+        {"safe", QColor(52, 199, 89), "Safe", QStringLiteral("Güvenli")},
+        {"review", QColor(255, 149, 0), "Review", QStringLiteral("İncele")},
+        {"protected", QColor(0, 122, 255), "Protected", QStringLiteral("Korumalı")},
+    };
+    for (const Expected& level : expected) {
+        SafetyLevelStyle style;
+        style.setLevel(QString::fromLatin1(level.level));
+        EXPECT_EQ(style.color(), level.color) << level.level;
+        EXPECT_EQ(style.title(), level.english) << level.level;
+        Localizer::shared().setLanguage(Localizer::Language::tr);
+        EXPECT_EQ(style.title(), level.turkish) << level.level;
+        EXPECT_EQ(style.color(), level.color) << "the colour never depends on the language";
+        Localizer::shared().setLanguage(Localizer::Language::en);
+    }
+}
+
+TEST_F(SafetyPresentation, AnUnknownLevelIsShownAsWrittenInGrey)
+{
+    SafetyLevelStyle style;
+    style.setLevel(QStringLiteral("Protected")); // raw values are case-sensitive
+    EXPECT_EQ(style.title(), QStringLiteral("Protected"));
+    EXPECT_EQ(style.color(), QColor(142, 142, 147));
+}
+
+TEST_F(SafetyPresentation, BadgeTitleAnnouncesALanguageSwitch)
+{
+    SafetyLevelStyle style;
+    style.setLevel(QStringLiteral("safe"));
+    QSignalSpy titles(&style, &SafetyLevelStyle::titleChanged);
+    QSignalSpy levels(&style, &SafetyLevelStyle::levelChanged);
+    Localizer::shared().setLanguage(Localizer::Language::tr);
+    EXPECT_EQ(titles.count(), 1);
+    EXPECT_EQ(levels.count(), 0);
+    style.setLevel(QStringLiteral("safe"));
+    EXPECT_EQ(levels.count(), 0) << "an equal value notifies nobody";
+}
+
+TEST_F(SafetyPresentation, HintWordingAndColourFollowTheCategory)
+{
+    ItemExplanation artifact;
+    artifact.setKind(QStringLiteral("devArtifacts"));
+    artifact.setActionHint(QStringLiteral("npm install"));
+    EXPECT_EQ(artifact.hintText(), QStringLiteral("Rebuild: npm install"));
+    EXPECT_EQ(artifact.hintColor(), QColor(255, 45, 85)) << "pink";
+
+    ItemExplanation insight;
+    insight.setKind(QStringLiteral("insights"));
+    insight.setActionHint(QStringLiteral("xcrun simctl delete unavailable"));
+    EXPECT_EQ(insight.hintText(), QStringLiteral("Manage with: xcrun simctl delete unavailable"));
+    EXPECT_EQ(insight.hintColor(), QColor(50, 173, 230)) << "cyan";
+
+    // Any category but build artifacts manages rather than rebuilds.
+    insight.setKind(QStringLiteral("caches"));
+    EXPECT_TRUE(insight.hintText().startsWith(QStringLiteral("Manage with: ")));
+
+    Localizer::shared().setLanguage(Localizer::Language::tr);
+    EXPECT_EQ(artifact.hintText(), QStringLiteral("Yeniden oluşturmak için: npm install"));
+    EXPECT_EQ(insight.hintText(), QStringLiteral("Yönetmek için: xcrun simctl delete unavailable"));
+}
+
+TEST_F(SafetyPresentation, MissingHintOrDateLeavesItsLineEmpty)
+{
+    ItemExplanation item;
+    item.setKind(QStringLiteral("devArtifacts"));
+    item.setSafetyReason(QStringLiteral("requiresRebuild"));
+    EXPECT_EQ(item.hintText(), QString());
+    EXPECT_EQ(item.modifiedText(), QString());
+    item.setModified(QVariant::fromValue(nullptr)); // QML null
+    EXPECT_EQ(item.modifiedText(), QString());
+    item.setModified(QDateTime()); // an invalid date is no date
+    EXPECT_EQ(item.modifiedText(), QString());
+    item.setActionHint(QStringLiteral("cargo build"));
+    item.resetActionHint(); // QML undefined
+    EXPECT_EQ(item.hintText(), QString());
+}
+
+TEST_F(SafetyPresentation, DateIsWrittenTheSystemWayInsideTheChosenLanguage)
+{
+    ItemExplanation item;
+    const QDateTime modified(QDate(2024, 3, 9), QTime(23, 30));
+    item.setModified(modified);
+    const QString systemDate = QLocale::system().toString(modified.date(), QLocale::ShortFormat);
+    EXPECT_EQ(item.modifiedText(), QStringLiteral("Last modified: ") + systemDate);
+    EXPECT_FALSE(item.modifiedText().contains(QStringLiteral("23:30"))) << "no time of day";
+
+    Localizer::shared().setLanguage(Localizer::Language::tr);
+    EXPECT_EQ(item.modifiedText(), QStringLiteral("Son değişiklik: ") + systemDate);
+
+    item.setModified(QDate(2023, 12, 1));
+    EXPECT_TRUE(item.modifiedText().endsWith(QLocale::system().toString(QDate(2023, 12, 1), QLocale::ShortFormat)));
+}
+
+TEST_F(SafetyPresentation, ReasonIsExplainedInTheChosenLanguage)
+{
+    ItemExplanation item;
+    QSignalSpy texts(&item, &ItemExplanation::textsChanged);
+    item.setSafetyReason(QStringLiteral("permanentDeletion"));
+    EXPECT_EQ(item.explanation(), QStringLiteral("Cleaning Trash deletes this permanently and cannot be undone."));
+    EXPECT_EQ(texts.count(), 1);
+
+    Localizer::shared().setLanguage(Localizer::Language::tr);
+    EXPECT_EQ(texts.count(), 2) << "a language switch redraws the explanation";
+    EXPECT_EQ(item.explanation(),
+              QStringLiteral("Çöp Kutusu'nu temizlemek bunu kalıcı olarak siler ve bu işlem geri alınamaz."));
+
+    // Words that are not a raw value are shown as they came.
+    item.setSafetyReason(QStringLiteral("Already explained."));
+    EXPECT_EQ(item.explanation(), QStringLiteral("Already explained."));
+}
+
+} // namespace

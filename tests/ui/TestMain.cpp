@@ -1,0 +1,18 @@
+#include "Localizer.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    // Keep every settings write inside a throw-away folder, never in the user's configuration,
+    // and start in English so that texts are predictable.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QCoreApplication app(argc, argv);
+    orvelane::Localizer::shared().setLanguage(orvelane::Localizer::Language::en);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
