@@ -103,8 +103,8 @@ void BM_FindDevArtifacts(benchmark::State& state)
         benchmark::DoNotOptimize(orvelane::JunkScanner::findDevArtifacts());
 }
 
-BENCHMARK(BM_AnalyzeFolder)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_GnuDuSummary)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnalyzeFolder)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GnuDuSummary)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_FindDevArtifacts)->Unit(benchmark::kMicrosecond);
 
 } // namespace

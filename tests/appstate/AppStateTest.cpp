@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <mutex>
+#include <sstream>
 
 using namespace orvelane;
 using orvelane::testing::FakeHome;
@@ -199,6 +201,11 @@ TEST_F(AppStateTest, ThreeItemsOfWhichTheSecondChangedAfterTheScan)
     EXPECT_FALSE(std::filesystem::exists(chosen[0].url));
     EXPECT_TRUE(std::filesystem::exists(chosen[1].url));
     EXPECT_FALSE(std::filesystem::exists(chosen[2].url));
+    // The Trash keeps a record naming where the item came from, so it can be restored.
+    std::ifstream record(home.path() / ".local/share/Trash/info" / (chosen[0].url.filename().string() + ".trashinfo"));
+    std::stringstream text;
+    text << record.rdbuf();
+    EXPECT_NE(text.str().find("Path=" + chosen[0].url.string() + "\n"), std::string::npos) << text.str();
 
     // The rescans show what is left and what the Trash now holds.
     ASSERT_EQ(state.items().at(CategoryKind::caches).size(), 1u);

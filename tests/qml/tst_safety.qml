@@ -7,6 +7,10 @@ TestCase {
     id: testCase
     name: "Safety"
     when: windowShown
+    // Shown, so that what the tests create is visible and can be clicked.
+    visible: true
+    width: 700
+    height: 600
 
     Component {
         id: badgeComponent

@@ -7,6 +7,8 @@ TestCase {
     id: testCase
     name: "Settings"
     when: windowShown
+    // Shown, so that what the tests create is visible and can be clicked.
+    visible: true
     width: 400
     height: 300
 
@@ -38,8 +40,8 @@ TestCase {
     function choose(picker, index) {
         mouseClick(picker)
         tryCompare(picker.popup, "opened", true)
+        tryVerify(() => picker.popup.contentItem.itemAtIndex(index), 1000, "option " + index)
         const option = picker.popup.contentItem.itemAtIndex(index)
-        verify(option, "option " + index)
         mouseClick(option)
         tryCompare(picker.popup, "visible", false)
     }
@@ -61,6 +63,7 @@ TestCase {
         // The options: System Default in the chosen language, the language names as they are.
         mouseClick(picker)
         tryCompare(picker.popup, "opened", true)
+        tryVerify(() => picker.popup.contentItem.itemAtIndex(2))
         const names = []
         for (let i = 0; i < 3; ++i)
             names.push(picker.popup.contentItem.itemAtIndex(i).contentItem.children[1].text)
@@ -102,7 +105,8 @@ TestCase {
     function test_settingsWindowHoldsTheView() {
         const component = Qt.createComponent("qrc:/Orvelane/SettingsWindow.qml")
         compare(component.status, Component.Ready, component.errorString())
-        const window = createTemporaryObject(component, testCase, { visible: false })
+        const window = createTemporaryObject(component, testCase, { visible: true })
+        waitForRendering(window.contentItem)
         compare(window.width, 380)
         compare(window.height, 280)
         compare(window.maximumWidth, 380)

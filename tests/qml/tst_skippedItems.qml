@@ -7,6 +7,8 @@ TestCase {
     id: testCase
     name: "SkippedItems"
     when: windowShown
+    // Shown, so that what the tests create is visible and can be clicked.
+    visible: true
     width: 700
     height: 600
 
@@ -37,7 +39,8 @@ TestCase {
     }
 
     function collectTexts(item, into) {
-        for (const child of item.children) {
+        for (let i = 0; i < item.children.length; ++i) {
+            const child = item.children[i]
             if (child.text !== undefined && child.font !== undefined)
                 into.push(child)
             collectTexts(child, into)
@@ -74,6 +77,7 @@ TestCase {
         ] })
         const view = findChild(sheet, "skippedList")
         compare(view.count, 4)
+        tryVerify(() => view.itemAtIndex(3))
         const expected = [true, false, false, true]
         for (let i = 0; i < expected.length; ++i) {
             const row = view.itemAtIndex(i)
@@ -90,6 +94,7 @@ TestCase {
             { name: "Empty", path: "/home/u/Library/Empty", reason: "emptyOrInaccessible" },
         ] })
         const view = findChild(sheet, "skippedList")
+        tryVerify(() => view.itemAtIndex(1))
         const texts = []
         collectTexts(view.itemAtIndex(1), texts)
         verify(texts.some(t => t.text === "Empty"))

@@ -1,0 +1,112 @@
+import QtQuick
+import QtTest
+import Orvelane
+
+// The shared styles: brand colours, the pressable button, the pulsing glow.
+TestCase {
+    id: testCase
+    name: "Styles"
+    when: windowShown
+    visible: true
+    width: 400
+    height: 300
+
+    Component {
+        id: pressableComponent
+        PressableStyle {
+            x: 100
+            y: 100
+            contentItem: Rectangle {
+                implicitWidth: 80
+                implicitHeight: 30
+                color: "tomato"
+            }
+        }
+    }
+    Component {
+        id: glowComponent
+        PulsingGlow {
+            x: 50
+            y: 50
+            color: "red"
+            Rectangle {
+                width: 60
+                height: 20
+            }
+        }
+    }
+
+    SignalSpy {
+        id: clickSpy
+        signalName: "clicked"
+    }
+
+    function test_brandColours() {
+        verify(Qt.colorEqual(Theme.brandBlue, Qt.rgba(0.03, 0.48, 0.85, 1)))
+        verify(Qt.colorEqual(Theme.brandMint, Qt.rgba(0.24, 0.88, 0.66, 1)))
+        const stops = Theme.brandGradient.stops
+        compare(stops.length, 2)
+        compare(stops[0].position, 0)
+        compare(stops[1].position, 1)
+        verify(Qt.colorEqual(stops[0].color, Theme.brandMint), "mint first")
+        verify(Qt.colorEqual(stops[1].color, Theme.brandBlue))
+    }
+
+    function test_pressShrinksAndSpringsBack() {
+        const button = createTemporaryObject(pressableComponent, testCase)
+        clickSpy.target = button
+        compare(button.scale, 1)
+        compare(button.background, null, "no background of its own")
+        mousePress(button)
+        tryCompare(button, "scale", 0.94, 1000)
+        let largest = 0
+        button.scaleChanged.connect(() => largest = Math.max(largest, button.scale))
+        mouseRelease(button)
+        tryCompare(button, "scale", 1, 1000)
+        verify(largest > 1, "the release springs past full size: " + largest)
+        compare(clickSpy.count, 1, "the button's action is its own")
+    }
+
+    function test_disabledButtonDoesNotShrink() {
+        const button = createTemporaryObject(pressableComponent, testCase, { enabled: false })
+        mousePress(button)
+        wait(100)
+        compare(button.scale, 1)
+        mouseRelease(button)
+    }
+
+    function test_inactiveGlowDrawsNothingAndNeverAnimates() {
+        const glow = createTemporaryObject(glowComponent, testCase, { active: false })
+        compare(glow.glowColor.a, 0)
+        compare(glow.glowRadius, 3)
+        verify(!glow.on)
+        wait(300)
+        compare(glow.phase, 0)
+    }
+
+    function test_activeGlowPulses() {
+        const glow = createTemporaryObject(glowComponent, testCase, { active: true })
+        verify(glow.on)
+        let brightest = 0
+        tryVerify(() => {
+            brightest = Math.max(brightest, glow.glowColor.a)
+            return glow.phase > 0.95
+        }, 3000, "the glow swells to its bright end")
+        tryVerify(() => glow.phase < 0.05, 3000, "and shrinks back")
+        tryVerify(() => glow.phase > 0.5, 3000, "and swells again")
+        verify(brightest <= 0.75 + 1e-3 && brightest > 0.7, brightest)
+        verify(glow.glowRadius >= 3 && glow.glowRadius <= 11)
+        compare(glow.implicitWidth, 60)
+        compare(glow.implicitHeight, 20)
+    }
+
+    function test_glowTurnedOnLaterIsFaintAndSteady() {
+        const glow = createTemporaryObject(glowComponent, testCase, { active: false })
+        glow.active = true
+        compare(glow.glowColor.a.toFixed(2), "0.15")
+        compare(glow.glowRadius, 3)
+        wait(400)
+        verify(!glow.on, "the pulse starts only when the element is shown")
+        compare(glow.phase, 0)
+    }
+}
