@@ -4,10 +4,12 @@
 #include "PathText.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <numeric>
 #include <string>
+#include <thread>
 
 namespace orvelane::JunkScanner {
 namespace {
@@ -101,6 +103,31 @@ void sortSkippedBySize(std::vector<SkippedItem>& skipped)
     });
 }
 
+// Measures every candidate, several at a time: a category with many project folders is
+// measured on every core, while the decisions and their log lines still follow candidate order.
+std::vector<FileAnalysis> measureAll(const std::vector<std::filesystem::path>& candidates)
+{
+    std::vector<FileAnalysis> analyses(candidates.size());
+    const std::size_t workers =
+        std::min<std::size_t>(candidates.size(), std::clamp(std::thread::hardware_concurrency(), 2u, 4u));
+    if (workers <= 1) {
+        for (std::size_t i = 0; i < candidates.size(); ++i)
+            analyses[i] = analyze(candidates[i]);
+        return analyses;
+    }
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        for (std::size_t i = next++; i < candidates.size(); i = next++)
+            analyses[i] = analyze(candidates[i]);
+    };
+    std::vector<std::jthread> threads;
+    for (std::size_t t = 1; t < workers; ++t)
+        threads.emplace_back(work);
+    work();
+    threads.clear(); // joins: every measurement is written before the results leave
+    return analyses;
+}
+
 } // namespace
 
 std::optional<std::int64_t> sizeThreshold(CategoryKind kind)
@@ -126,9 +153,11 @@ ScanResult scan(CategoryKind kind)
     Logger::debug("JunkScanner: Found " + std::to_string(candidates.size()) + " candidate paths for " +
                   inQuotes(raw));
 
+    const std::vector<FileAnalysis> analyses = measureAll(candidates);
     ScanResult result;
-    for (const auto& url : candidates) {
-        const auto analysis = analyze(url);
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const auto& url = candidates[i];
+        const auto& analysis = analyses[i];
         if (const auto reason = skipReason(kind, url, analysis.size)) {
             const bool measured = *reason == SkipReason::belowSizeThreshold;
             result.skipped.push_back(

@@ -68,27 +68,6 @@ double DampedSpring::position(double t) const
     return 1 - (c1 * std::exp(r1 * t) + c2 * std::exp(r2 * t));
 }
 
-double DampedSpring::velocity(double t) const
-{
-    if (t <= 0)
-        return 0;
-    const double w = omega_;
-    const double z = damping_;
-    if (z < 1) {
-        const double decay = z * w;
-        const double wd = w * std::sqrt(1 - z * z);
-        return std::exp(-decay * t) * std::sin(wd * t) * w * w / wd;
-    }
-    if (z == 1)
-        return w * w * t * std::exp(-w * t);
-    const double root = std::sqrt(z * z - 1);
-    const double r1 = -w * (z - root);
-    const double r2 = -w * (z + root);
-    const double c1 = r2 / (r2 - r1);
-    const double c2 = -r1 / (r2 - r1);
-    return -(c1 * r1 * std::exp(r1 * t) + c2 * r2 * std::exp(r2 * t));
-}
-
 double DampedSpring::settlingTime(double tolerance) const
 {
     tolerance = std::clamp(tolerance, 1e-9, 0.5);

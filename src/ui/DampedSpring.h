@@ -25,8 +25,6 @@ public:
 
     /// Position at a time after release; 0 at the start, tending to 1.
     double position(double seconds) const;
-    /// Rate of change of the position, per second.
-    double velocity(double seconds) const;
 
     /// The time from which the position stays within the tolerance of 1.
     double settlingTime(double tolerance = settledTolerance) const;

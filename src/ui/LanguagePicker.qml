@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Qt5Compat.GraphicalEffects as Effects
 import Orvelane
 
 // The pop-up button that picks the display language, bound both ways to Localizer.language.
@@ -104,6 +105,14 @@ ComboBox {
             color: Theme.controlBackground
             border.width: 1
             border.color: Theme.controlBorder
+            layer.enabled: true
+            layer.effect: Effects.DropShadow {
+                color: Qt.rgba(0, 0, 0, 0.2)
+                radius: 10
+                samples: 21
+                verticalOffset: 3
+                transparentBorder: true
+            }
         }
     }
 }

@@ -100,14 +100,14 @@ Column {
             Timer {
                 interval: 300
                 repeat: true
-                running: true
+                running: indicator.visible
                 onTriggered: sparkle.step = (sparkle.step + 1) % sparkle.sequence.length
             }
         }
 
         SequentialAnimation on scale {
             loops: Animation.Infinite
-            running: true
+            running: indicator.visible
 
             NumberAnimation {
                 from: 0.94

@@ -38,15 +38,6 @@ TestCase {
         return list
     }
 
-    function collectTexts(item, into) {
-        for (let i = 0; i < item.children.length; ++i) {
-            const child = item.children[i]
-            if (child.text !== undefined && child.font !== undefined)
-                into.push(child)
-            collectTexts(child, into)
-        }
-    }
-
     function test_capAndNote_data() {
         return [
             { tag: "empty", count: 0, listed: 0, note: false },
@@ -86,25 +77,6 @@ TestCase {
             compare(size.visible, expected[i], "row " + i)
         }
         compare(findChild(view.itemAtIndex(0), "sizeText").text, "48 kB")
-    }
-
-    function test_rowsExplainTheirReason() {
-        const sheet = createTemporaryObject(sheetComponent, testCase, { items: [
-            { name: "Logs", path: "/home/u/Library/Logs", size: 1200, reason: "belowSizeThreshold" },
-            { name: "Empty", path: "/home/u/Library/Empty", reason: "emptyOrInaccessible" },
-        ] })
-        const view = findChild(sheet, "skippedList")
-        tryVerify(() => view.itemAtIndex(1))
-        const texts = []
-        collectTexts(view.itemAtIndex(1), texts)
-        verify(texts.some(t => t.text === "Empty"))
-        verify(texts.some(t => t.text === "Empty or inaccessible"))
-
-        Localizer.language = "tr"
-        const turkish = []
-        collectTexts(view.itemAtIndex(1), turkish)
-        verify(turkish.some(t => t.text === "Empty"), "names stay as they are")
-        verify(turkish.some(t => t.text === "Boş veya erişilemiyor"))
     }
 
     function test_doneDismisses() {

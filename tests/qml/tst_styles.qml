@@ -2,7 +2,7 @@ import QtQuick
 import QtTest
 import Orvelane
 
-// The shared styles: brand colours, the pressable button, the pulsing glow.
+// The shared styles: the pressable button and the pulsing glow.
 TestCase {
     id: testCase
     name: "Styles"
@@ -41,17 +41,6 @@ TestCase {
         signalName: "clicked"
     }
 
-    function test_brandColours() {
-        verify(Qt.colorEqual(Theme.brandBlue, Qt.rgba(0.03, 0.48, 0.85, 1)))
-        verify(Qt.colorEqual(Theme.brandMint, Qt.rgba(0.24, 0.88, 0.66, 1)))
-        const stops = Theme.brandGradient.stops
-        compare(stops.length, 2)
-        compare(stops[0].position, 0)
-        compare(stops[1].position, 1)
-        verify(Qt.colorEqual(stops[0].color, Theme.brandMint), "mint first")
-        verify(Qt.colorEqual(stops[1].color, Theme.brandBlue))
-    }
-
     function test_pressShrinksAndSpringsBack() {
         const button = createTemporaryObject(pressableComponent, testCase)
         clickSpy.target = button
@@ -65,14 +54,6 @@ TestCase {
         tryCompare(button, "scale", 1, 1000)
         verify(largest > 1, "the release springs past full size: " + largest)
         compare(clickSpy.count, 1, "the button's action is its own")
-    }
-
-    function test_disabledButtonDoesNotShrink() {
-        const button = createTemporaryObject(pressableComponent, testCase, { enabled: false })
-        mousePress(button)
-        wait(100)
-        compare(button.scale, 1)
-        mouseRelease(button)
     }
 
     function test_inactiveGlowDrawsNothingAndNeverAnimates() {

@@ -1,4 +1,5 @@
-// What the safety badge and the item explanation show, in both languages.
+// Edge cases of what the safety badge and the item explanation show (the views' own tests
+// cover the everyday levels and hints).
 #include "ItemExplanation.h"
 #include "Localizer.h"
 #include "SafetyLevelStyle.h"
@@ -22,32 +23,6 @@ protected:
     void TearDown() override { Localizer::shared().setLanguage(Localizer::Language::en); }
 };
 
-TEST_F(SafetyPresentation, EachLevelHasItsColourAndTitle)
-{
-    struct Expected
-    {
-        const char* level;
-        QColor color;
-        QString english;
-        QString turkish;
-    };
-    const Expected expected[] = {
-        {"safe", QColor(52, 199, 89), "Safe", QStringLiteral("Güvenli")},
-        {"review", QColor(255, 149, 0), "Review", QStringLiteral("İncele")},
-        {"protected", QColor(0, 122, 255), "Protected", QStringLiteral("Korumalı")},
-    };
-    for (const Expected& level : expected) {
-        SafetyLevelStyle style;
-        style.setLevel(QString::fromLatin1(level.level));
-        EXPECT_EQ(style.color(), level.color) << level.level;
-        EXPECT_EQ(style.title(), level.english) << level.level;
-        Localizer::shared().setLanguage(Localizer::Language::tr);
-        EXPECT_EQ(style.title(), level.turkish) << level.level;
-        EXPECT_EQ(style.color(), level.color) << "the colour never depends on the language";
-        Localizer::shared().setLanguage(Localizer::Language::en);
-    }
-}
-
 TEST_F(SafetyPresentation, AnUnknownLevelIsShownAsWrittenInGrey)
 {
     SafetyLevelStyle style;
@@ -67,29 +42,6 @@ TEST_F(SafetyPresentation, BadgeTitleAnnouncesALanguageSwitch)
     EXPECT_EQ(levels.count(), 0);
     style.setLevel(QStringLiteral("safe"));
     EXPECT_EQ(levels.count(), 0) << "an equal value notifies nobody";
-}
-
-TEST_F(SafetyPresentation, HintWordingAndColourFollowTheCategory)
-{
-    ItemExplanation artifact;
-    artifact.setKind(QStringLiteral("devArtifacts"));
-    artifact.setActionHint(QStringLiteral("npm install"));
-    EXPECT_EQ(artifact.hintText(), QStringLiteral("Rebuild: npm install"));
-    EXPECT_EQ(artifact.hintColor(), QColor(255, 45, 85)) << "pink";
-
-    ItemExplanation insight;
-    insight.setKind(QStringLiteral("insights"));
-    insight.setActionHint(QStringLiteral("xcrun simctl delete unavailable"));
-    EXPECT_EQ(insight.hintText(), QStringLiteral("Manage with: xcrun simctl delete unavailable"));
-    EXPECT_EQ(insight.hintColor(), QColor(50, 173, 230)) << "cyan";
-
-    // Any category but build artifacts manages rather than rebuilds.
-    insight.setKind(QStringLiteral("caches"));
-    EXPECT_TRUE(insight.hintText().startsWith(QStringLiteral("Manage with: ")));
-
-    Localizer::shared().setLanguage(Localizer::Language::tr);
-    EXPECT_EQ(artifact.hintText(), QStringLiteral("Yeniden oluşturmak için: npm install"));
-    EXPECT_EQ(insight.hintText(), QStringLiteral("Yönetmek için: xcrun simctl delete unavailable"));
 }
 
 TEST_F(SafetyPresentation, MissingHintOrDateLeavesItsLineEmpty)
