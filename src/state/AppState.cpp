@@ -9,7 +9,6 @@
 #include "JunkScanner.h"
 #include "Localizer.h"
 #include "Logger.h"
-#include "SkippedItemsModel.h"
 
 #include <QElapsedTimer>
 #include <QPromise>
@@ -61,12 +60,9 @@ AppState::AppState(QObject* parent) : QObject(parent), remover_(&platformRemover
 {
     for (CategoryKind kind : allCategoryKinds) {
         itemModels_[slot(kind)] = new CategoryItemsModel(kind, selection_, this);
-        skippedModels_[slot(kind)] = new SkippedItemsModel(this);
     }
     connect(&Localizer::shared(), &Localizer::bundleChanged, this, [this] {
         for (auto* model : itemModels_)
-            model->textsDidChange();
-        for (auto* model : skippedModels_)
             model->textsDidChange();
     });
 }
@@ -166,7 +162,6 @@ void AppState::scanAll()
 void AppState::publish(CategoryKind kind, ScanResult result)
 {
     itemModels_[slot(kind)]->setItems(result.items);
-    skippedModels_[slot(kind)]->setItems(result.skipped);
     items_[kind] = std::move(result.items);
     skippedItems_[kind] = std::move(result.skipped);
     emit itemsChanged();
@@ -281,10 +276,28 @@ QObject* AppState::itemsModel(const QString& kind) const
     return found ? itemModels_[slot(*found)] : nullptr;
 }
 
-QObject* AppState::skippedModel(const QString& kind) const
+QVariantList AppState::skippedEntries(const QString& kind) const
+{
+    QVariantList entries;
+    const auto found = kindOf(kind);
+    if (!found || !skippedItems_.contains(*found))
+        return entries;
+    for (const SkippedItem& item : skippedItems_.at(*found)) {
+        QVariantMap entry{{"name", QString::fromStdString(item.name)},
+                          {"url", displayPath(item.url)},
+                          {"reason", QString::fromLatin1(rawValue(item.reason).data(),
+                                                         static_cast<qsizetype>(rawValue(item.reason).size()))}};
+        if (item.size)
+            entry.insert("size", static_cast<qint64>(*item.size));
+        entries.append(entry);
+    }
+    return entries;
+}
+
+int AppState::skippedCount(const QString& kind) const
 {
     const auto found = kindOf(kind);
-    return found ? skippedModels_[slot(*found)] : nullptr;
+    return found && skippedItems_.contains(*found) ? static_cast<int>(skippedItems_.at(*found).size()) : 0;
 }
 
 qint64 AppState::totalSize(const QString& kind) const

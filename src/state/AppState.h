@@ -22,7 +22,6 @@
 namespace orvelane {
 
 class CategoryItemsModel;
-class SkippedItemsModel;
 class ItemRemover;
 
 /**
@@ -31,8 +30,8 @@ class ItemRemover;
  *
  * Lives on the main thread. Scans and cleans run on a pool; each result is published here in
  * one step. Assigning an equal value notifies nobody; an in-place change always notifies.
- * QML reaches items by category through `itemsModel(kind)`/`skippedModel(kind)` and item keys
- * (see CategoryItemsModel) instead of copying whole maps.
+ * QML reaches items by category through `itemsModel(kind)` and item keys (see CategoryItemsModel)
+ * instead of copying whole maps; skipped paths are copied out only when the sheet asks for them.
  */
 class AppState : public QObject
 {
@@ -86,7 +85,9 @@ public:
 
     // QML-facing: categories by raw value, items by key.
     Q_INVOKABLE QObject* itemsModel(const QString& kind) const;
-    Q_INVOKABLE QObject* skippedModel(const QString& kind) const;
+    /// The category's skipped paths as {name, url, size (undefined when unknown), reason} for the sheet.
+    Q_INVOKABLE QVariantList skippedEntries(const QString& kind) const;
+    Q_INVOKABLE int skippedCount(const QString& kind) const;
     Q_INVOKABLE qint64 totalSize(const QString& kind) const;
     Q_INVOKABLE bool hasResult(const QString& kind) const;
     Q_INVOKABLE bool isScanning(const QString& kind) const;
@@ -142,7 +143,6 @@ private:
     int selectionRevision_ = 0;
 
     std::array<CategoryItemsModel*, 8> itemModels_{};
-    std::array<SkippedItemsModel*, 8> skippedModels_{};
     ItemRemover* remover_;
     QThreadPool pool_;
 };
