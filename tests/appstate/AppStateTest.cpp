@@ -48,9 +48,10 @@ protected:
         home.file("Library/Caches/com.gamma/blob", 30'000);
         home.file("Library/Caches/com.alpha/blob", 20'000);
         home.file("Library/Caches/com.beta/blob", 10'000);
+        const Date monthAgo = Clock::now() - std::chrono::hours(24 * 30);
         for (const char* name : {"com.gamma", "com.alpha", "com.beta"}) {
-            home.age(std::filesystem::path("Library/Caches") / name / "blob", 30);
-            home.age(std::filesystem::path("Library/Caches") / name, 30);
+            home.setModified(std::filesystem::path("Library/Caches") / name / "blob", monthAgo);
+            home.setModified(std::filesystem::path("Library/Caches") / name, monthAgo);
         }
         home.file("Downloads/tool.dmg", 5'000);
         home.allocated("Library/Containers/com.docker.docker/Data/disk.img", 600 * kMiB);
@@ -185,9 +186,9 @@ TEST_F(AppStateTest, ThreeItemsOfWhichTheSecondChangedAfterTheScan)
     ASSERT_EQ(chosen.size(), 3u);
     // Replace the second item by a new folder of the same name: a different file-system object.
     // The old one stays alive elsewhere meanwhile, so the new one cannot reuse its inode.
-    const auto parked = home.path() / "parked";
+    const auto parked = home.root() / "parked";
     std::filesystem::rename(chosen[1].url, parked);
-    home.file(std::filesystem::relative(chosen[1].url, home.path()) / "other", 4'000);
+    home.file(std::filesystem::relative(chosen[1].url, home.root()) / "other", 4'000);
     std::filesystem::remove_all(parked);
 
     ASSERT_EQ(cleanAndWait(CategoryKind::caches), CleanResult::completed);
@@ -202,7 +203,7 @@ TEST_F(AppStateTest, ThreeItemsOfWhichTheSecondChangedAfterTheScan)
     EXPECT_TRUE(std::filesystem::exists(chosen[1].url));
     EXPECT_FALSE(std::filesystem::exists(chosen[2].url));
     // The Trash keeps a record naming where the item came from, so it can be restored.
-    std::ifstream record(home.path() / ".local/share/Trash/info" / (chosen[0].url.filename().string() + ".trashinfo"));
+    std::ifstream record(home.root() / ".local/share/Trash/info" / (chosen[0].url.filename().string() + ".trashinfo"));
     std::stringstream text;
     text << record.rdbuf();
     EXPECT_NE(text.str().find("Path=" + chosen[0].url.string() + "\n"), std::string::npos) << text.str();
@@ -246,7 +247,7 @@ TEST_F(AppStateTest, CleaningTheTrashDeletesPermanentlyAndRescansOnlyTheTrash)
     EXPECT_EQ(log->count(LogLevel::debug, "Rescanning category: Application Caches"), cacheRescansBefore);
     for (const auto& item : trashed) {
         EXPECT_FALSE(std::filesystem::exists(item.url));
-        const auto record = home.path() / ".local/share/Trash/info" / (item.url.filename().string() + ".trashinfo");
+        const auto record = home.root() / ".local/share/Trash/info" / (item.url.filename().string() + ".trashinfo");
         EXPECT_FALSE(std::filesystem::exists(record)) << record;
     }
 }

@@ -93,7 +93,7 @@ TEST_F(CleaningWorkerTest, EveryItemIsValidatedAndTheBatchNeverStopsEarly)
     std::filesystem::remove_all(b.url); // gone before the clean: refused by validation
     remover.failing = "c";              // refused by the file system
 
-    const CleanOutcome outcome = runCleaningWorker({a, b, c, d}, CategoryKind::caches, home.path(), remover);
+    const CleanOutcome outcome = runCleaningWorker({a, b, c, d}, CategoryKind::caches, home.root(), remover);
     EXPECT_EQ(outcome.cleaned, 100 + 400);
     ASSERT_EQ(outcome.errors.size(), 2u);
     EXPECT_TRUE(outcome.errors[0].starts_with("b: ")) << outcome.errors[0];
@@ -117,7 +117,7 @@ TEST_F(CleaningWorkerTest, EveryItemIsValidatedAndTheBatchNeverStopsEarly)
 TEST_F(CleaningWorkerTest, OnlyTheTrashIsDeletedPermanently)
 {
     const auto item = scanned(home.file(".local/share/Trash/files/old.log", 1000), 4096);
-    const CleanOutcome outcome = runCleaningWorker({item}, CategoryKind::trash, home.path(), remover);
+    const CleanOutcome outcome = runCleaningWorker({item}, CategoryKind::trash, home.root(), remover);
     EXPECT_TRUE(outcome.errors.empty()) << outcome.errors.front();
     EXPECT_EQ(remover.deleted, std::vector<std::string>{"old.log"});
     EXPECT_TRUE(remover.trashed.empty());
@@ -127,7 +127,7 @@ TEST_F(CleaningWorkerTest, OnlyTheTrashIsDeletedPermanently)
 TEST_F(CleaningWorkerTest, ProtectedItemsAreRefusedEvenIfTheyReachTheWorker)
 {
     const auto item = scanned(home.file("Library/Caches/x/f", 1000).parent_path(), 10, SafetyLevel::protected_);
-    const CleanOutcome outcome = runCleaningWorker({item}, CategoryKind::caches, home.path(), remover);
+    const CleanOutcome outcome = runCleaningWorker({item}, CategoryKind::caches, home.root(), remover);
     EXPECT_EQ(outcome.cleaned, 0);
     ASSERT_EQ(outcome.errors.size(), 1u);
     EXPECT_TRUE(remover.trashed.empty());

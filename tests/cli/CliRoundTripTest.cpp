@@ -72,7 +72,7 @@ class CliRoundTrip : public ::testing::Test
 protected:
     void SetUp() override
     {
-        setenv("XDG_CONFIG_HOME", (home.path() / ".config").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (home.root() / ".config").c_str(), 1);
         installer = home.file("Downloads/tool.dmg", 8'000);
         oddName = home.file(fs::path(std::string("Downloads/caf\xE9 setup.pkg")), 9'000);
         big = home.file("Downloads/movie.mkv", 11 * 1024 * 1024);
@@ -83,12 +83,12 @@ protected:
     {
         const CliRun scan = runCli({"scan", "--json"});
         EXPECT_EQ(scan.status, 0) << scan.err;
-        const fs::path saved = home.path() / "scan.json";
+        const fs::path saved = home.root() / "scan.json";
         std::ofstream(saved) << scan.out;
         return saved;
     }
 
-    bool trashHolds(const std::string& name) { return fs::exists(home.path() / ".local/share/Trash/files" / name); }
+    bool trashHolds(const std::string& name) { return fs::exists(home.root() / ".local/share/Trash/files" / name); }
 
     FakeHome home;
     fs::path installer, oddName, big, cache;
@@ -101,7 +101,7 @@ TEST_F(CliRoundTrip, ScanDocumentHasTheDocumentedShape)
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(scan.out));
     ASSERT_TRUE(document.isObject());
     const QJsonObject root = document.object();
-    EXPECT_EQ(root["home"].toString().toStdString(), home.path().string());
+    EXPECT_EQ(root["home"].toString().toStdString(), home.root().string());
     EXPECT_TRUE(root["hasFullDiskAccess"].isBool());
     const QJsonArray categories = root["categories"].toArray();
     const char* order[] = {"caches", "logs", "xcode", "devCaches", "devArtifacts", "downloads", "trash", "insights"};
@@ -165,17 +165,17 @@ TEST_F(CliRoundTrip, AnItemChangedSinceTheScanIsRefusedWithItsName)
 TEST_F(CliRoundTrip, BadInputExitsTwoAndTouchesNothing)
 {
     const fs::path saved = saveScan();
-    const fs::path broken = home.path() / "broken.json";
+    const fs::path broken = home.root() / "broken.json";
     std::ofstream(broken) << "{\"categories\": [ {\"kind\": ";
-    const fs::path wrongShape = home.path() / "shape.json";
+    const fs::path wrongShape = home.root() / "shape.json";
     std::ofstream(wrongShape) << "{\"categories\": [{\"kind\": \"downloads\", \"items\": [{\"path\": 3}]}]}";
 
     const std::vector<std::vector<std::string>> attempts{
-        {"clean", "--from", (home.path() / "missing.json").string(), "downloads", big.string()},
+        {"clean", "--from", (home.root() / "missing.json").string(), "downloads", big.string()},
         {"clean", "--from", broken.string(), "downloads", big.string()},
         {"clean", "--from", wrongShape.string(), "downloads", big.string()},
         {"clean", "--from", saved.string(), "Downloads", big.string()},
-        {"clean", "--from", saved.string(), "downloads", (home.path() / "Downloads/other.iso").string()},
+        {"clean", "--from", saved.string(), "downloads", (home.root() / "Downloads/other.iso").string()},
         {"clean", "--from", saved.string(), "caches", big.string()},
         {"scan", "everything"},
     };
@@ -186,7 +186,7 @@ TEST_F(CliRoundTrip, BadInputExitsTwoAndTouchesNothing)
     }
     EXPECT_TRUE(fs::exists(big));
     EXPECT_TRUE(fs::exists(installer));
-    EXPECT_FALSE(fs::exists(home.path() / ".local/share/Trash/files"));
+    EXPECT_FALSE(fs::exists(home.root() / ".local/share/Trash/files"));
 }
 
 TEST_F(CliRoundTrip, NothingCleanableMeansNotStarted)
@@ -194,10 +194,10 @@ TEST_F(CliRoundTrip, NothingCleanableMeansNotStarted)
     home.allocated("Library/Containers/com.docker.docker/Data/disk.img", 600LL * 1024 * 1024);
     const fs::path saved = saveScan();
     const CliRun run = runCli({"clean", "--from", saved.string(), "--json", "insights",
-                            (home.path() / "Library/Containers/com.docker.docker/Data").string()});
+                            (home.root() / "Library/Containers/com.docker.docker/Data").string()});
     EXPECT_EQ(run.status, 3) << run.out << run.err;
     EXPECT_NE(run.out.find("notStarted"), std::string::npos);
-    EXPECT_TRUE(fs::exists(home.path() / "Library/Containers/com.docker.docker/Data/disk.img"));
+    EXPECT_TRUE(fs::exists(home.root() / "Library/Containers/com.docker.docker/Data/disk.img"));
 }
 
 TEST_F(CliRoundTrip, ReadableReportFollowsTheLanguage)

@@ -5,7 +5,7 @@
 
 #include "FileAnalysis.h"
 #include "TrashLocation.h"
-#include "support/FakeHome.h"
+#include "FakeHome.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "DeveloperArtifacts.h"
 
 #include "TrashLocation.h"
-#include "support/FakeHome.h"
+#include "FakeHome.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "HomeFolder.h"
 #include "PathResolution.h"
 #include "PathText.h"
-#include "support/FakeHome.h"
+#include "FakeHome.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

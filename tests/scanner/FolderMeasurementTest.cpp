@@ -3,7 +3,7 @@
 
 #include "FileAnalysis.h"
 #include "TreeEnumerator.h"
-#include "support/FakeHome.h"
+#include "FakeHome.h"
 
 #include <dirent.h>
 #include <fcntl.h>

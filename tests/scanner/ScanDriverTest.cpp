@@ -3,7 +3,7 @@
 
 #include "JunkScanner.h"
 #include "TrashLocation.h"
-#include "support/FakeHome.h"
+#include "FakeHome.h"
 
 #include <algorithm>
 #include <future>
