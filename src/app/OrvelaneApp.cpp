@@ -14,18 +14,34 @@ OrvelaneApp::~OrvelaneApp() = default;
 
 bool OrvelaneApp::start()
 {
-    engine_.load(QUrl(QStringLiteral("qrc:/Orvelane/Main.qml")));
-    const auto roots = engine_.rootObjects();
-    if (roots.isEmpty())
-        return false;
-    auto* window = qobject_cast<QQuickWindow*>(roots.constFirst());
+    QQuickWindow* window = createMainWindow();
     if (!window)
         return false;
-    connect(window, SIGNAL(settingsRequested()), this, SLOT(showSettings()));
     // Once the event loop runs: a regular windowed application comes to the front even when it
     // was started from a terminal or another application.
     QTimer::singleShot(0, this, [this, window] { bringToFront(window); });
     return true;
+}
+
+QQuickWindow* OrvelaneApp::createMainWindow()
+{
+    QQmlComponent component(&engine_, QUrl(QStringLiteral("qrc:/Orvelane/Main.qml")));
+    auto* window = qobject_cast<QQuickWindow*>(component.create());
+    if (!window) {
+        qWarning("main window failed to load: %s", qPrintable(component.errorString()));
+        return nullptr;
+    }
+    // A closed window takes its state with it; the application quits with the last one.
+    connect(window, SIGNAL(closing(QQuickCloseEvent*)), window, SLOT(deleteLater()));
+    connect(window, SIGNAL(settingsRequested()), this, SLOT(showSettings()));
+    connect(window, SIGNAL(newWindowRequested()), this, SLOT(openMainWindow()));
+    return window;
+}
+
+void OrvelaneApp::openMainWindow()
+{
+    if (QQuickWindow* window = createMainWindow())
+        bringToFront(window);
 }
 
 void OrvelaneApp::showSettings()

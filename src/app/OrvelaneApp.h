@@ -27,8 +27,11 @@ public:
 
 public slots:
     void showSettings();
+    /// Opens another main window with its own state (File ▸ New Window).
+    void openMainWindow();
 
 private:
+    QQuickWindow* createMainWindow();
     void bringToFront(QQuickWindow* window);
 
     QQmlApplicationEngine engine_;

@@ -1,11 +1,14 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Layouts
+import Orvelane
 
 ApplicationWindow {
     id: window
 
     signal settingsRequested()
+    signal newWindowRequested()
+
+    readonly property alias content: content
 
     title: "Orvelane"
     minimumWidth: 820
@@ -13,10 +16,17 @@ ApplicationWindow {
     width: 1000
     height: 640
     visible: true
+    // What the controls themselves format follows the chosen language.
+    locale: Localizer.locale
 
     menuBar: MenuBar {
         Menu {
             title: qsTr("File")
+            Action {
+                text: qsTr("New Window")
+                shortcut: StandardKey.New
+                onTriggered: window.newWindowRequested()
+            }
             Action {
                 text: qsTr("Settings…")
                 shortcut: "Ctrl+,"
@@ -36,23 +46,11 @@ ApplicationWindow {
         }
     }
 
-    // The content view arrives with the main window work; until then the window shows what a
-    // first launch shows: nothing scanned yet.
-    ColumnLayout {
-        anchors.centerIn: parent
-        spacing: 8
-
-        Label {
-            Layout.alignment: Qt.AlignHCenter
-            text: qsTr("Ready to tidy up your Mac")
-            font.pixelSize: 22
-            font.weight: Font.DemiBold
-        }
-        Label {
-            Layout.alignment: Qt.AlignHCenter
-            text: qsTr("Not scanned yet")
-            opacity: 0.6
-        }
+    // Each window's content owns its own AppState.
+    ContentView {
+        id: content
+        objectName: "contentView"
+        anchors.fill: parent
     }
 
     Component.onCompleted: {

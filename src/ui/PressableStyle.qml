@@ -18,9 +18,20 @@ T.AbstractButton {
     contentItem: Text {
         text: control.text
         font: control.font
-        color: Theme.primaryText
+        color: control.enabled ? Theme.primaryText : Theme.tertiaryText
     }
     background: null
+
+    // The keyboard focus ring, so that a keyboard user sees which button Space presses.
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: -3
+        radius: 5
+        color: "transparent"
+        border.width: 2
+        border.color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.6)
+        visible: control.visualFocus
+    }
 
     // Only the pressed state moves the scale, so only a press or a release animates.
     scale: pressed ? 0.94 : 1

@@ -4,7 +4,8 @@ import Orvelane
 
 // A push button of the desktop kind. Inputs: text, icon name (`symbol`, optional),
 // prominent (filled with the accent colour), large (the large control size), labelPadding
-// (extra inset of the label inside the button, as {left, right, top, bottom}).
+// (extra inset of the label inside the button, as {left, right, top, bottom}), tint (the fill
+// of a prominent button; the accent colour unless given). A disabled button is drawn faded.
 T.Button {
     id: control
 
@@ -12,8 +13,11 @@ T.Button {
     property bool prominent: false
     property bool large: false
     property var labelPadding: ({ left: 0, right: 0, top: 0, bottom: 0 })
+    property color tint: Theme.accent
 
-    readonly property color labelColor: prominent ? "white" : Theme.primaryText
+    // A disabled prominent button loses its fill, as the desktop draws it.
+    readonly property bool filled: prominent && enabled
+    readonly property color labelColor: filled ? "white" : (enabled ? Theme.primaryText : Theme.tertiaryText)
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
                             implicitContentWidth + leftPadding + rightPadding)
@@ -25,30 +29,49 @@ T.Button {
     bottomPadding: (large ? 5 : 3) + labelPadding.bottom
     font: Theme.body
 
-    contentItem: Row {
-        spacing: 5
+    // The label sits centred however wide the button is made.
+    contentItem: Item {
+        implicitWidth: label.implicitWidth
+        implicitHeight: label.implicitHeight
 
-        Symbol {
-            anchors.verticalCenter: parent.verticalCenter
-            visible: control.symbol !== ""
-            name: control.symbol
-            size: control.font.pixelSize + 2
-            color: control.labelColor
-        }
-        Text {
-            anchors.verticalCenter: parent.verticalCenter
-            text: control.text
-            font: control.font
-            color: control.labelColor
+        Row {
+            id: label
+            anchors.centerIn: parent
+            spacing: 5
+
+            Symbol {
+                anchors.verticalCenter: parent.verticalCenter
+                visible: control.symbol !== ""
+                name: control.symbol
+                size: control.font.pixelSize + 2
+                color: control.labelColor
+            }
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                text: control.text
+                font: control.font
+                color: control.labelColor
+            }
         }
     }
 
     background: Rectangle {
         implicitHeight: control.large ? 28 : 22
         radius: control.large ? 7 : 5
-        color: control.prominent ? Qt.darker(Theme.accent, control.down ? 1.15 : 1.0)
+        color: control.filled ? Qt.darker(control.tint, control.down ? 1.15 : 1.0)
                                  : (control.down ? "#e2e2e2" : Theme.controlBackground)
-        border.width: control.prominent ? 0 : 1
+        border.width: control.filled ? 0 : 1
         border.color: Theme.controlBorder
+
+        // The keyboard focus ring.
+        Rectangle {
+            anchors.fill: parent
+            anchors.margins: -3
+            radius: parent.radius + 3
+            color: "transparent"
+            border.width: 2
+            border.color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.6)
+            visible: control.visualFocus
+        }
     }
 }

@@ -6,7 +6,10 @@
 #include "LanguageBinding.h"
 #include "Localizer.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -19,6 +22,7 @@
 #include <QtQml/QQmlExtensionPlugin>
 
 #include <cstdio>
+#include <fcntl.h>
 
 Q_IMPORT_QML_PLUGIN(OrvelanePlugin)
 
@@ -27,7 +31,49 @@ namespace {
 const char* const kScenes[] = {
     "SafetyScene",  "SkippedScene",  "SkippedFewScene", "ScanningScene",       "WelcomeScene", "WelcomeNarrowScene",
     "AllCleanScene", "SuccessScene", "SettingsScene",   "SettingsPickerScene", "StylesScene",
+    "MainWelcomeScene", "MainScanningScene", "MainListScene", "MainTrashScene", "MainInsightsScene",
 };
+
+// The main-window scenes scan this home: a few caches, projects, downloads and a trash, all in a
+// throw-away folder that HOME points at while the gallery runs.
+bool fillSampleHome(const QDir& home)
+{
+    const struct
+    {
+        const char* path;
+        qint64 bytes;
+    } files[] = {
+        {"Library/Caches/com.example.browser/cache.db", 42 << 20},
+        {"Library/Caches/org.example.mail/index", 18 << 20},
+        {"Library/Logs/DiagnosticReports/crash.ips", 3 << 20},
+        {"Projects/webapp/node_modules/react.js", 120 << 20},
+        {"Projects/site/node_modules/vue.js", 64 << 20},
+        {"Projects/engine/target/debug/engine", 30 << 20},
+        {"Projects/engine/Cargo.toml", 4096},
+        {"Downloads/Installer.dmg", 250 << 20},
+        {"Downloads/holiday.mp4", 15 << 20},
+        {"Downloads/notes.txt", 4096},
+        {".npm/_cacache/index", 55 << 20},
+        {".local/share/Trash/files/old-report.pdf", 12 << 20},
+        {".local/share/Trash/files/screenshots/one.png", 6 << 20},
+        {"Library/Developer/CoreSimulator/Devices/sim.img", qint64(600) << 20},
+    };
+    for (const auto& file : files) {
+        const QString path = home.filePath(QString::fromLatin1(file.path));
+        QFile out(path);
+        if (!QDir().mkpath(QFileInfo(path).path()) || !out.open(QIODevice::WriteOnly) ||
+            posix_fallocate(out.handle(), 0, file.bytes) != 0)
+            return false;
+    }
+    // An old cache is safe to clean; the rest look recently used.
+    const QDateTime old = QDateTime::currentDateTime().addDays(-40);
+    for (const char* path : {"Library/Caches/com.example.browser/cache.db", "Library/Caches/com.example.browser"}) {
+        QFile entry(home.filePath(QString::fromLatin1(path)));
+        if (entry.open(QIODevice::ReadOnly))
+            entry.setFileTime(old, QFileDevice::FileModificationTime);
+    }
+    return true;
+}
 
 void wait(int milliseconds)
 {
@@ -66,6 +112,13 @@ int main(int argc, char* argv[])
     // The language choice of the gallery lives in a throw-away folder, never in the user's settings.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QTemporaryDir home;
+    if (!home.isValid() || !fillSampleHome(QDir(home.path()))) {
+        std::fprintf(stderr, "cannot build the sample home\n");
+        return 1;
+    }
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", QDir(home.path()).filePath(QStringLiteral(".local/share")).toLocal8Bit());
     QGuiApplication app(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Basic"));
     if (argc < 2) {

@@ -1,3 +1,4 @@
+#include "FakeHomeFolder.h"
 #include "LanguageBinding.h"
 #include "Localizer.h"
 
@@ -26,6 +27,7 @@ public slots:
         // The module's QML files are compiled in under qrc:/Orvelane.
         engine->addImportPath(QStringLiteral("qrc:/"));
         orvelane::bindEngineToLocalizer(*engine);
+        qmlRegisterType<orvelane::testing::FakeHomeFolder>("OrvelaneTesting", 1, 0, "FakeHome");
     }
 
 private:

@@ -117,7 +117,7 @@ TEST_F(TrashMoverTest, HomeTrashIsTheScannedTrashAndIsCreatedPrivate)
     ASSERT_EQ(TrashMover::homeTrashFolder(), fake.trash());
     ASSERT_TRUE(TrashMover::moveToTrash(RemovalTarget::open(item, std::nullopt, fake.home())).succeeded());
     EXPECT_TRUE(fs::exists(fake.trash() / "files/a.zip"));
-    for (const fs::path folder : {fake.trash(), fake.trash() / "files", fake.trash() / "info"}) {
+    for (const fs::path& folder : {fake.trash(), fake.trash() / "files", fake.trash() / "info"}) {
         struct stat status
         {};
         ASSERT_EQ(::stat(folder.c_str(), &status), 0);

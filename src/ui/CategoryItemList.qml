@@ -1,0 +1,74 @@
+import QtQuick
+import QtQuick.Controls
+import Orvelane
+
+// The found items of one category, largest first. Rows arrive and leave sliding from the
+// leading edge with a fade; the pointer highlights the row under it.
+// Keyboard: Up/Down move, Space ticks the current row, the Menu key opens its context menu.
+// Inputs: appState, kind, tint (category colour).
+ListView {
+    id: list
+
+    property AppState appState
+    property string kind
+    property color tint: Theme.brandBlue
+    // The key of the row under the pointer, or "".
+    property string hovered: ""
+
+    model: appState ? appState.itemsModel(kind) : null
+    clip: true
+    activeFocusOnTab: true
+    keyNavigationEnabled: true
+    boundsBehavior: Flickable.StopAtBounds
+    highlightMoveDuration: 0
+    currentIndex: count > 0 ? 0 : -1
+    leftMargin: 10
+    rightMargin: 10
+    topMargin: 6
+    bottomMargin: 6
+    ScrollBar.vertical: ScrollBar {}
+
+    function toggleCurrent() {
+        if (currentItem && currentItem.cleanable)
+            appState.setSelected(currentItem.key, !currentItem.selected)
+    }
+
+    Keys.onSpacePressed: toggleCurrent()
+    Keys.onMenuPressed: if (currentItem) currentItem.openContextMenu(currentItem.width / 2, currentItem.height / 2)
+
+    delegate: ItemRow {
+        id: rowDelegate
+        required property int index
+
+        width: ListView.view.width - list.leftMargin - list.rightMargin
+        kind: list.kind
+        tint: list.tint
+        hovered: list.hovered === key
+        focused: list.activeFocus && ListView.isCurrentItem
+
+        onToggled: on => {
+            list.currentIndex = index
+            list.appState.setSelected(key, on)
+        }
+        onHoverChanged: inside => {
+            if (inside)
+                list.hovered = key
+            else if (list.hovered === key)
+                list.hovered = ""   // only while it still points here: moving between rows keeps the new one
+        }
+        onRevealRequested: list.appState.reveal(key)
+    }
+
+    add: Transition {
+        NumberAnimation { property: "x"; from: -list.width * 0.4; duration: 300; easing.type: Easing.BezierSpline; easing.bezierCurve: Theme.easeInOut }
+        NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 300; easing.type: Easing.BezierSpline; easing.bezierCurve: Theme.easeInOut }
+    }
+    remove: Transition {
+        NumberAnimation { property: "x"; to: -list.width * 0.4; duration: 300; easing.type: Easing.BezierSpline; easing.bezierCurve: Theme.easeInOut }
+        NumberAnimation { property: "opacity"; to: 0; duration: 300; easing.type: Easing.BezierSpline; easing.bezierCurve: Theme.easeInOut }
+    }
+    displaced: Transition {
+        NumberAnimation { properties: "x,y"; duration: 300; easing.type: Easing.BezierSpline; easing.bezierCurve: Theme.easeInOut }
+        NumberAnimation { property: "opacity"; to: 1; duration: 300 }
+    }
+}

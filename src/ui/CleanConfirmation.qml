@@ -1,0 +1,85 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Orvelane
+
+// Asks before a clean: the question as its title, a destructive button and Cancel. The
+// destructive button has the keyboard focus, so Return (or Space) confirms; Escape cancels.
+// Inputs: message (the question), confirmText. Signal confirmed(); either button closes it.
+Popup {
+    id: dialog
+
+    property string message
+    property string confirmText
+
+    readonly property alias confirmButton: confirmButton
+    readonly property alias cancelButton: cancelButton
+
+    signal confirmed()
+
+    onClosed: if (returnFocusTo) returnFocusTo.forceActiveFocus()
+
+    function confirm() {
+        close()
+        confirmed()
+    }
+
+    parent: Overlay.overlay
+    anchors.centerIn: parent
+    modal: true
+    focus: true
+    closePolicy: Popup.CloseOnEscape
+    padding: 20
+    width: Math.min(420, parent ? parent.width - 40 : 420)
+
+    // Keyboard users carry on where they were once it closes.
+    property Item returnFocusTo: null
+    onAboutToShow: returnFocusTo = parent ? parent.Window.activeFocusItem : null
+    onOpened: confirmButton.forceActiveFocus()
+
+    background: Rectangle {
+        radius: 12
+        color: Theme.windowBackground
+        border.width: 1
+        border.color: Theme.controlBorder
+    }
+
+    Overlay.modal: Rectangle {
+        color: Qt.rgba(0, 0, 0, 0.18)
+    }
+
+    contentItem: ColumnLayout {
+        spacing: 16
+
+        Text {
+            objectName: "confirmationTitle"
+            Layout.fillWidth: true
+            text: dialog.message
+            font: Theme.semibold(Theme.body)
+            color: Theme.primaryText
+            wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignHCenter
+        }
+        RowLayout {
+            Layout.alignment: Qt.AlignRight
+            spacing: Theme.defaultSpacing
+
+            PushButton {
+                id: cancelButton
+                objectName: "cancelButton"
+                text: qsTr("Cancel")
+                onClicked: dialog.close()
+            }
+            PushButton {
+                id: confirmButton
+                objectName: "confirmButton"
+                text: dialog.confirmText
+                prominent: true
+                tint: "red"
+                onClicked: dialog.confirm()
+                Keys.onReturnPressed: dialog.confirm()
+                Keys.onEnterPressed: dialog.confirm()
+            }
+        }
+    }
+}

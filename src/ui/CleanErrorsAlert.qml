@@ -1,0 +1,93 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Orvelane
+
+// The alert after a clean that left items behind: its messages (at most five, as the summary
+// gives them) and one OK button. It opens whenever the summary has messages; closing it in any
+// way (OK, Return, Escape) forgets them. Input: summary (the window's WindowSummary).
+Popup {
+    id: alert
+
+    property WindowSummary summary
+    readonly property string message: summary ? summary.alertMessage : ""
+
+    parent: Overlay.overlay
+    anchors.centerIn: parent
+    modal: true
+    focus: true
+    closePolicy: Popup.CloseOnEscape
+    padding: 20
+    width: Math.min(420, parent ? parent.width - 40 : 420)
+
+    readonly property bool wanted: summary ? summary.showsAlert : false
+    onWantedChanged: if (wanted) open()
+    Component.onCompleted: if (wanted) open()
+    // Keyboard users carry on where they were once it closes.
+    property Item returnFocusTo: null
+    onAboutToShow: returnFocusTo = parent ? parent.Window.activeFocusItem : null
+    onOpened: okButton.forceActiveFocus()
+    // The control that had the keyboard went away while the alert was open.
+    signal focusOrphaned()
+
+    onClosed: {
+        if (returnFocusTo)
+            returnFocusTo.forceActiveFocus()
+        else
+            focusOrphaned()
+        if (summary)
+            summary.dismissAlert()
+    }
+
+    background: Rectangle {
+        radius: 12
+        color: Theme.windowBackground
+        border.width: 1
+        border.color: Theme.controlBorder
+    }
+
+    Overlay.modal: Rectangle {
+        color: Qt.rgba(0, 0, 0, 0.18)
+    }
+
+    contentItem: ColumnLayout {
+        spacing: 10
+
+        Symbol {
+            Layout.alignment: Qt.AlignHCenter
+            name: "exclamationmark.triangle.fill"
+            size: 36
+            color: "#e0a000"
+        }
+        Text {
+            objectName: "alertTitle"
+            Layout.fillWidth: true
+            text: qsTr("Some items could not be cleaned")
+            font: Theme.semibold(Theme.body)
+            color: Theme.primaryText
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+        }
+        Text {
+            objectName: "alertMessage"
+            Layout.fillWidth: true
+            text: alert.message
+            textFormat: Text.PlainText
+            font: Theme.callout
+            color: Theme.primaryText
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+        }
+        PushButton {
+            id: okButton
+            objectName: "okButton"
+            Layout.fillWidth: true
+            Layout.topMargin: 6
+            text: qsTr("OK")
+            prominent: true
+            onClicked: alert.close()
+            Keys.onReturnPressed: alert.close()
+            Keys.onEnterPressed: alert.close()
+        }
+    }
+}

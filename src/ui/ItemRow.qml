@@ -1,0 +1,134 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Orvelane
+
+// One found item in the category list: a checkbox where it may be cleaned (its label the item's
+// explanation), the safety badge and the size, tinted in the category colour while ticked.
+// Inputs: the item's model roles, all required (key, name, size, modified, safetyLevel, safetyReason,
+// actionHint, selected, cleanable), kind, tint (category colour), hovered (the pointer is on
+// this row), focused (the keyboard's current row).
+// Signals report what the user did; the list decides: toggled(on), hoverChanged(inside),
+// revealRequested().
+Item {
+    id: row
+
+    required property string key
+    required property string name
+    required property real size
+    required property var modified
+    required property string safetyLevel
+    required property string safetyReason
+    required property var actionHint
+    required property bool selected
+    required property bool cleanable
+    property string kind
+    property color tint: Theme.brandBlue
+    property bool hovered: false
+    property bool focused: false
+
+    readonly property alias checkBox: checkBox
+    readonly property alias sizeLabel: sizeLabel
+    readonly property alias contextMenu: menu
+
+    signal toggled(bool on)
+    signal hoverChanged(bool inside)
+    signal revealRequested()
+
+    function openContextMenu(x, y) {
+        menu.popup(row, x, y)
+    }
+
+    implicitHeight: content.implicitHeight + 2 * 2 + 2 * 6
+
+    Rectangle {
+        id: backdrop
+        anchors.fill: parent
+        anchors.topMargin: 2
+        anchors.bottomMargin: 2
+        radius: 6
+        color: row.hovered ? Qt.rgba(row.tint.r, row.tint.g, row.tint.b, 0.1) : "transparent"
+        border.width: row.focused ? 2 : 0
+        border.color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.55)
+        Behavior on color {
+            ColorAnimation { duration: 150; easing.type: Easing.BezierSpline; easing.bezierCurve: Theme.easeInOut }
+        }
+    }
+
+    RowLayout {
+        id: content
+        anchors.fill: parent
+        anchors.topMargin: 2 + 6
+        anchors.bottomMargin: 2 + 6
+        anchors.leftMargin: 6 + 6
+        anchors.rightMargin: 6 + 6
+        spacing: Theme.defaultSpacing
+
+        CheckBox {
+            id: checkBox
+            objectName: "itemCheckBox"
+            Layout.alignment: Qt.AlignTop
+            visible: row.cleanable
+            checked: row.selected
+            focusPolicy: Qt.NoFocus
+            padding: 0
+            // The model's state decides; a click only asks for the change.
+            onToggled: {
+                const wanted = checked
+                checked = Qt.binding(() => row.selected)
+                row.toggled(wanted)
+            }
+        }
+        ItemSafetyDetails {
+            Layout.fillWidth: true
+            name: row.name
+            kind: row.kind
+            safetyReason: row.safetyReason
+            modified: row.modified
+            actionHint: row.actionHint
+        }
+        ColumnLayout {
+            Layout.alignment: Qt.AlignVCenter
+            spacing: 5
+
+            SafetyBadge {
+                Layout.alignment: Qt.AlignRight
+                level: row.safetyLevel
+            }
+            Text {
+                id: sizeLabel
+                objectName: "sizeLabel"
+                Layout.alignment: Qt.AlignRight
+                text: {
+                    Localizer.bundle
+                    return Localizer.formatBytes(row.size)
+                }
+                font.pixelSize: Theme.callout.pixelSize
+                font.weight: Font.Medium
+                color: row.selected ? row.tint : Theme.secondaryText
+            }
+        }
+    }
+
+    HoverHandler {
+        onHoveredChanged: row.hoverChanged(hovered)
+    }
+    // The whole row is the checkbox's label: a click anywhere ticks it.
+    TapHandler {
+        acceptedButtons: Qt.LeftButton
+        onTapped: if (row.cleanable) row.toggled(!row.selected)
+    }
+    TapHandler {
+        acceptedButtons: Qt.RightButton
+        onTapped: eventPoint => row.openContextMenu(eventPoint.position.x, eventPoint.position.y)
+    }
+
+    Menu {
+        id: menu
+        MenuItem {
+            objectName: "revealItem"
+            text: qsTr("Reveal in Finder")
+            onTriggered: row.revealRequested()
+        }
+    }
+}

@@ -1,0 +1,139 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Orvelane
+
+// The main window's sidebar: one row per category, and below them a fixed panel with the Full
+// Disk Access notice, the totals and the Scan button.
+// Inputs: appState, summary (the window's WindowSummary). Output: selectedKind, the chosen
+// category's raw value ("" when the selection was emptied with Ctrl+click).
+Rectangle {
+    id: sidebar
+
+    property AppState appState
+    property WindowSummary summary
+    readonly property string selectedKind: list.currentIndex >= 0 ? summary.kinds[list.currentIndex] : ""
+    readonly property alias list: list
+    readonly property alias scanButton: scanButton
+
+    color: Theme.windowBackground
+
+    function focusList() {
+        list.forceActiveFocus()
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        ListView {
+            id: list
+            objectName: "sidebarList"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Layout.topMargin: 8
+            clip: true
+            model: sidebar.summary ? sidebar.summary.kinds : []
+            currentIndex: 0
+            activeFocusOnTab: true
+            keyNavigationEnabled: true
+            highlightMoveDuration: 0
+            highlightResizeDuration: 0
+            boundsBehavior: Flickable.StopAtBounds
+            spacing: 2
+
+            highlight: Item {
+                Rectangle {
+                    anchors.fill: parent
+                    anchors.leftMargin: 8
+                    anchors.rightMargin: 8
+                    radius: 6
+                    color: list.activeFocus ? Theme.selectedContent : Qt.rgba(0, 0, 0, 0.1)
+                }
+            }
+
+            delegate: SidebarRow {
+                id: rowDelegate
+                required property string modelData
+                required property int index
+
+                width: ListView.view.width
+                appState: sidebar.appState
+                kind: modelData
+                current: ListView.isCurrentItem
+                emphasized: list.activeFocus
+
+                TapHandler {
+                    acceptedModifiers: Qt.NoModifier
+                    onTapped: {
+                        list.currentIndex = rowDelegate.index
+                        list.forceActiveFocus()
+                    }
+                }
+                // Ctrl+click on the chosen row empties the selection, as in desktop lists.
+                TapHandler {
+                    acceptedModifiers: Qt.ControlModifier
+                    onTapped: list.currentIndex = list.currentIndex === rowDelegate.index ? -1 : rowDelegate.index
+                }
+            }
+        }
+
+        ColumnLayout {
+            id: panel
+            Layout.fillWidth: true
+            spacing: 8
+
+            AccessNotice {
+                id: notice
+                objectName: "accessNotice"
+                Layout.fillWidth: true
+                shown: sidebar.appState ? !sidebar.appState.hasFullDiskAccess : false
+                onOpenSettings: sidebar.appState.openAccessSettings()
+            }
+
+            Rectangle {
+                Layout.fillWidth: true
+                implicitHeight: 1
+                color: Theme.separator
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.leftMargin: 12
+                Layout.rightMargin: 12
+                Layout.bottomMargin: 10
+                spacing: Theme.defaultSpacing
+
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    spacing: 2
+
+                    RollingText {
+                        objectName: "totalText"
+                        Layout.fillWidth: true
+                        text: sidebar.summary ? sidebar.summary.totalText : ""
+                        font: Theme.semibold(Theme.callout)
+                        color: Theme.primaryText
+                        elide: Text.ElideRight
+                    }
+                    Text {
+                        objectName: "cleanedText"
+                        Layout.fillWidth: true
+                        visible: text !== ""
+                        text: sidebar.summary ? sidebar.summary.cleanedText : ""
+                        font: Theme.caption
+                        color: Theme.secondaryText
+                        elide: Text.ElideRight
+                    }
+                }
+
+                ScanButton {
+                    id: scanButton
+                    objectName: "scanButton"
+                    busy: sidebar.summary ? sidebar.summary.busy : false
+                    onClicked: sidebar.appState.startScan()
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,64 @@
+import QtQuick
+import QtQuick.Layouts
+import Orvelane
+
+// One category in the sidebar: its icon tile, its title and, at the end, its size ("—" before
+// the first scan) or the animated sparkles while it is being scanned.
+// Inputs: appState, kind (raw value), current (the row is the sidebar's selection),
+// emphasized (the selection is drawn in the accent colour, i.e. the list has focus).
+Item {
+    id: row
+
+    property AppState appState
+    property string kind
+    property bool current: false
+    property bool emphasized: false
+    readonly property alias presentation: presentation
+    readonly property string trailingText: presentation.scanning ? "" : sizeLabel.text
+
+    implicitHeight: 34
+
+    CategoryPresentation {
+        id: presentation
+        state: row.appState
+        kind: row.kind
+    }
+
+    RowLayout {
+        anchors.fill: parent
+        anchors.leftMargin: 10
+        anchors.rightMargin: 10
+        spacing: 10
+
+        CategoryIconTile {
+            Layout.preferredWidth: 26
+            Layout.preferredHeight: 26
+            radius: 7
+            symbol: presentation.icon
+            tint: presentation.color
+            symbolSize: 14
+        }
+        Text {
+            objectName: "rowTitle"
+            Layout.fillWidth: true
+            text: presentation.title
+            font: Theme.body
+            color: row.current && row.emphasized ? "white" : Theme.primaryText
+            elide: Text.ElideRight
+        }
+        ScanningSparkle {
+            objectName: "rowSparkle"
+            visible: presentation.scanning
+            tint: row.current && row.emphasized ? "white" : presentation.color
+        }
+        RollingText {
+            id: sizeLabel
+            objectName: "rowSize"
+            visible: !presentation.scanning
+            text: presentation.sizeText
+            horizontalAlignment: Text.AlignRight
+            font: Theme.body
+            color: row.current && row.emphasized ? Qt.rgba(1, 1, 1, 0.85) : Theme.secondaryText
+        }
+    }
+}

@@ -1,0 +1,87 @@
+#include "WindowSummary.h"
+
+#include "ByteFormatter.h"
+#include "CategoryKind.h"
+#include "DisplayText.h"
+#include "Localizer.h"
+
+namespace orvelane {
+namespace {
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+} // namespace
+
+WindowSummary::WindowSummary(QObject* parent) : QObject(parent)
+{
+    connect(&Localizer::shared(), &Localizer::bundleChanged, this, &WindowSummary::changed);
+}
+
+void WindowSummary::setState(AppState* state)
+{
+    if (state == state_)
+        return;
+    if (state_)
+        disconnect(state_, nullptr, this, nullptr);
+    state_ = state;
+    if (state_) {
+        for (auto signal : {&AppState::itemsChanged, &AppState::hasScannedChanged, &AppState::totalCleanedChanged,
+                            &AppState::errorsChanged})
+            connect(state_, signal, this, &WindowSummary::changed);
+        connect(state_, &AppState::cleaningChanged, this, &WindowSummary::updateBusy);
+        connect(state_, &AppState::scanningKindsChanged, this, &WindowSummary::updateBusy);
+    }
+    emit stateChanged();
+    emit changed();
+    updateBusy();
+}
+
+QStringList WindowSummary::kinds()
+{
+    QStringList raws;
+    for (CategoryKind kind : allCategoryKinds)
+        raws << QString::fromLatin1(rawValue(kind).data(), static_cast<qsizetype>(rawValue(kind).size()));
+    return raws;
+}
+
+QString WindowSummary::totalText() const
+{
+    if (!state_ || !state_->hasScanned())
+        return text(localizedText(DISPLAY_TEXT("Not scanned yet")));
+    return text(localizedFormat(DISPLAY_TEXT("Total found: %@"), {formatBytes(state_->grandTotal())}));
+}
+
+QString WindowSummary::cleanedText() const
+{
+    if (!state_ || state_->totalCleaned() <= 0)
+        return {};
+    return text(localizedFormat(DISPLAY_TEXT("Cleaned this session: %@"), {formatBytes(state_->totalCleaned())}));
+}
+
+bool WindowSummary::busy() const { return busy_; }
+
+void WindowSummary::updateBusy()
+{
+    const bool busy = state_ && (state_->cleaning() || !state_->scanningKinds().empty());
+    if (busy == busy_)
+        return;
+    busy_ = busy;
+    emit busyChanged();
+}
+
+bool WindowSummary::showsAlert() const { return state_ && !state_->errors().isEmpty(); }
+
+QString WindowSummary::alertMessage() const
+{
+    if (!state_)
+        return {};
+    return state_->errors().mid(0, alertMessageLimit).join(QLatin1Char('\n'));
+}
+
+void WindowSummary::dismissAlert()
+{
+    if (state_)
+        state_->setErrors({});
+}
+
+} // namespace orvelane

@@ -1,0 +1,8 @@
+import QtQuick
+
+MainWindowScene {
+    kind: "devArtifacts"
+    scan: true
+    selectAll: false
+    settleMs: 60
+}

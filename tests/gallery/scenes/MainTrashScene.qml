@@ -1,0 +1,8 @@
+import QtQuick
+
+MainWindowScene {
+    kind: "trash"
+    scan: true
+    selectAll: true
+    settleMs: 3000
+}

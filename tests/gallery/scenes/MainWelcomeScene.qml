@@ -1,0 +1,8 @@
+import QtQuick
+
+MainWindowScene {
+    kind: "caches"
+    scan: false
+    selectAll: false
+    settleMs: 1500
+}
