@@ -11,6 +11,7 @@
 #include "Logger.h"
 
 #include <QElapsedTimer>
+#include <QFutureWatcher>
 #include <QPromise>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
@@ -372,10 +373,16 @@ void AppState::startClean(const QString& kind)
         emit cleanFinished(kind, QStringLiteral("notStarted"));
         return;
     }
-    cleanSelected(*found).then(this, [this, kind](CleanResult result) {
-        emit cleanFinished(kind, result == CleanResult::completed ? QStringLiteral("completed")
-                                                                  : QStringLiteral("notStarted"));
+    // A watcher owned by this object, not a continuation: when the window closes mid-clean the
+    // abandoned future must not call back into a destroyed state.
+    auto* watcher = new QFutureWatcher<CleanResult>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, kind] {
+        const QFuture<CleanResult> future = watcher->future();
+        const bool completed = future.resultCount() > 0 && future.result() == CleanResult::completed;
+        emit cleanFinished(kind, completed ? QStringLiteral("completed") : QStringLiteral("notStarted"));
+        watcher->deleteLater();
     });
+    watcher->setFuture(cleanSelected(*found));
 }
 
 void AppState::reveal(const QString& itemKey)
