@@ -14,7 +14,7 @@ ORVELANE_PACKAGES=(
   qml6-module-qt5compat-graphicaleffects qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-material-design-icons-iconfont fonts-dejavu-core
-  xvfb xauth x11-utils trash-cli
+  xvfb xauth x11-utils xdotool trash-cli
 )
 
 orvelane_missing_packages() {
@@ -22,12 +22,12 @@ orvelane_missing_packages() {
   for pkg in "${ORVELANE_PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
   done
-  printf '%s\n' "${missing[@]}"
+  [ "${#missing[@]}" -eq 0 ] || printf '%s\n' "${missing[@]}"
 }
 
 orvelane_install_packages() {
   local missing
-  mapfile -t missing < <(orvelane_missing_packages)
+  mapfile -t missing < <(orvelane_missing_packages | grep -v '^$')
   [ "${#missing[@]}" -eq 0 ] && return 0
   echo "Installing missing packages: ${missing[*]}"
   local sudo=()
