@@ -69,10 +69,13 @@ int runClean(const CliOptions& options)
     for (const ScannedItem& item : listed)
         known.insert(item.url);
     const std::set<std::filesystem::path> selection(options.paths.begin(), options.paths.end());
-    for (const auto& path : selection)
-        if (!known.contains(path))
-            return refuse("'" + path.string() + "' is not an item of " + std::string(rawValue(kind)) +
-                          " in " + options.document.string());
+    for (const auto& path : selection) {
+        if (known.contains(path))
+            continue;
+        std::string message = path.string();
+        message.insert(0, 1, '\'').append("' is not an item of ").append(rawValue(kind));
+        return refuse(message.append(" in ").append(options.document.string()));
+    }
 
     const std::vector<ScannedItem> chosen = cleanableSelection(kind, listed, selection);
     if (chosen.empty()) {

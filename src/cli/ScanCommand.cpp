@@ -4,8 +4,6 @@
 #include "JunkScanner.h"
 #include "TextReport.h"
 
-#include <QJsonDocument>
-
 #include <algorithm>
 #include <cstdio>
 #include <future>
@@ -69,9 +67,7 @@ int runScan(const CliOptions& options)
     const bool access = JunkScanner::hasFullDiskAccess();
     const CategoryResults results = scanConcurrently(categories);
     if (options.json) {
-        const QByteArray json =
-            QJsonDocument(scanDocument(homeFolder(), access, results)).toJson(QJsonDocument::Indented);
-        std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
+        writeScanDocument(stdout, homeFolder(), access, results);
     } else {
         const std::string report = textReport(homeFolder(), access, results);
         std::fwrite(report.data(), 1, report.size(), stdout);

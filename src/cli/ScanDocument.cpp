@@ -126,26 +126,52 @@ void writePath(QJsonObject& object, const std::filesystem::path& path)
         object["pathBytes"] = QString::fromLatin1(raw.toHex());
 }
 
-QJsonObject scanDocument(const std::filesystem::path& home, bool hasFullDiskAccess, const CategoryResults& results)
+namespace {
+
+void put(std::FILE* out, const QByteArray& bytes)
 {
-    QJsonArray categories;
-    for (const auto& [kind, result] : results) {
-        QJsonArray items;
-        for (const ScannedItem& item : result.items)
-            items.append(itemObject(item));
-        QJsonArray skipped;
-        for (const SkippedItem& item : result.skipped)
-            skipped.append(skippedObject(item));
-        categories.append(QJsonObject{{"kind", latin(rawValue(kind))}, {"items", items}, {"skipped", skipped}});
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out);
+}
+
+void put(std::FILE* out, const QJsonObject& object)
+{
+    put(out, QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+// A JSON list written one record per line.
+template <typename Record, typename ToObject>
+void putList(std::FILE* out, const char* key, const std::vector<Record>& records, ToObject toObject)
+{
+    std::fprintf(out, "\"%s\": [", key);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        put(out, QByteArray(i == 0 ? "\n      " : ",\n      "));
+        put(out, toObject(records[i]));
     }
-    QJsonObject document;
-    writePath(document, home);
-    document["home"] = document.take("path");
-    if (document.contains("pathBytes"))
-        document["homeBytes"] = document.take("pathBytes");
-    document["hasFullDiskAccess"] = hasFullDiskAccess;
-    document["categories"] = categories;
-    return document;
+    put(out, QByteArray(records.empty() ? "]" : "\n    ]"));
+}
+
+} // namespace
+
+void writeScanDocument(std::FILE* out, const std::filesystem::path& home, bool hasFullDiskAccess,
+                       const CategoryResults& results)
+{
+    QJsonObject header;
+    writePath(header, home);
+    put(out, QByteArray("{\n  \"home\": "));
+    put(out, QJsonDocument(QJsonArray{header["path"]}).toJson(QJsonDocument::Compact).chopped(1).mid(1));
+    if (header.contains("pathBytes"))
+        std::fprintf(out, ",\n  \"homeBytes\": \"%s\"", header["pathBytes"].toString().toLatin1().constData());
+    std::fprintf(out, ",\n  \"hasFullDiskAccess\": %s,\n  \"categories\": [", hasFullDiskAccess ? "true" : "false");
+    bool first = true;
+    for (const auto& [kind, result] : results) {
+        std::fprintf(out, "%s\n    {\"kind\": \"%s\",\n    ", first ? "" : ",", std::string(rawValue(kind)).c_str());
+        putList(out, "items", result.items, itemObject);
+        put(out, QByteArray(",\n    "));
+        putList(out, "skipped", result.skipped, skippedObject);
+        put(out, QByteArray("}"));
+        first = false;
+    }
+    put(out, QByteArray("\n  ]\n}\n"));
 }
 
 std::optional<SavedScan> readScanDocument(const QByteArray& json, std::string& error)

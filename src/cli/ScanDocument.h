@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -17,8 +18,15 @@ namespace orvelane::cli {
 
 using CategoryResults = std::vector<std::pair<CategoryKind, ScanResult>>;
 
-/// The JSON document of a scan: categories in the order given, lists in the scanner's order.
-QJsonObject scanDocument(const std::filesystem::path& home, bool hasFullDiskAccess, const CategoryResults& results);
+/**
+ * @brief Writes the JSON document of a scan: categories in the order given, lists in the
+ * scanner's order, one record per line.
+ *
+ * Written record by record: a Trash of tens of thousands of entries must not be held as one
+ * JSON tree in memory next to the scan results.
+ */
+void writeScanDocument(std::FILE* out, const std::filesystem::path& home, bool hasFullDiskAccess,
+                       const CategoryResults& results);
 
 /// The items of a saved scan by category, exactly as scanned (paths byte-exact, levels, file IDs).
 struct SavedScan

@@ -7,10 +7,19 @@
 
 #include <cstdio>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 using namespace orvelane;
 
 int main(int argc, char* argv[])
 {
+#ifdef __GLIBC__
+    // A scan runs dozens of short-lived measuring threads; one malloc arena each would cost more
+    // memory than the measurements themselves.
+    mallopt(M_ARENA_MAX, 2);
+#endif
     QCoreApplication::setOrganizationName(QStringLiteral("Orvelane"));
     QCoreApplication::setApplicationName(QStringLiteral("Orvelane"));
     QCoreApplication app(argc, argv);
