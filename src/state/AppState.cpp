@@ -139,16 +139,19 @@ void AppState::scanAll()
     Logger::info("Starting full system scan - " + std::to_string(allCategoryKinds.size()) + " categories");
     selection_.clear();
     selectionDidChange();
-    if (!hasScanned_) {
-        hasScanned_ = true;
-        emit hasScannedChanged();
-    }
-    if (const bool access = JunkScanner::hasFullDiskAccess(); access != hasFullDiskAccess_) {
-        hasFullDiskAccess_ = access;
-        emit hasFullDiskAccessChanged();
-    }
+    // Every field first, the notices after: whoever any of them wakes sees all categories being
+    // scanned already, so no sidebar row shows a size (zero) that nobody measured.
+    const bool firstScan = !hasScanned_;
+    hasScanned_ = true;
+    const bool access = JunkScanner::hasFullDiskAccess();
+    const bool accessChanged = access != hasFullDiskAccess_;
+    hasFullDiskAccess_ = access;
     scanningKinds_ = {allCategoryKinds.begin(), allCategoryKinds.end()};
     emit scanningKindsChanged();
+    if (firstScan)
+        emit hasScannedChanged();
+    if (accessChanged)
+        emit hasFullDiskAccessChanged();
     for (CategoryKind kind : allCategoryKinds) {
         QtConcurrent::run(&pool_, timedScan, kind).then(this, [this, kind](ScanResult result) {
             const std::int64_t total = sumOfSizes(result.items);
@@ -199,12 +202,15 @@ QFuture<CleanResult> AppState::cleanSelected(CategoryKind kind)
                  std::to_string(chosen.size()) + " items in '" + title(kind) + "' (" +
                  formatBytes(sumOfSizes(chosen)) + ")");
     setCleaning(true);
+    stopRequested_ = false;
 
     auto promise = std::make_shared<QPromise<CleanResult>>();
     promise->start();
     ItemRemover* remover = remover_;
-    QtConcurrent::run(&pool_, [chosen, kind, remover] {
-        return runCleaningWorker(chosen, kind, homeFolder(), *remover);
+    // The pool is waited for before this object goes, so the worker may read the stop flag.
+    const std::atomic<bool>* stop = &stopRequested_;
+    QtConcurrent::run(&pool_, [chosen, kind, remover, stop] {
+        return runCleaningWorker(chosen, kind, homeFolder(), *remover, stop);
     }).then(this, [this, chosen, kind, promise](CleanOutcome outcome) {
         totalCleaned_ += outcome.cleaned;
         emit totalCleanedChanged();
@@ -225,9 +231,20 @@ QFuture<CleanResult> AppState::cleanSelected(CategoryKind kind)
         if (kind != CategoryKind::trash)
             rescans.push_back(CategoryKind::trash);
         const std::int64_t cleaned = outcome.cleaned;
+        if (stopRequested_) {
+            // Stopped for quitting: the window is going, nothing would show a rescan.
+            finishClean(cleaned, promise);
+            return;
+        }
         rescanInTurn(std::move(rescans), [this, cleaned, promise] { finishClean(cleaned, promise); });
     });
     return promise->future();
+}
+
+void AppState::stopCleaningAfterCurrentItem()
+{
+    if (cleaning_)
+        stopRequested_ = true;
 }
 
 void AppState::rescanInTurn(std::vector<CategoryKind> remaining, std::function<void()> done)

@@ -18,13 +18,18 @@ std::vector<ScannedItem> cleanableSelection(CategoryKind kind, const std::vector
 }
 
 CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKind kind,
-                               const std::filesystem::path& home, ItemRemover& remover)
+                               const std::filesystem::path& home, ItemRemover& remover, const std::atomic<bool>* stop)
 {
     const bool permanent = isDeletedPermanently(kind);
     const std::string total = std::to_string(items.size());
     CleanOutcome outcome;
     std::size_t position = 0;
     for (const ScannedItem& item : items) {
+        if (stop && stop->load()) {
+            outcome.skippedByStop = items.size() - position;
+            Logger::info("Clean stopped after " + std::to_string(position) + " of " + total + " items");
+            break;
+        }
         Logger::debug("[" + std::to_string(++position) + "/" + total + "] Processing: " + item.name);
         if (const auto refusal = JunkScanner::validationFailure(item, kind, home)) {
             Logger::warning("Cleanup validation rejected an item: " + *refusal);

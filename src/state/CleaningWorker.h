@@ -3,6 +3,7 @@
 #include "CategoryKind.h"
 #include "ScanRecords.h"
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -17,6 +18,8 @@ struct CleanOutcome
 {
     std::int64_t cleaned = 0;
     std::vector<std::string> errors;
+    /// Items left untouched because a stop was asked for before their turn.
+    std::size_t skippedByStop = 0;
 };
 
 /**
@@ -51,8 +54,12 @@ std::vector<ScannedItem> cleanableSelection(CategoryKind kind, const std::vector
  * Items of the Trash category are deleted permanently, all others moved to the Trash. Each
  * item is checked against the disk immediately before its removal. Messages read
  * "name: reason". Blocking; run it off the UI thread.
+ *
+ * When `stop` is given and becomes true, the worker finishes the item in hand (a removal is
+ * never abandoned half-way) and leaves the remaining items untouched.
  */
 CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKind kind,
-                               const std::filesystem::path& home, ItemRemover& remover = platformRemover());
+                               const std::filesystem::path& home, ItemRemover& remover = platformRemover(),
+                               const std::atomic<bool>* stop = nullptr);
 
 } // namespace orvelane

@@ -78,7 +78,7 @@ Popup {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
         }
-        PushButton {
+        DialogButton {
             id: okButton
             objectName: "okButton"
             Layout.fillWidth: true
@@ -86,8 +86,6 @@ Popup {
             text: qsTr("OK")
             prominent: true
             onClicked: alert.close()
-            Keys.onReturnPressed: alert.close()
-            Keys.onEnterPressed: alert.close()
         }
     }
 }

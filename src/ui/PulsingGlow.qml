@@ -4,17 +4,19 @@ import Orvelane
 
 // Wraps its content in a glow that pulses.
 // Inputs: color (of the glow), active (whether it glows at all).
-// The pulse starts only if `active` is already true when the element is shown: then the glow
-// swells from 15 % to 75 % opacity and from radius 3 to 11 over 1.1 s, shrinks back, and so on
-// for as long as it is shown. An element shown inactive never pulses; made active later it
-// glows faint and steady (15 %, radius 3).
+// While the element is active and shown, the glow swells from 15 % to 75 % opacity and from
+// radius 3 to 11 over 1.1 s, shrinks back, and so on. It starts pulsing whenever it becomes
+// active, not only when it is first shown (a view built once would otherwise keep a glow that
+// turned on later faint and still). Hidden or inactive it rests at the faint end and nothing
+// runs, so a hidden glow never keeps the window drawing.
 Item {
     id: root
 
     property color color: Theme.brandBlue
     property bool active: false
-    // The bright end of the pulse: set once, when the element is shown active.
+    // The pulse is running.
     readonly property alias on: pulse.running
+    readonly property bool pulsing: active && visible
     // 0 at the faint end of the pulse, 1 at the bright end.
     property real phase: 0
     readonly property color glowColor: active ? Qt.rgba(color.r, color.g, color.b, color.a * (0.15 + 0.6 * phase))
@@ -31,7 +33,8 @@ Item {
         anchors.fill: parent
     }
 
-    layer.enabled: true
+    // An inactive glow draws nothing: no layer to render either.
+    layer.enabled: active
     layer.effect: Effects.DropShadow {
         color: root.glowColor
         radius: root.glowRadius
@@ -44,6 +47,7 @@ Item {
     SequentialAnimation {
         id: pulse
         loops: Animation.Infinite
+        running: root.pulsing
 
         NumberAnimation {
             target: root
@@ -65,8 +69,5 @@ Item {
         }
     }
 
-    Component.onCompleted: {
-        if (active)
-            pulse.start()
-    }
+    onPulsingChanged: if (!pulsing) phase = 0
 }

@@ -17,6 +17,8 @@ Item {
     readonly property string trailingText: presentation.scanning ? "" : sizeLabel.text
 
     implicitHeight: 34
+    // A rolling size stays inside its own row.
+    clip: true
 
     CategoryPresentation {
         id: presentation
