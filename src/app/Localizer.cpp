@@ -53,7 +53,15 @@ Localizer::Localizer(std::unique_ptr<QSettings> store, std::shared_ptr<const Str
     bundle_.store(makeBundle(language_.load()));
 }
 
-Localizer::~Localizer() = default;
+Localizer::~Localizer()
+{
+    // The process lookups call into this instance; they must not outlive it.
+    if (processLookup_) {
+        installTextLookup(nullptr);
+        installCountedTextLookup(nullptr);
+        installByteFormatLocaleProvider(nullptr);
+    }
+}
 
 void Localizer::setLanguage(Language language)
 {
@@ -203,6 +211,7 @@ QStringList Localizer::languageRawValues() const
 
 void Localizer::installAsProcessLookup()
 {
+    processLookup_ = true;
     installTextLookup([this](std::string_view key) {
         const QString found = translation(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
         return found.isNull() ? std::string() : utf8(found);

@@ -96,6 +96,7 @@ private:
     std::shared_ptr<const StringBundle> module_;
     std::atomic<Language> language_;
     std::atomic<std::shared_ptr<const StringBundle>> bundle_;
+    bool processLookup_ = false;
 };
 
 } // namespace orvelane

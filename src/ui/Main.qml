@@ -43,14 +43,16 @@ ApplicationWindow {
             }
             Action {
                 text: qsTr("Close Window")
-                shortcut: StandardKey.Close
+                // Spelled out: the standard keys differ by keyboard scheme (Ctrl+F4 on some, no
+                // Quit at all on others); Ctrl reads as Command on macOS.
+                shortcut: "Ctrl+W"
                 onTriggered: window.close()
             }
             // The shell closes every window and ends the process; a clean in progress stops
             // safely after the item in hand.
             Action {
                 text: qsTr("Quit Orvelane")
-                shortcut: StandardKey.Quit
+                shortcut: "Ctrl+Q"
                 onTriggered: Qt.quit()
             }
         }

@@ -504,6 +504,32 @@ TestCase {
         tryVerify(() => !row.contextMenu.visible, 2000)
     }
 
+    function test_fileMenuShowsItsShortcuts() {
+        makeHome()
+        const component = Qt.createComponent("qrc:/Orvelane/Main.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        const window = component.createObject(null, { visible: false })
+        verify(window)
+        try {
+            compare(window.minimumWidth, smallestWidth)
+            compare(window.minimumHeight, 540)
+            const menu = window.menuBar.menuAt(0)
+            compare(menu.title, "File")
+            const rows = []
+            for (let i = 0; i < menu.count; ++i) {
+                const row = menu.itemAt(i)
+                if (row.text !== undefined && row.text !== "")
+                    rows.push(row.text + " " + row.shortcutText)
+            }
+            compare(rows, ["New Window Ctrl+N", "Settings… Ctrl+,", "Close Window Ctrl+W", "Quit Orvelane Ctrl+Q"])
+            verify(menu.background.radius > 0, "rounded like the rest of the app")
+            Localizer.language = "tr"
+            compare(menu.itemAt(4).text + " " + menu.itemAt(4).shortcutText, "Orvelane'den Çık Ctrl+Q")
+        } finally {
+            window.destroy()
+        }
+    }
+
     function test_splitHandleCanBeGrabbedAndTheDetailKeepsItsWidth() {
         makeHome()
         const content = makeContent(1000, 640)
