@@ -86,6 +86,7 @@ Item {
                 y: (header.topRowHeight - height) / 2
                 color: "red"
                 active: presentation.permanent
+                cornerRadius: 11
 
                 CategoryIconTile {
                     width: 44
@@ -257,6 +258,7 @@ Item {
                 visible: !presentation.guidanceOnly
                 color: "red"
                 active: presentation.permanent && presentation.selectedCount > 0
+                cornerRadius: 5
 
                 PushButton {
                     id: cleanButton
@@ -309,6 +311,12 @@ Item {
 
         Overlay.modal: Rectangle {
             color: Qt.rgba(0, 0, 0, 0.18)
+        }
+
+        // A held Space that opened the sheet does not also press Done.
+        KeyPressGate {
+            item: skippedSheet.parent
+            active: skippedSheet.visible
         }
 
         property Item returnFocusTo: null

@@ -22,6 +22,14 @@ Popup {
 
     signal confirmed()
 
+    // Only keys pressed on purpose while the question is open answer it.
+    readonly property alias keyGate: keyGate
+    KeyPressGate {
+        id: keyGate
+        item: dialog.parent
+        active: dialog.visible
+    }
+
     onClosed: if (returnFocusTo) returnFocusTo.forceActiveFocus()
 
     function confirm() {

@@ -30,6 +30,12 @@ Popup {
     // The control that had the keyboard went away while the alert was open.
     signal focusOrphaned()
 
+    // A Return still held from the clean's confirmation does not dismiss the alert unread.
+    KeyPressGate {
+        item: alert.parent
+        active: alert.visible
+    }
+
     onClosed: {
         if (returnFocusTo)
             returnFocusTo.forceActiveFocus()

@@ -93,16 +93,26 @@ Item {
 
     Component.onCompleted: sidebar.focusList()
 
-    // When the focused control goes away (a list emptied by a clean), the keyboard would be left
-    // with nothing to act on: it returns to the sidebar. Focus inside this view or inside an open
-    // dialog is left alone.
+    // When the focused control goes away or is hidden (a list emptied by a clean, Select All with
+    // nothing left to select), the keyboard would be left with nothing to act on: it returns to
+    // the sidebar. Focus inside this view or inside an open dialog is left alone.
     Window.onActiveFocusItemChanged: Qt.callLater(content.keepKeyboardFocus)
+    Connections {
+        target: content.Window.activeFocusItem
+        ignoreUnknownSignals: true
+        function onVisibleChanged() { Qt.callLater(content.keepKeyboardFocus) }
+    }
 
     function keepKeyboardFocus() {
         if (!Window.active)
             return
+        const focused = Window.activeFocusItem
+        if (focused !== null && !focused.visible) {
+            sidebar.focusList()
+            return
+        }
         const overlay = Overlay.overlay
-        for (let item = Window.activeFocusItem; item !== null; item = item.parent) {
+        for (let item = focused; item !== null; item = item.parent) {
             if (item === content || (item.parent === overlay && item !== overlay))
                 return
         }

@@ -34,11 +34,11 @@ void send(QObject* item, QEvent::Type type, int key, bool autoRepeat)
 
 void HeldKeys::press(QObject* item, int key) const { send(item, QEvent::KeyPress, key, false); }
 
-void HeldKeys::repeat(QObject* item, int key, int times) const
+void HeldKeys::repeat(QObject* item, int key, int times, bool flagged) const
 {
     for (int i = 0; i < times; ++i) {
-        send(item, QEvent::KeyRelease, key, true);
-        send(item, QEvent::KeyPress, key, true);
+        send(item, QEvent::KeyRelease, key, flagged);
+        send(item, QEvent::KeyPress, key, flagged);
     }
 }
 
