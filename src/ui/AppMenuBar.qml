@@ -23,7 +23,8 @@ MenuBar {
         background: Rectangle {
             implicitHeight: 22
             radius: 4
-            color: title.highlighted || title.menu.visible ? Qt.rgba(0, 0, 0, 0.08) : "transparent"
+            // Lit under the pointer or while its menu is open, not left lit after Escape.
+            color: title.hovered || (title.menu && title.menu.visible) ? Qt.rgba(0, 0, 0, 0.08) : "transparent"
         }
     }
 

@@ -59,6 +59,21 @@ text_starts() {
 }
 focus_first() { case "$(probe_focus)" in "$1<"*) return 0 ;; esac; return 1; }
 focus_in() { case "<$(probe_focus)<" in *"<$1<"*) return 0 ;; esac; return 1; }
+# glow_pulses NAME: six pictures of the named item and its surroundings over 1.5 s; a pulsing
+# glow makes at least three of them differ.
+glow_pulses() {
+    local x y w h left top pictures
+    x=$(probe_field "$1" x) y=$(probe_field "$1" y) w=$(probe_field "$1" w) h=$(probe_field "$1" h)
+    [ -n "$x" ] || return 1
+    eval "$(xdotool getwindowgeometry --shell "$app_window")"
+    left=$((X + x - 14)) top=$((Y + y - 14))
+    pictures=$(for _ in 1 2 3 4 5 6; do
+        import -window root -crop "$((w + 28))x$((h + 28))+$left+$top" rgb:- 2> /dev/null | md5sum
+        sleep 0.3
+    done | sort -u | wc -l)
+    [ "$pictures" -ge 3 ] || { echo "   only $pictures different pictures of $1"; return 1; }
+}
+glow_still() { ! glow_pulses "$1" > /dev/null; }
 trash_count() { ls -A "$1/.local/share/Trash/files" 2> /dev/null | wc -l; }
 
 make_home() { # folder
@@ -131,6 +146,7 @@ keys Return
 sleep 3
 shot 02-en-scanned
 check "the totals line shows what was found" text_starts totalText "Total found: "
+check "nothing pulses where nothing warns" glow_still headerIconGlow
 check_headers 03-en-820x540
 
 # Build Artifacts is the fifth row. Tab: the Scan button, Select All, then the list.
@@ -204,7 +220,9 @@ sleep 2
 # The emptied list sends the keyboard back to the sidebar. Down to the Trash, Tab to Select All.
 before=$(trash_count "$home")
 keys Down
+check "the Trash's warning glow pulses" glow_pulses headerIconGlow
 keys Tab Tab space
+check "Delete Permanently glows too, once something is ticked" glow_pulses cleanGlow
 shot 12-en-trash-selected
 hold Return 1.5
 shot 13-en-held-return-trash

@@ -69,8 +69,11 @@ idle_reading() {
 session_stop() {
     if [ -n "$app_pid" ] && app_running; then
         kill "$app_pid" 2> /dev/null
-        wait "$app_pid" 2> /dev/null
+        wait "$app_pid" 2> /dev/null || true
     fi
     [ -n "$wm_pid" ] && kill "$wm_pid" 2> /dev/null
-    wait 2> /dev/null
+    wait 2> /dev/null || true
+    app_pid=
+    wm_pid=
+    return 0
 }
