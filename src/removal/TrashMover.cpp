@@ -79,7 +79,7 @@ std::string describeRenameError(int error)
 // leaves the trash without the record and the item in place.
 RemovalResult placeInTrash(const RemovalTarget& target, const TrashDirectory& trash)
 {
-    if (trash.device() != target.status().st_dev)
+    if (!trash.takesItemsFrom(target.parentFd()))
         return {RemovalFailure::otherVolume, {}};
     const std::string record = TrashInfoRecord::text(trash.recordedPath(target), std::time(nullptr));
     const std::size_t maxName = longestEntryName(trash.infoFd());
