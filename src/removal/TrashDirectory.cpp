@@ -56,7 +56,6 @@ void createPrivateFolders(const std::filesystem::path& folder)
     }
 }
 
-
 struct VolumeTop
 {
     FileDescriptor folder;
