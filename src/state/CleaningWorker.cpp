@@ -1,5 +1,6 @@
 #include "CleaningWorker.h"
 
+#include "ByteCount.h"
 #include "JunkScanner.h"
 #include "Logger.h"
 #include "PathResolution.h"
@@ -92,7 +93,7 @@ CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKi
             continue;
         }
         Logger::debug((permanent ? "Permanently deleted: " : "Moved to trash: ") + item.name);
-        outcome.cleaned += item.size;
+        outcome.cleaned = addBytes(outcome.cleaned, item.size);
         removed.push_back(location);
     }
     return outcome;
