@@ -6,13 +6,16 @@ set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "The Orvelane developers")
 set(CPACK_PACKAGE_CONTACT "The Orvelane developers <developers@orvelane.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Orvelane finds what can be reclaimed in your home folder: application caches, log files, \
-developer caches, regenerable project folders such as node_modules or a Cargo target folder, \
-large downloads and installers, and the Trash. It explains every item with a safety level, a \
-reason and a hint, and removes nothing until you tick items and confirm; every item is checked \
-against the disk again right before it is moved to the Trash. The orvelane-cli command runs the \
-same scan and clean from a terminal. English and Turkish.")
+# Wrapped by hand: the package tools show each line as it is.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Orvelane finds what can be reclaimed in your home folder: application caches,"
+    "log files, developer caches, regenerable project folders such as node_modules"
+    "or a Cargo target folder, large downloads and installers, and the Trash."
+    ""
+    "It explains every item with a safety level, a reason and a hint, and removes"
+    "nothing until you tick items and confirm; every item is checked against the"
+    "disk again right before it is moved to the Trash. The orvelane-cli command"
+    "runs the same scan and clean from a terminal. English and Turkish.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
