@@ -181,6 +181,8 @@ complete_line() { # words of the command line; the last one is being completed
 }
 check "completion offers the commands" test "$(complete_line "$cli" '')" = "--help clean scan "
 check "completion offers the categories to scan" test "$(complete_line "$cli" scan dev)" = "devArtifacts devCaches "
+check "completion asks a program typed as ~/.local/bin/orvelane-cli for its categories" \
+    test "$(complete_line '~/.local/bin/orvelane-cli' scan dev)" = "devArtifacts devCaches "
 check "completion offers the languages" test "$(complete_line "$cli" scan --lang '')" = "en system tr "
 check "completion offers scan's options" test "$(complete_line "$cli" scan --j)" = "--json "
 check "completion offers clean's category after --from" \
