@@ -136,6 +136,8 @@ cat "$root/desktop-validate.txt"
 appstreamcli validate --no-net "$metainfo" > "$root/appstream-validate.txt" 2>&1
 check "appstreamcli validate --no-net accepts the metadata" test $? -eq 0
 grep -v '^$' "$root/appstream-validate.txt"
+appstreamcli validate-tree --no-net "$prefix" > "$root/appstream-tree.txt" 2>&1
+check "appstreamcli validate-tree accepts the installed tree" test $? -eq 0
 check "the metadata launches the installed entry" grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo"
 provided=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo" | sort | tr '\n' ' ')
 check "the metadata provides exactly the programs in bin ($provided)" test "$provided" = "$(ls "$prefix/bin" | sort | tr '\n' ' ')"
