@@ -1,5 +1,7 @@
 #include "CleaningWorker.h"
 
+#include "ByteCount.h"
+
 #include "JunkScanner.h"
 #include "Logger.h"
 
@@ -38,7 +40,7 @@ CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKi
             continue;
         }
         Logger::debug((permanent ? "Permanently deleted: " : "Moved to trash: ") + item.name);
-        outcome.cleaned += item.size;
+        outcome.cleaned = addBytes(outcome.cleaned, item.size);
     }
     return outcome;
 }
