@@ -54,7 +54,15 @@ EntryStatus entryStatusOf(const struct stat& status)
     result.modified = dateOf(modificationTimeOf(status));
     result.fileNumber = static_cast<std::uint64_t>(status.st_ino);
     result.device = static_cast<std::uint64_t>(status.st_dev);
+    result.linkCount = static_cast<std::uint64_t>(status.st_nlink);
     return result;
+}
+
+bool isOtherMount(const EntryStatus& entry, const EntryStatus& parent)
+{
+    if (entry.mountRoot || entry.device != parent.device)
+        return true;
+    return entry.mountID != 0 && parent.mountID != 0 && entry.mountID != parent.mountID;
 }
 
 } // namespace orvelane

@@ -1,6 +1,7 @@
 #include "FileSystem.h"
 
 #include "DirectoryStream.h"
+#include "StatusQuery.h"
 
 #include <algorithm>
 #include <array>
@@ -76,14 +77,7 @@ bool canList(const std::filesystem::path& folder, int* error)
 
 std::optional<EntryStatus> itemStatus(const std::filesystem::path& path, int* error)
 {
-    struct stat status
-    {};
-    if (::lstat(path.c_str(), &status) != 0) {
-        if (error != nullptr)
-            *error = errno;
-        return std::nullopt;
-    }
-    return entryStatusOf(status);
+    return statusOfPath(path, error);
 }
 
 std::optional<std::uint64_t> fileNumber(const std::filesystem::path& path)

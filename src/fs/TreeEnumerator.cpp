@@ -2,6 +2,7 @@
 
 #include "DirectoryStream.h"
 #include "FileSystem.h"
+#include "StatusQuery.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,8 +17,7 @@ namespace {
 struct Level
 {
     DirectoryStream stream; // closed while evicted
-    std::uint64_t device = 0;
-    std::uint64_t fileNumber = 0;
+    EntryStatus status;
     std::size_t consumed = 0; // entries taken from the listing, to find the place again
     std::string name;
 };
@@ -29,14 +29,15 @@ public:
         : visitor_(visitor), limits_(limits), maxOpen_(std::max<std::size_t>(limits.maxOpenFolders, 1))
     {}
 
-    int run(const std::filesystem::path& root)
+    int run(DirectoryStream stream, const std::string& rootName)
     {
-        auto stream = DirectoryStream::open(root, DirectoryStream::Links::refuse);
-        struct stat status
-        {};
-        if (!stream.isOpen() || ::fstat(stream.fd(), &status) != 0)
-            return stream.error() != 0 ? stream.error() : errno;
-        push(std::move(stream), entryStatusOf(status), root.filename().native());
+        if (!stream.isOpen())
+            return stream.error();
+        int error = 0;
+        const auto status = statusOfDescriptor(stream.fd(), &error);
+        if (!status)
+            return error;
+        push(std::move(stream), *status, rootName);
         while (!levels_.empty())
             step();
         return 0;
@@ -54,16 +55,28 @@ private:
             return;
         }
         ++top.consumed;
-        struct stat raw
-        {};
-        if (::fstatat(top.stream.fd(), entry->name, &raw, AT_SYMLINK_NOFOLLOW) != 0) {
-            visitor_.statusFailed(entry->name, errno);
+        int error = 0;
+        const auto status = statusAt(top.stream.fd(), entry->name, &error);
+        if (!status) {
+            visitor_.statusFailed(entry->name, error);
             return;
         }
-        const EntryStatus status = entryStatusOf(raw);
-        visitor_.visit(entry->name, status);
-        if (shouldDescend(entry->name, status))
-            descend(entry->name, status);
+        if (isOtherMount(*status, top.status)) {
+            visitor_.mountFound(pathBelowRoot(entry->name), *status);
+            return;
+        }
+        visitor_.visit(entry->name, *status);
+        if (shouldDescend(entry->name, *status))
+            descend(entry->name, *status);
+    }
+
+    // Only spelled out for the rare report of a mount, so the walk itself keeps no paths.
+    std::filesystem::path pathBelowRoot(const char* name) const
+    {
+        std::filesystem::path below;
+        for (std::size_t i = 1; i < levels_.size(); ++i)
+            below /= levels_[i].name;
+        return below / name;
     }
 
     bool shouldDescend(const char* name, const EntryStatus& status) const
@@ -76,7 +89,7 @@ private:
     bool isOpenHigherUp(const EntryStatus& status) const
     {
         return std::any_of(levels_.begin(), levels_.end(), [&](const Level& level) {
-            return level.fileNumber == status.fileNumber && level.device == status.device;
+            return level.status.fileNumber == status.fileNumber && level.status.device == status.device;
         });
     }
 
@@ -96,7 +109,7 @@ private:
 
     void push(DirectoryStream stream, const EntryStatus& status, std::string name)
     {
-        levels_.push_back(Level{std::move(stream), status.device, status.fileNumber, 0, std::move(name)});
+        levels_.push_back(Level{std::move(stream), status, 0, std::move(name)});
         if (levels_.size() - firstOpen_ > maxOpen_)
             levels_[firstOpen_++].stream.close();
     }
@@ -127,8 +140,8 @@ private:
                 ::close(fd);
             return false;
         }
-        if (static_cast<std::uint64_t>(status.st_ino) != parent.fileNumber ||
-            static_cast<std::uint64_t>(status.st_dev) != parent.device) {
+        if (static_cast<std::uint64_t>(status.st_ino) != parent.status.fileNumber ||
+            static_cast<std::uint64_t>(status.st_dev) != parent.status.device) {
             ::close(fd); // the folder moved while we were below it: its place is lost
             visitor_.folderFailed(parent.name.c_str(), ENOENT);
             return false;
@@ -156,7 +169,17 @@ private:
 
 int enumerateTree(const std::filesystem::path& root, TreeVisitor& visitor, const TreeWalkLimits& limits)
 {
-    return Walk(visitor, limits).run(root);
+    return Walk(visitor, limits).run(DirectoryStream::open(root, DirectoryStream::Links::refuse),
+                                     root.filename().native());
+}
+
+int enumerateTree(int folderFd, TreeVisitor& visitor, const TreeWalkLimits& limits)
+{
+    // A listing of its own, so the caller's descriptor keeps its position and stays open.
+    const int own = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (own < 0)
+        return errno;
+    return Walk(visitor, limits).run(DirectoryStream::adopt(own), ".");
 }
 
 } // namespace orvelane

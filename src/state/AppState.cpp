@@ -1,6 +1,8 @@
 #include "AppState.h"
 
+#include "ByteCount.h"
 #include "ByteFormatter.h"
+#include "SecondsText.h"
 #include "CategoryItemsModel.h"
 #include "CleaningWorker.h"
 #include "DesktopServices.h"
@@ -16,7 +18,6 @@
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include <cstdio>
 
 namespace orvelane {
 namespace {
@@ -27,21 +28,6 @@ std::size_t slot(CategoryKind kind) { return static_cast<std::size_t>(kind); }
 
 std::string raw(CategoryKind kind) { return std::string(rawValue(kind)); }
 
-std::string seconds(double value, const char* format)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
-}
-
-std::int64_t sumOfSizes(const std::vector<ScannedItem>& items)
-{
-    std::int64_t total = 0;
-    for (const ScannedItem& item : items)
-        total += item.size;
-    return total;
-}
-
 // Scans one category for a full scan: timed and logged, run on the pool.
 ScanResult timedScan(CategoryKind kind)
 {
@@ -51,7 +37,7 @@ ScanResult timedScan(CategoryKind kind)
     ScanResult result = JunkScanner::scan(kind);
     const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     Logger::info("Category '" + raw(kind) + "' scan completed - " + std::to_string(result.items.size()) +
-                 " items found in " + seconds(elapsed, "%.2f") + "s");
+                 " items found in " + secondsText(elapsed, 2) + "s");
     return result;
 }
 
@@ -93,7 +79,7 @@ std::int64_t AppState::grandTotal() const
     std::int64_t total = 0;
     for (CategoryKind kind : allCategoryKinds)
         if (!isGuidanceOnly(kind))
-            total += totalSize(kind);
+            total = addBytes(total, totalSize(kind));
     return total;
 }
 
@@ -212,7 +198,7 @@ QFuture<CleanResult> AppState::cleanSelected(CategoryKind kind)
     QtConcurrent::run(&pool_, [chosen, kind, remover, stop] {
         return runCleaningWorker(chosen, kind, homeFolder(), *remover, stop);
     }).then(this, [this, chosen, kind, promise](CleanOutcome outcome) {
-        totalCleaned_ += outcome.cleaned;
+        totalCleaned_ = addBytes(totalCleaned_, outcome.cleaned);
         emit totalCleanedChanged();
         QStringList messages;
         for (const std::string& message : outcome.errors)

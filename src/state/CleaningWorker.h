@@ -53,7 +53,9 @@ std::vector<ScannedItem> cleanableSelection(CategoryKind kind, const std::vector
  *
  * Items of the Trash category are deleted permanently, all others moved to the Trash. Each
  * item is checked against the disk immediately before its removal. Messages read
- * "name: reason". Blocking; run it off the UI thread.
+ * "name: reason". An item given twice (however its path is spelled), or reached again through
+ * a linked folder or inside an item already removed, is handled once: no second size, no
+ * second message. Blocking; run it off the UI thread.
  *
  * When `stop` is given and becomes true, the worker finishes the item in hand (a removal is
  * never abandoned half-way) and leaves the remaining items untouched.

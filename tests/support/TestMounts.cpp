@@ -1,0 +1,72 @@
+#include "TestMounts.h"
+
+#include <fstream>
+#include <system_error>
+#ifdef __linux__
+#include <sched.h>
+#include <sys/mount.h>
+#endif
+
+namespace orvelane::testing {
+
+TestMounts::~TestMounts()
+{
+#ifdef __linux__
+    for (auto it = mounts_.rbegin(); it != mounts_.rend(); ++it)
+        ::umount2(it->c_str(), MNT_DETACH);
+#endif
+}
+
+bool TestMounts::available()
+{
+#ifdef __linux__
+    // Once per process: later mounts stay inside this namespace, and its propagation is cut so
+    // that none of them reaches the host's mount table.
+    static const bool privateNamespace =
+        ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    return privateNamespace;
+#else
+    return false;
+#endif
+}
+
+std::optional<std::filesystem::path> TestMounts::tmpfs(const std::filesystem::path& at)
+{
+#ifdef __linux__
+    if (!available())
+        return std::nullopt;
+    std::error_code ignored;
+    std::filesystem::create_directories(at, ignored);
+    if (::mount("orvelane-test", at.c_str(), "tmpfs", 0, "size=8m,mode=0755") != 0)
+        return std::nullopt;
+    mounts_.push_back(at);
+    return at;
+#else
+    (void)at;
+    return std::nullopt;
+#endif
+}
+
+std::optional<std::filesystem::path> TestMounts::bind(const std::filesystem::path& source,
+                                                      const std::filesystem::path& at)
+{
+#ifdef __linux__
+    if (!available())
+        return std::nullopt;
+    std::error_code ignored;
+    if (std::filesystem::is_directory(source))
+        std::filesystem::create_directories(at, ignored);
+    else if (!std::filesystem::exists(at))
+        std::ofstream(at).put('\0');
+    if (::mount(source.c_str(), at.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        return std::nullopt;
+    mounts_.push_back(at);
+    return at;
+#else
+    (void)source;
+    (void)at;
+    return std::nullopt;
+#endif
+}
+
+} // namespace orvelane::testing

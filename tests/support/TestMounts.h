@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvelane::testing {
+
+/**
+ * @brief Mounts made for one test, in a mount namespace private to the test process, so that
+ * nothing is ever mounted where the rest of the machine can see it. Everything is unmounted
+ * (lazily, innermost first) when the object goes.
+ *
+ * Mounting needs root; `available()` tells whether this process may, and tests skip otherwise.
+ */
+class TestMounts
+{
+public:
+    TestMounts() = default;
+    ~TestMounts();
+    TestMounts(const TestMounts&) = delete;
+    TestMounts& operator=(const TestMounts&) = delete;
+
+    static bool available();
+
+    /// A fresh tmpfs at `at` (created when missing): another file system.
+    std::optional<std::filesystem::path> tmpfs(const std::filesystem::path& at);
+    /// `source` shown again at `at`: the same file system and device number, another mount.
+    std::optional<std::filesystem::path> bind(const std::filesystem::path& source,
+                                              const std::filesystem::path& at);
+
+private:
+    std::vector<std::filesystem::path> mounts_;
+};
+
+/// Why mount tests are skipped here, for GTEST_SKIP().
+inline constexpr const char* kMountsUnavailable = "mounting needs root and a private mount namespace";
+
+} // namespace orvelane::testing
