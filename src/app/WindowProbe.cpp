@@ -10,7 +10,7 @@ namespace orvelane {
 namespace {
 
 constexpr int kSettleMilliseconds = 200;
-constexpr int kLongestSilenceMilliseconds = 1000;
+constexpr int kLongestSilenceMilliseconds = 250;
 
 QString oneLine(QString text) { return text.replace(QLatin1Char('\n'), QLatin1String("\\n")); }
 

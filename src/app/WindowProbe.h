@@ -20,8 +20,8 @@ namespace orvelane {
  * Off unless the environment variable ORVELANE_PROBE names a file. The report holds the frames
  * the window has drawn so far, its size, the chain of items that hold the keyboard focus, and
  * for each named item its place, size, visibility and text (with whether the text is elided).
- * It is rewritten a moment after the window stops drawing, and at least once a second while it
- * keeps drawing, so an idle window writes nothing and wakes nobody.
+ * It is rewritten a moment after the window stops drawing, and at least four times a second
+ * while it keeps drawing, so an idle window writes nothing and wakes nobody.
  */
 class WindowProbe final : public QObject
 {

@@ -51,13 +51,7 @@ AppState* stateOf(QQuickWindow* window)
 class AppShell : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        // The Trash follows XDG_DATA_HOME: it too must lie in the fake home.
-        qputenv("XDG_DATA_HOME", QByteArray::fromStdString((home.root() / ".local/share").string()));
-    }
-    void TearDown() override { qunsetenv("XDG_DATA_HOME"); }
-
+    // HOME and every XDG folder (the Trash's included) point into it while the test runs.
     FakeHome home;
 };
 
