@@ -11,6 +11,7 @@
 #include "JunkScanner.h"
 #include "Localizer.h"
 #include "Logger.h"
+#include "PublishLater.h"
 
 #include <QElapsedTimer>
 #include <QFutureWatcher>
@@ -139,7 +140,7 @@ void AppState::scanAll()
     if (accessChanged)
         emit hasFullDiskAccessChanged();
     for (CategoryKind kind : allCategoryKinds) {
-        QtConcurrent::run(&pool_, timedScan, kind).then(this, [this, kind](ScanResult result) {
+        publishLater(QtConcurrent::run(&pool_, timedScan, kind), this, [this, kind](ScanResult result) {
             const std::int64_t total = sumOfSizes(result.items);
             publish(kind, std::move(result));
             scanningKinds_.erase(kind);
@@ -195,9 +196,10 @@ QFuture<CleanResult> AppState::cleanSelected(CategoryKind kind)
     ItemRemover* remover = remover_;
     // The pool is waited for before this object goes, so the worker may read the stop flag.
     const std::atomic<bool>* stop = &stopRequested_;
-    QtConcurrent::run(&pool_, [chosen, kind, remover, stop] {
+    const auto work = [chosen, kind, remover, stop] {
         return runCleaningWorker(chosen, kind, homeFolder(), *remover, stop);
-    }).then(this, [this, chosen, kind, promise](CleanOutcome outcome) {
+    };
+    publishLater(QtConcurrent::run(&pool_, work), this, [this, chosen, kind, promise](CleanOutcome outcome) {
         totalCleaned_ = addBytes(totalCleaned_, outcome.cleaned);
         emit totalCleanedChanged();
         QStringList messages;
@@ -242,11 +244,11 @@ void AppState::rescanInTurn(std::vector<CategoryKind> remaining, std::function<v
     const CategoryKind kind = remaining.front();
     remaining.erase(remaining.begin());
     Logger::debug("Rescanning category: " + title(kind));
-    QtConcurrent::run(&pool_, [kind] { return JunkScanner::scan(kind); })
-        .then(this, [this, kind, remaining = std::move(remaining), done = std::move(done)](ScanResult result) mutable {
-            publish(kind, std::move(result));
-            rescanInTurn(std::move(remaining), std::move(done));
-        });
+    publishLater(QtConcurrent::run(&pool_, [kind] { return JunkScanner::scan(kind); }), this,
+                 [this, kind, remaining, done](ScanResult result) {
+                     publish(kind, std::move(result));
+                     rescanInTurn(remaining, done);
+                 });
 }
 
 void AppState::finishClean(std::int64_t cleaned, const std::shared_ptr<QPromise<CleanResult>>& promise)

@@ -274,6 +274,15 @@ shot 21-tr-scanned
 idle_check "an idle window after a scan"
 check_headers 22-tr-820x540
 
+# A row's context menu, by the mouse: styled like the File menu.
+xdotool mousemove --window "$app_window" "$(( $(probe_field nameLine x) + 20 ))" "$(( $(probe_field nameLine y) + 6 ))" click 3
+sleep 1
+shot 22-tr-row-menu
+check "the row menu offers Reveal in Finder in Turkish" sh -c "grep '^item menuItemText ' '$probe' | grep -q 'visible=1.* text=Finder.da Göster$'"
+keys Escape
+xdotool mousemove --window "$app_window" 5 300
+sleep 0.5
+
 # Downloads: Select All, ask, move; the session total fits the sidebar.
 keys Down Down Down Down Down
 keys Tab Tab Tab space

@@ -2,6 +2,7 @@
 #include "FakeHome.h"
 #include "GatedRemover.h"
 #include "Logger.h"
+#include "PublishLater.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -9,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QThread>
+
 #include <fstream>
+#include <thread>
 #include <mutex>
 #include <sstream>
 
@@ -128,6 +132,29 @@ TEST_F(AppStateTest, FullScanPublishesEveryCategoryAndTotalsLeaveOutInsights)
     EXPECT_EQ(state.grandTotal(), expected);
     EXPECT_LT(state.grandTotal(), 600 * kMiB);
     EXPECT_EQ(log->count(LogLevel::info, "Starting full system scan - 8 categories"), 1);
+}
+
+TEST(PublishLater, AResultReadyAtOnceStillArrivesThroughTheEventLoop)
+{
+    QObject receiver;
+    std::vector<int> published;
+    publishLater(QtFuture::makeReadyFuture(7), &receiver, [&published](int value) { published.push_back(value); });
+    EXPECT_TRUE(published.empty()) << "nothing is published inside the call that asked for it";
+    ASSERT_TRUE(QTest::qWaitFor([&published] { return !published.empty(); }, 5'000));
+    EXPECT_EQ(published, std::vector<int>{7});
+
+    // A result that comes from another thread arrives on the receiver's thread.
+    QPromise<int> promise;
+    Qt::HANDLE arrivedOn = nullptr;
+    publishLater(promise.future(), &receiver, [&arrivedOn](int) { arrivedOn = QThread::currentThreadId(); });
+    std::thread worker([&promise] {
+        promise.start();
+        promise.addResult(8);
+        promise.finish();
+    });
+    worker.join();
+    ASSERT_TRUE(QTest::qWaitFor([&arrivedOn] { return arrivedOn != nullptr; }, 5'000));
+    EXPECT_EQ(arrivedOn, QThread::currentThreadId());
 }
 
 TEST_F(AppStateTest, AFirstScanIsAnnouncedOnlyWithEveryCategoryScanning)
