@@ -1,12 +1,13 @@
 #include "JunkScanner.h"
 
+#include "AsciiText.h"
+#include "DurationText.h"
 #include "Logger.h"
 #include "PathText.h"
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <numeric>
 #include <string>
 #include <thread>
@@ -26,12 +27,10 @@ std::string inQuotes(std::string_view text)
 
 std::string lowerCasedExtension(const std::filesystem::path& url)
 {
-    std::string extension = url.extension().native();
+    std::string_view extension = url.extension().native();
     if (!extension.empty())
-        extension.erase(0, 1); // the dot
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    return extension;
+        extension.remove_prefix(1); // the dot
+    return lowerCasedAscii(extension);
 }
 
 bool isInstaller(const std::filesystem::path& url)
@@ -79,13 +78,6 @@ ScannedItem offeredItem(CategoryKind kind, const std::filesystem::path& url, con
     item.actionHint = actionHint(kind, url);
     item.fileID = fileID(url);
     return item;
-}
-
-std::string seconds(std::chrono::steady_clock::duration elapsed)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f", std::chrono::duration<double>(elapsed).count());
-    return text;
 }
 
 // Stable: equal sizes keep candidate order, and skipped paths without a size (always the
@@ -174,7 +166,7 @@ ScanResult scan(CategoryKind kind)
                         [](std::int64_t sum, const ScannedItem& item) { return sum + item.size; });
     Logger::info("JunkScanner: Completed scan for " + inQuotes(raw) + " - " +
                  std::to_string(result.items.size()) + " items, " + std::to_string(total) + " bytes in " +
-                 seconds(std::chrono::steady_clock::now() - started) + "s");
+                 secondsText(std::chrono::steady_clock::now() - started, 3) + "s");
     sortSkippedBySize(result.skipped);
     return result;
 }

@@ -4,6 +4,7 @@
 #include "CategoryItemsModel.h"
 #include "CleaningWorker.h"
 #include "DesktopServices.h"
+#include "DurationText.h"
 #include "HomeFolder.h"
 #include "ItemKey.h"
 #include "JunkScanner.h"
@@ -27,13 +28,6 @@ std::size_t slot(CategoryKind kind) { return static_cast<std::size_t>(kind); }
 
 std::string raw(CategoryKind kind) { return std::string(rawValue(kind)); }
 
-std::string seconds(double value, const char* format)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
-}
-
 std::int64_t sumOfSizes(const std::vector<ScannedItem>& items)
 {
     std::int64_t total = 0;
@@ -49,9 +43,8 @@ ScanResult timedScan(CategoryKind kind)
     QElapsedTimer timer;
     timer.start();
     ScanResult result = JunkScanner::scan(kind);
-    const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     Logger::info("Category '" + raw(kind) + "' scan completed - " + std::to_string(result.items.size()) +
-                 " items found in " + seconds(elapsed, "%.2f") + "s");
+                 " items found in " + secondsText(std::chrono::nanoseconds(timer.nsecsElapsed()), 2) + "s");
     return result;
 }
 
