@@ -13,7 +13,8 @@ std::string secondsText(std::chrono::nanoseconds duration, int decimals)
         unit /= 10;
     const std::int64_t ns = duration.count();
     // Computed on the magnitude, so that INT64_MIN cannot overflow on negation.
-    const auto magnitude = ns < 0 ? std::uint64_t(0) - static_cast<std::uint64_t>(ns) : static_cast<std::uint64_t>(ns);
+    const auto magnitude =
+        ns < 0 ? std::uint64_t(0) - static_cast<std::uint64_t>(ns) : static_cast<std::uint64_t>(ns);
     const auto step = static_cast<std::uint64_t>(unit);
     const std::uint64_t steps = magnitude / step + (magnitude % step >= (step + 1) / 2 ? 1 : 0);
     std::uint64_t perSecond = 1;

@@ -57,11 +57,12 @@ public:
     std::vector<std::filesystem::path> run()
     {
         auto root = DirectoryStream::open(home_, DirectoryStream::Links::follow);
-        const auto rootStatus = root.isOpen() ? statusOfDescriptor(root.fd()) : std::nullopt;
+        int error = root.error();
+        const auto rootStatus = root.isOpen() ? statusOfDescriptor(root.fd(), &error) : std::nullopt;
         if (rootStatus)
             walk(root, *rootStatus, home_, 0);
         else
-            logOpenFailure(home_, root.isOpen() ? errno : root.error());
+            logOpenFailure(home_, error);
         if (FileSystem::exists(home_ / terraformPluginCache))
             found_.push_back(home_ / terraformPluginCache);
         return std::move(found_);
@@ -105,7 +106,8 @@ private:
         return matchesSiblings(name, [&](const std::string& s) { return existsBeside(folder, s); });
     }
 
-    void enter(DirectoryStream& parent, const EntryStatus& status, const std::filesystem::path& path, int depth)
+    void enter(DirectoryStream& parent, const EntryStatus& status, const std::filesystem::path& path,
+               int depth)
     {
         if (depth > maxArtifactSearchDepth || isTrash(path))
             return;

@@ -18,10 +18,9 @@ namespace {
 class Measurement final : public TreeVisitor
 {
 public:
-    Measurement(std::filesystem::path root, std::optional<Date> ownDate) : root_(std::move(root))
-    {
-        modified_ = ownDate;
-    }
+    Measurement(std::filesystem::path root, std::optional<Date> ownDate)
+        : root_(std::move(root)), modified_(ownDate)
+    {}
 
     void visit(const char*, const EntryStatus& status) override
     {
@@ -53,13 +52,16 @@ public:
                       FileSystem::describeErrorForLog(error));
     }
 
-    FileAnalysis result() const { return {saturatingSum(singleLinkBytes_, links_.completeBytes()), modified_}; }
+    FileAnalysis result() const
+    {
+        return {saturatingSum(singleLinkBytes_, links_.completeBytes()), modified_};
+    }
 
 private:
     static std::int64_t saturatingSum(std::int64_t a, std::int64_t b)
     {
         return b > std::numeric_limits<std::int64_t>::max() - a ? std::numeric_limits<std::int64_t>::max()
-                                                                 : a + b;
+                                                                : a + b;
     }
 
     std::filesystem::path root_;

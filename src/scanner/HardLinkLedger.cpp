@@ -48,7 +48,8 @@ void HardLinkLedger::record(std::uint64_t fileNumber, std::uint64_t linkCount, s
     Slot& slot = slots_[at];
     if (slot.fileNumber == 0) {
         // Link counts beyond 2^32 exist on no file system; held at the limit they never complete.
-        const auto outstanding = std::min<std::uint64_t>(linkCount - 1, std::numeric_limits<std::uint32_t>::max());
+        const auto outstanding =
+            std::min<std::uint64_t>(linkCount - 1, std::numeric_limits<std::uint32_t>::max());
         slot = Slot{fileNumber, bytes, static_cast<std::uint32_t>(outstanding)};
         ++used_;
         return;

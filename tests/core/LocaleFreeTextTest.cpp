@@ -28,7 +28,7 @@ TEST(DurationText, AlwaysADotAndExactlyTheDecimalsAsked)
     EXPECT_EQ(secondsText(1250ms, 2), "1.25");
     EXPECT_EQ(secondsText(1'004'999'999ns, 2), "1.00");
     EXPECT_EQ(secondsText(1'005'000'000ns, 2), "1.01"); // half rounds away from zero
-    EXPECT_EQ(secondsText(999'500us, 3), "1.000");       // the carry reaches the seconds
+    EXPECT_EQ(secondsText(999'500us, 3), "1.000");      // the carry reaches the seconds
     EXPECT_EQ(secondsText(62'000'001ns, 3), "0.062");
     EXPECT_EQ(secondsText(7s, 0), "7");
     EXPECT_EQ(secondsText(-1500ms, 1), "-1.5");

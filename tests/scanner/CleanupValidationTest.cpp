@@ -4,9 +4,9 @@
 #include "CleanupValidation.h"
 
 #include "CandidateLocations.h"
+#include "FakeHome.h"
 #include "FileAnalysis.h"
 #include "TrashLocation.h"
-#include "FakeHome.h"
 
 #include <gtest/gtest.h>
 
@@ -225,7 +225,8 @@ TEST(AllowedLocations, TheHomeFolderItselfIsNeverAnItemEvenWhenItsNameIsAnArtifa
     for (const auto& spelled : {h, h / "code/..", fs::path(h.native() + "/")})
         EXPECT_FALSE(isAllowed(spelled, CategoryKind::devArtifacts, h)) << spelled;
     EXPECT_EQ(JunkScanner::validationFailure(scanned(h), CategoryKind::devArtifacts, h), kOutside);
-    EXPECT_EQ(JunkScanner::validationFailure(scanned(h / "code/.."), CategoryKind::devArtifacts, h), kOutside);
+    EXPECT_EQ(JunkScanner::validationFailure(scanned(h / "code/.."), CategoryKind::devArtifacts, h),
+              kOutside);
 }
 
 TEST(AllowedLocations, TheHomeFolderMayBeGivenWithASlashOrThroughALink)

@@ -2,8 +2,8 @@
 
 #include "DeveloperArtifacts.h"
 
-#include "TrashLocation.h"
 #include "FakeHome.h"
+#include "TrashLocation.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Measuring a candidate: allocated bytes of its regular files and its newest date, in one
 // pass, compared with what find counts; identity; the names items are listed under.
 
+#include "FakeHome.h"
 #include "FileAnalysis.h"
 #include "TreeEnumerator.h"
-#include "FakeHome.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -1,10 +1,10 @@
 // Sizes are what removing an item frees: a hard-linked file counts once, and not at all while
 // one of its links lies outside the item. Checked against find's and du's own counts.
 
+#include "FakeHome.h"
 #include "FileAnalysis.h"
 #include "HardLinkLedger.h"
 #include "JunkScanner.h"
-#include "FakeHome.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -45,14 +45,14 @@ TEST(HardLinks, AFileLinkedFromOutsideFreesNothingAsInAPnpmStore)
     FakeHome home;
     // pnpm keeps one copy of every package file in its store and links it into each project.
     for (int i = 0; i < 40; ++i) {
-        const auto stored = home.file("Library/pnpm/store/v3/files/" + std::to_string(i % 7) + "/f" +
-                                          std::to_string(i),
-                                      30'000 + 1000 * static_cast<std::size_t>(i));
+        const auto stored =
+            home.file("Library/pnpm/store/v3/files/" + std::to_string(i % 7) + "/f" + std::to_string(i),
+                      30'000 + 1000 * static_cast<std::size_t>(i));
         hardLink(stored, home / ("code/web/node_modules/.pnpm/pkg" + std::to_string(i) + "/index.js"));
         if (i % 4 == 0) // a second project shares the same file
             hardLink(stored, home / ("code/api/node_modules/.pnpm/pkg" + std::to_string(i) + "/index.js"));
     }
-    home.file("code/web/node_modules/.modules.yaml", 9000); // the project's own file
+    home.file("code/web/node_modules/.modules.yaml", 9000);     // the project's own file
     home.allocated("Library/pnpm/store/v3/files/unused", kMiB); // in the store only
 
     EXPECT_EQ(analyze(home / "code/web/node_modules").size,
@@ -61,7 +61,8 @@ TEST(HardLinks, AFileLinkedFromOutsideFreesNothingAsInAPnpmStore)
               testing::freedBytesByFind(home / "code/web/node_modules"));
     EXPECT_EQ(analyze(home / "code/api/node_modules").size, 0);
     EXPECT_EQ(analyze(home / "Library/pnpm/store").size, kMiB);
-    EXPECT_EQ(analyze(home / "Library/pnpm/store").size, testing::freedBytesByFind(home / "Library/pnpm/store"));
+    EXPECT_EQ(analyze(home / "Library/pnpm/store").size,
+              testing::freedBytesByFind(home / "Library/pnpm/store"));
     // The whole home holds every link: there each file counts exactly once, as du counts it.
     EXPECT_EQ(analyze(home.root()).size, testing::fileBytesByDuOneFileSystem(home.root()));
 }
@@ -121,7 +122,8 @@ TEST(HardLinkLedger, AgreesWithAPlainCountOverManyInterleavedFiles)
         const std::uint64_t links = 1 + random() % 4;
         const std::uint64_t inside = 1 + random() % links;
         // Consecutive and clustered numbers, as file systems hand them out.
-        files.push_back({1000 + i * (i % 3 == 0 ? 1 : 4096), links, inside, std::int64_t(4096 * (1 + random() % 50))});
+        files.push_back(
+            {1000 + i * (i % 3 == 0 ? 1 : 4096), links, inside, std::int64_t(4096 * (1 + random() % 50))});
         for (std::uint64_t k = 0; k < inside; ++k)
             sightings.push_back(i);
     }

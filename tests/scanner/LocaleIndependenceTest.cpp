@@ -2,9 +2,9 @@
 // "C" and once, as a CTest entry of its own, under tr_TR.UTF-8, where the C library keeps "I"
 // upper-case and prints a decimal comma.
 
+#include "FakeHome.h"
 #include "FileAnalysis.h"
 #include "JunkScanner.h"
-#include "FakeHome.h"
 
 #include <cctype>
 #include <clocale>
@@ -34,8 +34,8 @@ TEST(LocaleIndependence, TheTurkishRunReallyHasTurkishCaseRulesAndADecimalComma)
 TEST(LocaleIndependence, UpperCaseIStillMatchesTheRulesWrittenInLowerCase)
 {
     const auto old = Clock::now() - 5 * 365 * 24h;
-    EXPECT_EQ(JunkScanner::safetyAssessment(CategoryKind::caches, "/h/Library/Caches/COM.APPLE.MEDIAANALYSISD",
-                                            old, Clock::now()),
+    EXPECT_EQ(JunkScanner::safetyAssessment(CategoryKind::caches,
+                                            "/h/Library/Caches/COM.APPLE.MEDIAANALYSISD", old, Clock::now()),
               (JunkScanner::SafetyJudgement{SafetyLevel::review, SafetyReason::expensiveToRegenerate}));
 
     FakeHome home;

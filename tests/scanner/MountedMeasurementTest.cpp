@@ -3,11 +3,11 @@
 // item that is itself the top of a mount frees nothing. Needs root; skipped otherwise.
 
 #include "DeveloperArtifacts.h"
+#include "FakeHome.h"
 #include "FileAnalysis.h"
 #include "JunkScanner.h"
-#include "TrashLocation.h"
-#include "FakeHome.h"
 #include "TestMounts.h"
+#include "TrashLocation.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -47,8 +47,8 @@ TEST_F(MountedMeasurement, ATmpfsInsideACacheFolderCountsNothingAsWithDuOneFileS
     const auto size = analyze(home / "Library/Caches/app").size;
     EXPECT_EQ(size, 2 * kMiB);
     EXPECT_EQ(size, testing::fileBytesByDuOneFileSystem(home / "Library/Caches/app"));
-    EXPECT_EQ(log.count(LogLevel::debug,
-                        "JunkScanner: Not measuring mount point " + (home / "Library/Caches/app/volume").string()),
+    EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Not measuring mount point " +
+                                             (home / "Library/Caches/app/volume").string()),
               1u);
 }
 
@@ -89,8 +89,8 @@ TEST_F(MountedMeasurement, AnItemThatIsItselfTheTopOfAMountFreesNothing)
     EXPECT_EQ(analyze(home / "Library/Caches/mounted").size, 0);
     EXPECT_EQ(analyze(home / "Library/Caches/bound").size, 0);
     EXPECT_EQ(analyze(home / "Downloads/bound.iso").size, 0);
-    EXPECT_EQ(log.count(LogLevel::debug,
-                        "JunkScanner: Not measuring mount point " + (home / "Library/Caches/mounted").string()),
+    EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Not measuring mount point " +
+                                             (home / "Library/Caches/mounted").string()),
               1u);
     const auto caches = JunkScanner::scan(CategoryKind::caches);
     ASSERT_EQ(caches.items.size(), 1u);
@@ -107,7 +107,8 @@ TEST_F(MountedMeasurement, AMeasurementStartedBelowAMountTopStaysOnThatMount)
     ASSERT_TRUE(mounts.tmpfs(home / ".gradle"));
     home.file(".gradle/caches/modules/jar", 300'000);
     ASSERT_TRUE(mounts.bind(outside / "data", home / ".gradle/caches/bound"));
-    EXPECT_EQ(analyze(home / ".gradle/caches").size, testing::allocatedBytesByFind(home / ".gradle/caches/modules"));
+    EXPECT_EQ(analyze(home / ".gradle/caches").size,
+              testing::allocatedBytesByFind(home / ".gradle/caches/modules"));
     EXPECT_GT(analyze(home / ".gradle/caches").size, 0);
 }
 
@@ -125,8 +126,9 @@ TEST_F(MountedMeasurement, TheArtifactSearchEntersNoMountAndOffersNoMountTop)
     LogCapture log;
     EXPECT_EQ(JunkScanner::findDevArtifacts(), std::vector<fs::path>{home / "code/own/node_modules"});
     for (const auto* mount : {"volume", "code/linked", "code/mounted/node_modules"})
-        EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Not searching mount point " + (home / mount).string()),
-                  1u)
+        EXPECT_EQ(
+            log.count(LogLevel::debug, "JunkScanner: Not searching mount point " + (home / mount).string()),
+            1u)
             << mount;
 }
 
