@@ -16,6 +16,7 @@ ORVELANE_PACKAGES=(
   fonts-material-design-icons-iconfont fonts-dejavu-core
   xvfb xauth x11-utils xdotool trash-cli
   locales
+  librsvg2-bin desktop-file-utils appstream man-db dpkg-dev jq fontconfig
 )
 
 orvelane_missing_packages() {

@@ -60,6 +60,18 @@
         <translation>Items here are deleted PERMANENTLY and cannot be recovered!</translation>
     </message>
     <message>
+        <source>The item contains a mounted folder (%@) and was left untouched.</source>
+        <translation>The item contains a mounted folder (%@) and was left untouched.</translation>
+    </message>
+    <message>
+        <source>The item is itself a mount point (%@) and was left untouched.</source>
+        <translation>The item is itself a mount point (%@) and was left untouched.</translation>
+    </message>
+    <message>
+        <source>A folder mounted inside the item (%@) was left in place; the item was removed only in part.</source>
+        <translation>A folder mounted inside the item (%@) was left in place; the item was removed only in part.</translation>
+    </message>
+    <message>
         <source>Storage Insights</source>
         <translation>Storage Insights</translation>
     </message>

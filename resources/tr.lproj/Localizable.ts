@@ -60,6 +60,18 @@
         <translation>Buradaki öğeler KALICI OLARAK silinir ve geri getirilemez!</translation>
     </message>
     <message>
+        <source>The item contains a mounted folder (%@) and was left untouched.</source>
+        <translation>Öğe, bağlanmış bir klasör içeriyor (%@); öğeye dokunulmadı.</translation>
+    </message>
+    <message>
+        <source>The item is itself a mount point (%@) and was left untouched.</source>
+        <translation>Öğenin kendisi bir bağlama noktası (%@); öğeye dokunulmadı.</translation>
+    </message>
+    <message>
+        <source>A folder mounted inside the item (%@) was left in place; the item was removed only in part.</source>
+        <translation>Öğenin içine bağlanmış bir klasör (%@) yerinde bırakıldı; öğe yalnızca kısmen silindi.</translation>
+    </message>
+    <message>
         <source>Storage Insights</source>
         <translation>Depolama Analizleri</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "ByteFormatter.h"
 #include "DisplayText.h"
 #include "ResourceBundleAccessor.h"
+#include "SettingsStore.h"
 #include "StringBundle.h"
 
 #include <vector>
@@ -12,9 +13,11 @@ namespace {
 
 const QString kLanguageKey = QStringLiteral("AppLanguage");
 
-Localizer::Language storedLanguage(const QSettings& store)
+Localizer::Language storedLanguage(const QSettings* store)
 {
-    const QVariant stored = store.value(kLanguageKey);
+    if (store == nullptr)
+        return Localizer::Language::system;
+    const QVariant stored = store->value(kLanguageKey);
     if (stored.typeId() == QMetaType::QString) {
         const QString raw = stored.toString();
         if (raw == QLatin1String("en"))
@@ -36,9 +39,7 @@ std::string utf8(const QString& text)
 Localizer& Localizer::shared()
 {
     static Localizer* const instance = [] {
-        auto* localizer = new Localizer(std::make_unique<QSettings>(QStringLiteral("Orvelane"),
-                                                                     QStringLiteral("Orvelane")),
-                                        resourceBundle());
+        auto* localizer = new Localizer(openSettingsStore(), resourceBundle());
         localizer->installAsProcessLookup();
         return localizer;
     }();
@@ -47,7 +48,7 @@ Localizer& Localizer::shared()
 
 Localizer::Localizer(std::unique_ptr<QSettings> store, std::shared_ptr<const StringBundle> module,
                      QObject* parent)
-    : QObject(parent), store_(std::move(store)), module_(std::move(module)), language_(storedLanguage(*store_))
+    : QObject(parent), store_(std::move(store)), module_(std::move(module)), language_(storedLanguage(store_.get()))
 {
     bundle_.store(makeBundle(language_.load()));
 }
@@ -60,8 +61,10 @@ void Localizer::setLanguage(Language language)
     language_.store(language);
     if (changed)
         emit languageChanged();
-    store_->setValue(kLanguageKey, rawValue(language));
-    store_->sync();
+    if (store_) {
+        store_->setValue(kLanguageKey, rawValue(language));
+        store_->sync();
+    }
     setBundle(makeBundle(language));
 }
 

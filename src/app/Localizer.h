@@ -39,6 +39,7 @@ public:
     static Localizer& shared();
 
     /// A localizer over an explicit store and resource bundle (the shared one uses the defaults).
+    /// Without a store the language starts as the system's and a choice is kept for this run only.
     Localizer(std::unique_ptr<QSettings> store, std::shared_ptr<const StringBundle> module,
               QObject* parent = nullptr);
     ~Localizer() override;

@@ -7,7 +7,6 @@
 #include "Logger.h"
 #include "ScanDocument.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -50,17 +49,42 @@ void printOutcome(bool json, bool started, const CleanOutcome& outcome)
         std::printf("%s\n", message.c_str());
 }
 
+// The saved scan, or nothing after telling why. Memory running out while reading a document
+// is bad input like any other: nothing has been touched yet.
+std::optional<SavedScan> loadSavedScan(const std::filesystem::path& document)
+{
+    std::string error;
+    try {
+        const auto bytes = readScanDocumentFile(document, error);
+        if (!bytes) {
+            refuse(error);
+            return std::nullopt;
+        }
+        if (auto saved = readScanDocument(*bytes, error))
+            return saved;
+    } catch (const std::bad_alloc&) {
+        error = "not enough memory to read it";
+    }
+    refuse(document.string() + ": " + error);
+    return std::nullopt;
+}
+
+// "…/node_modules/" from a shell's completion names the same item as "…/node_modules".
+std::filesystem::path withoutTrailingSeparators(std::filesystem::path path)
+{
+    std::string text = path.native();
+    while (text.size() > 1 && text.back() == '/')
+        text.pop_back();
+    return text;
+}
+
 } // namespace
 
 int runClean(const CliOptions& options)
 {
-    QFile file(QString::fromStdString(options.document.string()));
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse("cannot read " + options.document.string() + ": " + file.errorString().toStdString());
-    std::string error;
-    const auto saved = readScanDocument(file.readAll(), error);
+    const auto saved = loadSavedScan(options.document);
     if (!saved)
-        return refuse(options.document.string() + ": " + error);
+        return kBadInput;
 
     const CategoryKind kind = *options.cleanCategory;
     const auto found = saved->items.find(kind);
@@ -68,7 +92,9 @@ int runClean(const CliOptions& options)
     std::set<std::filesystem::path> known;
     for (const ScannedItem& item : listed)
         known.insert(item.url);
-    const std::set<std::filesystem::path> selection(options.paths.begin(), options.paths.end());
+    std::set<std::filesystem::path> selection;
+    for (const auto& path : options.paths)
+        selection.insert(withoutTrailingSeparators(path));
     for (const auto& path : selection) {
         if (known.contains(path))
             continue;

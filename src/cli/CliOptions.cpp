@@ -140,9 +140,11 @@ Categories: caches logs xcode devCaches devArtifacts downloads trash insights
 
 --lang   Language of the readable report (default: the one chosen in the app's settings).
 
+A scan document larger than 256 MiB is refused. An item listed twice is cleaned once.
+
 Exit status: 0 done without messages; 1 completed with messages; 2 bad usage or an
-unreadable or invalid scan document (nothing touched); 3 not started (nothing cleanable
-was selected).
+unreadable, invalid or oversized scan document (nothing touched); 3 not started (nothing
+cleanable was selected).
 )";
 }
 

@@ -1,10 +1,12 @@
 #include "ScanDocument.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 #include <limits>
+#include <set>
 
 namespace orvelane::cli {
 namespace {
@@ -98,7 +100,8 @@ std::optional<ScannedItem> readItem(const QJsonObject& object)
     const auto url = readPath(object);
     const auto level = safetyLevelFromRawValue(object["safetyLevel"].toString().toStdString());
     const auto reason = safetyReasonFromRawValue(object["safetyReason"].toString().toStdString());
-    bool valid = url && level && reason && object["name"].isString() && object["size"].isDouble();
+    bool valid = url && level && reason && object["name"].isString() && object["size"].isDouble() &&
+                 object["size"].toDouble() >= 0;
     ScannedItem item;
     item.modified = readDate(object["modified"], valid);
     item.fileID = readFileID(object["fileID"], valid);
@@ -195,6 +198,9 @@ std::optional<SavedScan> readScanDocument(const QByteArray& json, std::string& e
             return std::nullopt;
         }
         std::vector<ScannedItem>& items = saved.items[*kind];
+        std::set<std::filesystem::path> listed; // a category may appear twice in a crafted document
+        for (const ScannedItem& earlier : items)
+            listed.insert(earlier.url);
         for (const QJsonValue& value : category["items"].toArray()) {
             const auto item = readItem(value.toObject());
             if (!item) {
@@ -202,10 +208,40 @@ std::optional<SavedScan> readScanDocument(const QByteArray& json, std::string& e
                         "' lacks a valid path, name, size, date, level, reason or file ID";
                 return std::nullopt;
             }
-            items.push_back(*item);
+            if (listed.insert(item->url).second)
+                items.push_back(*item);
         }
     }
     return saved;
+}
+
+std::optional<QByteArray> readScanDocumentFile(const std::filesystem::path& file, std::string& error)
+{
+    QFile input(QString::fromStdString(file.string()));
+    if (!input.open(QIODevice::ReadOnly)) {
+        error = "cannot read " + file.string() + ": " + input.errorString().toStdString();
+        return std::nullopt;
+    }
+    // Read up to the limit, never by the size the file claims: a pipe or a device has none
+    // (/dev/zero never ends).
+    constexpr qint64 kChunk = 1 << 20;
+    QByteArray bytes;
+    for (;;) {
+        const QByteArray chunk = input.read(kChunk);
+        if (chunk.isEmpty())
+            break;
+        bytes.append(chunk);
+        if (bytes.size() > kMaxScanDocumentBytes) {
+            error = file.string() + ": larger than " + std::to_string(kMaxScanDocumentBytes / (1024 * 1024)) +
+                    " MiB, not a saved scan";
+            return std::nullopt;
+        }
+    }
+    if (input.error() != QFileDevice::NoError) {
+        error = "cannot read " + file.string() + ": " + input.errorString().toStdString();
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 } // namespace orvelane::cli

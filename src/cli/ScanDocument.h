@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -34,8 +35,16 @@ struct SavedScan
     std::map<CategoryKind, std::vector<ScannedItem>> items;
 };
 
-/// Reads a saved scan; on failure, nothing and a message naming what is wrong.
+/// The largest scan document `clean` reads: a scan of a very full home is a few tens of MiB.
+inline constexpr std::int64_t kMaxScanDocumentBytes = 256LL * 1024 * 1024;
+
+/// Reads a saved scan; on failure, nothing and a message naming what is wrong. An item listed
+/// twice in a category is kept once, so that it is cleaned once.
 std::optional<SavedScan> readScanDocument(const QByteArray& json, std::string& error);
+
+/// The bytes of a scan document file (or pipe), refusing more than kMaxScanDocumentBytes; on
+/// failure, nothing and a message.
+std::optional<QByteArray> readScanDocumentFile(const std::filesystem::path& file, std::string& error);
 
 /// A path's JSON fields: "path" for display, plus "pathBytes" (hex) when it is not valid UTF-8.
 void writePath(QJsonObject& object, const std::filesystem::path& path);

@@ -1,5 +1,6 @@
 #include "TextReport.h"
 
+#include "ByteCount.h"
 #include "ByteFormatter.h"
 #include "DisplayText.h"
 
@@ -8,17 +9,9 @@
 namespace orvelane::cli {
 namespace {
 
-std::int64_t total(const std::vector<ScannedItem>& items)
-{
-    std::int64_t sum = 0;
-    for (const ScannedItem& item : items)
-        sum += item.size;
-    return sum;
-}
-
 void appendCategory(std::string& out, CategoryKind kind, const ScanResult& result)
 {
-    out += "== " + title(kind) + " — " + formatBytes(total(result.items)) + "\n";
+    out += "== " + title(kind) + " — " + formatBytes(sumOfSizes(result.items)) + "\n";
     if (result.items.empty())
         out += "   " + localizedText(DISPLAY_TEXT("Nothing to clean in this category.")) + "\n";
     for (const ScannedItem& item : result.items) {
@@ -49,7 +42,7 @@ std::string textReport(const std::filesystem::path& home, bool hasFullDiskAccess
     for (const auto& [kind, result] : results) {
         appendCategory(out, kind, result);
         if (!isGuidanceOnly(kind))
-            grand += total(result.items);
+            grand = addBytes(grand, sumOfSizes(result.items));
     }
     out += localizedFormat(DISPLAY_TEXT("Total found: %@"), {formatBytes(grand)}) + "\n";
     return out;

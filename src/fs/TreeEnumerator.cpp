@@ -29,16 +29,15 @@ public:
         : visitor_(visitor), limits_(limits), maxOpen_(std::max<std::size_t>(limits.maxOpenFolders, 1))
     {}
 
-    int run(const std::filesystem::path& root)
+    int run(DirectoryStream stream, const std::string& rootName)
     {
-        auto stream = DirectoryStream::open(root, DirectoryStream::Links::refuse);
         if (!stream.isOpen())
             return stream.error();
         int error = 0;
         const auto status = statusOfDescriptor(stream.fd(), &error);
         if (!status)
             return error;
-        push(std::move(stream), *status, root.filename().native());
+        push(std::move(stream), *status, rootName);
         while (!levels_.empty())
             step();
         return 0;
@@ -170,7 +169,17 @@ private:
 
 int enumerateTree(const std::filesystem::path& root, TreeVisitor& visitor, const TreeWalkLimits& limits)
 {
-    return Walk(visitor, limits).run(root);
+    return Walk(visitor, limits).run(DirectoryStream::open(root, DirectoryStream::Links::refuse),
+                                     root.filename().native());
+}
+
+int enumerateTree(int folderFd, TreeVisitor& visitor, const TreeWalkLimits& limits)
+{
+    // A listing of its own, so the caller's descriptor keeps its position and stays open.
+    const int own = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (own < 0)
+        return errno;
+    return Walk(visitor, limits).run(DirectoryStream::adopt(own), ".");
 }
 
 } // namespace orvelane

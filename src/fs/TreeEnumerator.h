@@ -47,4 +47,8 @@ struct TreeWalkLimits
  */
 int enumerateTree(const std::filesystem::path& root, TreeVisitor& visitor, const TreeWalkLimits& limits = {});
 
+/// The same walk below a folder that is already open (the descriptor stays the caller's), for
+/// callers that pinned the very folder they mean and must not look it up by path again.
+int enumerateTree(int folderFd, TreeVisitor& visitor, const TreeWalkLimits& limits = {});
+
 } // namespace orvelane

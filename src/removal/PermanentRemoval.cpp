@@ -1,6 +1,8 @@
 #include "PermanentRemoval.h"
 
 #include "FileSystem.h"
+#include "OtherMounts.h"
+#include "RaceWindow.h"
 #include "RemovalTarget.h"
 #include "TrashInfoRecord.h"
 #include "TreeEraser.h"
@@ -42,31 +44,45 @@ void removeTrashRecord(const RemovalTarget& target)
     // gone, which is better than failing a deletion that did happen.
 }
 
+// Empties the opened item's folder: the folder opened must be the item, on the item's mount.
+std::optional<std::string> emptyFolder(const RemovalTarget& target)
+{
+    const int parentFd = target.parentFd();
+    const char* name = target.name().c_str();
+    makeErasable(parentFd, name, target.status());
+    RaceWindow::reach(RaceWindow::Moment::beforeOpeningFolderToErase);
+    FileDescriptor folder(::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!folder.isOpen())
+        return FileSystem::describeError(errno);
+    struct stat opened{};
+    if (::fstat(folder.get(), &opened) != 0)
+        return FileSystem::describeError(errno);
+    if (opened.st_dev != target.status().st_dev || opened.st_ino != target.status().st_ino)
+        return std::string(RemovalFailure::changed);
+    const EraseOutcome erased = eraseFolderContents(folder.get());
+    if (erased.mountInside)
+        return mountKeptText(target, *erased.mountInside);
+    // ESTALE: a folder inside was swapped or moved away while it was being emptied.
+    if (erased.error == ESTALE)
+        return std::string(RemovalFailure::changed);
+    if (erased.error != 0)
+        return FileSystem::describeError(erased.error);
+    return std::nullopt;
+}
+
 } // namespace
 
 RemovalResult removePermanently(const RemovalTarget& target)
 {
     if (auto failure = target.confirm())
         return {std::move(failure), {}};
-    const int parentFd = target.parentFd();
-    const char* name = target.name().c_str();
-
+    if (auto mounted = mountRefusal(target))
+        return {std::move(mounted), {}};
     if (target.isDirectory()) {
-        makeErasable(parentFd, name, target.status());
-        FileDescriptor folder(::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        if (!folder.isOpen())
-            return {FileSystem::describeError(errno), {}};
-        struct stat opened{};
-        if (::fstat(folder.get(), &opened) != 0)
-            return {FileSystem::describeError(errno), {}};
-        if (opened.st_dev != target.status().st_dev || opened.st_ino != target.status().st_ino)
-            return {RemovalFailure::changed, {}};
-        // ESTALE: a folder inside was swapped or moved away while it was being emptied.
-        if (const int error = eraseFolderContents(folder.get()); error != 0)
-            return {error == ESTALE ? std::string(RemovalFailure::changed) : FileSystem::describeError(error),
-                    {}};
+        if (auto failure = emptyFolder(target))
+            return {std::move(failure), {}};
     }
-    if (::unlinkat(parentFd, name, target.isDirectory() ? AT_REMOVEDIR : 0) != 0)
+    if (::unlinkat(target.parentFd(), target.name().c_str(), target.isDirectory() ? AT_REMOVEDIR : 0) != 0)
         return {FileSystem::describeError(errno), {}};
     if (liesInTrashFiles(target.path()))
         removeTrashRecord(target);

@@ -1,13 +1,16 @@
 #include "TrashDirectory.h"
 
 #include "FileSystem.h"
+#include "PathResolution.h"
 #include "RemovalResult.h"
 #include "RemovalTarget.h"
+#include "StatusQuery.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace orvelane {
 namespace {
@@ -53,6 +56,71 @@ void createPrivateFolders(const std::filesystem::path& folder)
     }
 }
 
+struct VolumeTop
+{
+    FileDescriptor folder;
+    std::filesystem::path path;
+    std::filesystem::path itemFolderBelow; // the item's folder, relative to the top
+    std::optional<std::string> failure;
+};
+
+VolumeTop failedTop(std::string failure)
+{
+    VolumeTop top;
+    top.failure = std::move(failure);
+    return top;
+}
+
+// The identity of the folder at `path` (followed, as the kernel would) is that of `expected`.
+bool pathLeadsTo(const std::filesystem::path& path, const EntryStatus& expected)
+{
+    FileDescriptor folder(::open(path.c_str(), traversalOpenFlags()));
+    const auto status = folder.isOpen() ? statusOfDescriptor(folder.get()) : std::nullopt;
+    return status && status->device == expected.device && status->fileNumber == expected.fileNumber;
+}
+
+// Climbs from the item's folder through ".." (never a link) to the top of the mount it lies on.
+// Counting the climbs tells how many trailing components of the folder's real path lie below
+// the top; the item's path as given may run through links (a home folder reached through one),
+// so it is resolved first, and both ends are checked to be the folders the descriptors hold.
+VolumeTop volumeTopOf(const RemovalTarget& target)
+{
+    VolumeTop top;
+    top.folder = FileDescriptor(::openat(target.parentFd(), ".", traversalOpenFlags()));
+    int error = 0;
+    const auto itemFolder = top.folder.isOpen() ? statusOfDescriptor(top.folder.get(), &error) : std::nullopt;
+    if (!itemFolder)
+        return failedTop(FileSystem::describeError(top.folder.isOpen() ? error : errno));
+    if (itemFolder->device != static_cast<std::uint64_t>(target.status().st_dev))
+        return failedTop(FileSystem::describeError(EBUSY)); // the item is itself a mount point
+    EntryStatus here = *itemFolder;
+    std::size_t climbs = 0;
+    while (!here.mountRoot) {
+        FileDescriptor up(::openat(top.folder.get(), "..", traversalOpenFlags()));
+        const auto above = up.isOpen() ? statusOfDescriptor(up.get(), &error) : std::nullopt;
+        if (!above)
+            return failedTop(FileSystem::describeError(up.isOpen() ? error : errno));
+        if (isOtherMount(here, *above) || above->fileNumber == here.fileNumber) // "/" is its own parent
+            break;
+        top.folder = std::move(up);
+        here = *above;
+        ++climbs;
+    }
+
+    const auto realFolder = resolvingLinks(target.path().parent_path());
+    if (!realFolder)
+        return failedTop(RemovalFailure::noVolumeTrash);
+    const std::vector<std::filesystem::path> parts(realFolder->begin(), realFolder->end());
+    if (parts.size() <= climbs) // the root component at least stays above the top
+        return failedTop(RemovalFailure::noVolumeTrash);
+    const std::size_t topParts = parts.size() - climbs;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        (i < topParts ? top.path : top.itemFolderBelow) /= parts[i];
+    if (!pathLeadsTo(top.path, here) || !pathLeadsTo(*realFolder, *itemFolder))
+        return failedTop(RemovalFailure::noVolumeTrash);
+    return top;
+}
+
 } // namespace
 
 TrashDirectory TrashDirectory::failed(std::string failure)
@@ -70,14 +138,15 @@ TrashDirectory TrashDirectory::openParts(FileDescriptor root, std::filesystem::p
     Opened info = ownSubfolder(root.get(), "info", mustOwn);
     if (info.failure)
         return failed(*info.failure);
-    struct stat status{};
-    if (::fstat(files.folder.get(), &status) != 0)
-        return failed(FileSystem::describeError(errno));
+    int error = 0;
+    const auto status = statusOfDescriptor(files.folder.get(), &error);
+    if (!status)
+        return failed(FileSystem::describeError(error));
     TrashDirectory trash;
     trash.files_ = std::move(files.folder);
     trash.info_ = std::move(info.folder);
     trash.root_ = std::move(rootPath);
-    trash.device_ = status.st_dev;
+    trash.filesMount_ = *status;
     return trash;
 }
 
@@ -94,62 +163,52 @@ TrashDirectory TrashDirectory::home(const std::filesystem::path& root)
 
 TrashDirectory TrashDirectory::onVolumeOf(const RemovalTarget& target)
 {
-    // Climb from the item's parent through ".." (never a link) to the highest folder on the
-    // item's device: the volume's top folder.
-    const dev_t device = target.status().st_dev;
-    FileDescriptor top(::openat(target.parentFd(), ".", traversalOpenFlags()));
-    struct stat here{};
-    if (!top.isOpen() || ::fstat(top.get(), &here) != 0)
-        return failed(FileSystem::describeError(errno));
-    if (here.st_dev != device) // the item is itself a mount point: it cannot be moved at all
-        return failed(FileSystem::describeError(EBUSY));
-    std::filesystem::path topPath = target.path().parent_path();
-    for (;;) {
-        FileDescriptor up(::openat(top.get(), "..", traversalOpenFlags()));
-        struct stat above{};
-        if (!up.isOpen() || ::fstat(up.get(), &above) != 0)
-            return failed(FileSystem::describeError(errno));
-        if (above.st_dev != device || above.st_ino == here.st_ino)
-            break;
-        top = std::move(up);
-        here = above;
-        topPath = topPath.parent_path();
-    }
+    VolumeTop top = volumeTopOf(target);
+    if (top.failure)
+        return failed(*top.failure);
 
     const std::string uid = std::to_string(::getuid());
-    FileDescriptor shared(::openat(top.get(), ".Trash", traversalOpenFlags() | O_NOFOLLOW));
+    FileDescriptor shared(::openat(top.folder.get(), ".Trash", traversalOpenFlags() | O_NOFOLLOW));
     struct stat sharedStatus{};
     if (shared.isOpen() && ::fstat(shared.get(), &sharedStatus) == 0 && S_ISDIR(sharedStatus.st_mode) &&
         (sharedStatus.st_mode & S_ISVTX) != 0) {
         Opened personal = ownSubfolder(shared.get(), uid, true);
         if (!personal.failure) {
-            TrashDirectory trash = openParts(std::move(personal.folder), topPath / ".Trash" / uid, true);
+            TrashDirectory trash = openParts(std::move(personal.folder), top.path / ".Trash" / uid, true);
             if (trash.isOpen()) {
-                trash.topDir_ = topPath;
+                trash.itemFolderBelowTop_ = top.itemFolderBelow;
                 return trash;
             }
         }
     }
-    Opened personal = ownSubfolder(top.get(), ".Trash-" + uid, true);
+    Opened personal = ownSubfolder(top.folder.get(), ".Trash-" + uid, true);
     if (personal.failure)
         return failed(*personal.failure);
-    TrashDirectory trash = openParts(std::move(personal.folder), topPath / (".Trash-" + uid), true);
-    trash.topDir_ = topPath;
+    TrashDirectory trash = openParts(std::move(personal.folder), top.path / (".Trash-" + uid), true);
+    trash.itemFolderBelowTop_ = top.itemFolderBelow;
     return trash;
 }
 
 TrashDirectory TrashDirectory::forItem(const RemovalTarget& target, const std::filesystem::path& homeRoot)
 {
     TrashDirectory homeTrash = home(homeRoot);
-    if (!homeTrash.isOpen() || homeTrash.device() == target.status().st_dev)
+    if (!homeTrash.isOpen() || homeTrash.takesItemsFrom(target.parentFd()))
         return homeTrash;
     return onVolumeOf(target);
 }
 
+bool TrashDirectory::takesItemsFrom(int folderFd) const
+{
+    const auto folder = statusOfDescriptor(folderFd);
+    if (!folder || folder->device != filesMount_.device)
+        return false;
+    return folder->mountID == 0 || filesMount_.mountID == 0 || folder->mountID == filesMount_.mountID;
+}
+
 std::string TrashDirectory::recordedPath(const RemovalTarget& target) const
 {
-    if (topDir_)
-        return target.path().lexically_relative(*topDir_).native();
+    if (itemFolderBelowTop_)
+        return (*itemFolderBelowTop_ / target.name()).native();
     return target.path().native();
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "EntryStatus.h"
 #include "FileDescriptor.h"
 
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 
 namespace orvelane {
 
@@ -44,11 +44,13 @@ public:
     int filesFd() const { return files_.get(); }
     int infoFd() const { return info_.get(); }
     const std::filesystem::path& root() const { return root_; }
-    dev_t device() const { return device_; }
+    /// Whether an item in the open folder `folderFd` can be renamed into this trash: the
+    /// folder lies on the same mount (the device alone cannot tell a bind mount apart).
+    bool takesItemsFrom(int folderFd) const;
 
     /// The original location as the record stores it: absolute in the home trash, relative
     /// to the volume's top folder in a volume's trash (as the freedesktop.org Trash specification allows
-    /// there).
+    /// there), by the item's real location, whatever links its path was given through.
     std::string recordedPath(const RemovalTarget& target) const;
 
 private:
@@ -58,8 +60,8 @@ private:
     FileDescriptor files_;
     FileDescriptor info_;
     std::filesystem::path root_;
-    std::optional<std::filesystem::path> topDir_;
-    dev_t device_ = 0;
+    std::optional<std::filesystem::path> itemFolderBelowTop_;
+    EntryStatus filesMount_;
     std::optional<std::string> failure_;
 };
 

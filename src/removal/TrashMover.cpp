@@ -2,6 +2,8 @@
 
 #include "FileSystem.h"
 #include "HomeFolder.h"
+#include "OtherMounts.h"
+#include "RaceWindow.h"
 #include "RemovalTarget.h"
 #include "SystemTrash.h"
 #include "TrashDirectory.h"
@@ -77,7 +79,7 @@ std::string describeRenameError(int error)
 // leaves the trash without the record and the item in place.
 RemovalResult placeInTrash(const RemovalTarget& target, const TrashDirectory& trash)
 {
-    if (trash.device() != target.status().st_dev)
+    if (!trash.takesItemsFrom(target.parentFd()))
         return {RemovalFailure::otherVolume, {}};
     const std::string record = TrashInfoRecord::text(trash.recordedPath(target), std::time(nullptr));
     const std::size_t maxName = longestEntryName(trash.infoFd());
@@ -104,6 +106,7 @@ RemovalResult placeInTrash(const RemovalTarget& target, const TrashDirectory& tr
             return {FileSystem::describeError(writeError), {}};
         }
 
+        RaceWindow::reach(RaceWindow::Moment::beforeRenameIntoTrash);
         const int renameError =
             renameWithoutReplacing(target.parentFd(), itemName, trash.filesFd(), entry.c_str());
         if (renameError == EEXIST) { // files/ holds an entry without a record: leave it alone
@@ -134,6 +137,8 @@ RemovalResult moveToTrash(const RemovalTarget& target, const std::filesystem::pa
 {
     if (auto failure = target.confirm())
         return {std::move(failure), {}};
+    if (auto mounted = mountRefusal(target))
+        return {std::move(mounted), {}};
     TrashDirectory trash = TrashDirectory::forItem(target, homeTrash);
     if (!trash.isOpen())
         return {trash.failure(), {}};
@@ -147,6 +152,8 @@ RemovalResult moveToTrash(const RemovalTarget& target)
     // takes a path, not a descriptor, so the target is confirmed immediately before.
     if (auto failure = target.confirm())
         return {std::move(failure), {}};
+    if (auto mounted = mountRefusal(target))
+        return {std::move(mounted), {}};
     return SystemTrash::moveToTrash(target.path(), target.isDirectory());
 #else
     return moveToTrash(target, homeTrashFolder());

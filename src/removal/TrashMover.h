@@ -32,7 +32,8 @@ RemovalResult moveToTrash(const RemovalTarget& target);
  * @brief Moves the opened item into the freedesktop.org trash rooted at `homeTrash`, or, for an
  * item on another file system, into that volume's trash.
  *
- * The item's parent folder and identity are confirmed just before; the rename is made
+ * The item's parent folder and identity are confirmed just before, and an item with another
+ * mount inside is refused (see mountRefusal); the rename is made
  * relative to the descriptor that was confirmed, never replaces an existing entry, and the
  * entry that arrives is checked to be the item (a swap in that instant is put back).
  */

@@ -1,5 +1,6 @@
 #include "FileAnalysis.h"
 
+#include "ByteCount.h"
 #include "DeveloperArtifacts.h"
 #include "FileSystem.h"
 #include "HardLinkLedger.h"
@@ -8,7 +9,6 @@
 #include "TreeEnumerator.h"
 
 #include <array>
-#include <limits>
 
 namespace orvelane::JunkScanner {
 namespace {
@@ -52,18 +52,9 @@ public:
                       FileSystem::describeErrorForLog(error));
     }
 
-    FileAnalysis result() const
-    {
-        return {saturatingSum(singleLinkBytes_, links_.completeBytes()), modified_};
-    }
+    FileAnalysis result() const { return {addBytes(singleLinkBytes_, links_.completeBytes()), modified_}; }
 
 private:
-    static std::int64_t saturatingSum(std::int64_t a, std::int64_t b)
-    {
-        return b > std::numeric_limits<std::int64_t>::max() - a ? std::numeric_limits<std::int64_t>::max()
-                                                                : a + b;
-    }
-
     std::filesystem::path root_;
     std::int64_t singleLinkBytes_ = 0;
     HardLinkLedger links_;

@@ -1,5 +1,7 @@
 #include "HardLinkLedger.h"
 
+#include "ByteCount.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -18,13 +20,6 @@ std::uint64_t mixed(std::uint64_t value)
     return value ^ (value >> 31);
 }
 
-std::int64_t saturatingSum(std::int64_t a, std::int64_t b)
-{
-    if (b > 0 && a > std::numeric_limits<std::int64_t>::max() - b)
-        return std::numeric_limits<std::int64_t>::max();
-    return a + b;
-}
-
 } // namespace
 
 std::size_t HardLinkLedger::home(std::uint64_t fileNumber) const
@@ -36,7 +31,7 @@ void HardLinkLedger::record(std::uint64_t fileNumber, std::uint64_t linkCount, s
 {
     if (linkCount <= 1 || fileNumber == 0) {
         if (linkCount <= 1)
-            completeBytes_ = saturatingSum(completeBytes_, bytes);
+            completeBytes_ = addBytes(completeBytes_, bytes);
         return; // file number 0 cannot be told apart: left uncounted rather than counted twice
     }
     if ((used_ + 1) * 4 > slots_.size() * 3)
@@ -55,7 +50,7 @@ void HardLinkLedger::record(std::uint64_t fileNumber, std::uint64_t linkCount, s
         return;
     }
     if (--slot.linksToMeet == 0) {
-        completeBytes_ = saturatingSum(completeBytes_, slot.bytes);
+        completeBytes_ = addBytes(completeBytes_, slot.bytes);
         erase(at);
     }
 }

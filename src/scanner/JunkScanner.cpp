@@ -1,9 +1,9 @@
 #include "JunkScanner.h"
 
 #include "AsciiText.h"
-#include "DurationText.h"
 #include "Logger.h"
 #include "PathText.h"
+#include "SecondsText.h"
 
 #include <algorithm>
 #include <atomic>
@@ -164,9 +164,11 @@ ScanResult scan(CategoryKind kind)
     const auto total =
         std::accumulate(result.items.begin(), result.items.end(), std::int64_t{0},
                         [](std::int64_t sum, const ScannedItem& item) { return sum + item.size; });
-    Logger::info("JunkScanner: Completed scan for " + inQuotes(raw) + " - " +
-                 std::to_string(result.items.size()) + " items, " + std::to_string(total) + " bytes in " +
-                 secondsText(std::chrono::steady_clock::now() - started, 3) + "s");
+    Logger::info(
+        "JunkScanner: Completed scan for " + inQuotes(raw) + " - " + std::to_string(result.items.size()) +
+        " items, " + std::to_string(total) + " bytes in " +
+        secondsText(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count(), 3) +
+        "s");
     sortSkippedBySize(result.skipped);
     return result;
 }

@@ -1,10 +1,11 @@
 #include "AppState.h"
 
+#include "ByteCount.h"
 #include "ByteFormatter.h"
+#include "SecondsText.h"
 #include "CategoryItemsModel.h"
 #include "CleaningWorker.h"
 #include "DesktopServices.h"
-#include "DurationText.h"
 #include "HomeFolder.h"
 #include "ItemKey.h"
 #include "JunkScanner.h"
@@ -17,7 +18,6 @@
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include <cstdio>
 
 namespace orvelane {
 namespace {
@@ -28,14 +28,6 @@ std::size_t slot(CategoryKind kind) { return static_cast<std::size_t>(kind); }
 
 std::string raw(CategoryKind kind) { return std::string(rawValue(kind)); }
 
-std::int64_t sumOfSizes(const std::vector<ScannedItem>& items)
-{
-    std::int64_t total = 0;
-    for (const ScannedItem& item : items)
-        total += item.size;
-    return total;
-}
-
 // Scans one category for a full scan: timed and logged, run on the pool.
 ScanResult timedScan(CategoryKind kind)
 {
@@ -43,8 +35,9 @@ ScanResult timedScan(CategoryKind kind)
     QElapsedTimer timer;
     timer.start();
     ScanResult result = JunkScanner::scan(kind);
+    const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     Logger::info("Category '" + raw(kind) + "' scan completed - " + std::to_string(result.items.size()) +
-                 " items found in " + secondsText(std::chrono::nanoseconds(timer.nsecsElapsed()), 2) + "s");
+                 " items found in " + secondsText(elapsed, 2) + "s");
     return result;
 }
 
@@ -86,7 +79,7 @@ std::int64_t AppState::grandTotal() const
     std::int64_t total = 0;
     for (CategoryKind kind : allCategoryKinds)
         if (!isGuidanceOnly(kind))
-            total += totalSize(kind);
+            total = addBytes(total, totalSize(kind));
     return total;
 }
 
@@ -199,7 +192,7 @@ QFuture<CleanResult> AppState::cleanSelected(CategoryKind kind)
     QtConcurrent::run(&pool_, [chosen, kind, remover] {
         return runCleaningWorker(chosen, kind, homeFolder(), *remover);
     }).then(this, [this, chosen, kind, promise](CleanOutcome outcome) {
-        totalCleaned_ += outcome.cleaned;
+        totalCleaned_ = addBytes(totalCleaned_, outcome.cleaned);
         emit totalCleanedChanged();
         QStringList messages;
         for (const std::string& message : outcome.errors)

@@ -1,9 +1,54 @@
 #include "CleaningWorker.h"
 
+#include "ByteCount.h"
 #include "JunkScanner.h"
 #include "Logger.h"
+#include "PathResolution.h"
+
+#include <algorithm>
 
 namespace orvelane {
+namespace {
+
+// One item however its path is written: doubled or trailing separators and "." components
+// name the same entry.
+std::filesystem::path spelledPlainly(const std::filesystem::path& url)
+{
+    std::filesystem::path plain;
+    for (const auto& part : url)
+        if (!part.empty() && part != ".")
+            plain /= part;
+    return plain;
+}
+
+// The first of each path, in the order given: a path handed in twice is cleaned once.
+std::vector<const ScannedItem*> distinctItems(const std::vector<ScannedItem>& items)
+{
+    std::set<std::filesystem::path> seen;
+    std::vector<const ScannedItem*> distinct;
+    for (const ScannedItem& item : items)
+        if (seen.insert(spelledPlainly(item.url)).second)
+            distinct.push_back(&item);
+    return distinct;
+}
+
+// Where the entry really is: its folder with links resolved, then its own name (a link given as
+// an item stays a link, to be refused as one).
+std::filesystem::path realLocation(const std::filesystem::path& url)
+{
+    const std::filesystem::path plain = spelledPlainly(url);
+    const auto folder = resolvingLinks(plain.parent_path());
+    return folder ? standardized(*folder / plain.filename()) : plain;
+}
+
+bool wentWithAnEarlierItem(const std::filesystem::path& location, const std::vector<std::filesystem::path>& removed)
+{
+    return std::any_of(removed.begin(), removed.end(), [&](const std::filesystem::path& earlier) {
+        return JunkScanner::isContained(location, earlier);
+    });
+}
+
+} // namespace
 
 std::vector<ScannedItem> cleanableSelection(CategoryKind kind, const std::vector<ScannedItem>& listed,
                                             const std::set<std::filesystem::path>& selection)
@@ -21,11 +66,21 @@ CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKi
                                const std::filesystem::path& home, ItemRemover& remover)
 {
     const bool permanent = isDeletedPermanently(kind);
-    const std::string total = std::to_string(items.size());
+    const std::vector<const ScannedItem*> distinct = distinctItems(items);
+    const std::string total = std::to_string(distinct.size());
     CleanOutcome outcome;
+    // The same entry reached through another spelling or a linked folder, or an entry inside
+    // an item already removed, went with that item: it is neither counted nor reported again.
+    std::vector<std::filesystem::path> removed;
     std::size_t position = 0;
-    for (const ScannedItem& item : items) {
+    for (const ScannedItem* listed : distinct) {
+        const ScannedItem& item = *listed;
         Logger::debug("[" + std::to_string(++position) + "/" + total + "] Processing: " + item.name);
+        const std::filesystem::path location = realLocation(item.url);
+        if (wentWithAnEarlierItem(location, removed)) {
+            Logger::debug("Already removed with an earlier item: " + item.name);
+            continue;
+        }
         if (const auto refusal = JunkScanner::validationFailure(item, kind, home)) {
             Logger::warning("Cleanup validation rejected an item: " + *refusal);
             outcome.errors.push_back(item.name + ": " + *refusal);
@@ -38,7 +93,8 @@ CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKi
             continue;
         }
         Logger::debug((permanent ? "Permanently deleted: " : "Moved to trash: ") + item.name);
-        outcome.cleaned += item.size;
+        outcome.cleaned = addBytes(outcome.cleaned, item.size);
+        removed.push_back(location);
     }
     return outcome;
 }

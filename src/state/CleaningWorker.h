@@ -50,7 +50,9 @@ std::vector<ScannedItem> cleanableSelection(CategoryKind kind, const std::vector
  *
  * Items of the Trash category are deleted permanently, all others moved to the Trash. Each
  * item is checked against the disk immediately before its removal. Messages read
- * "name: reason". Blocking; run it off the UI thread.
+ * "name: reason". An item given twice (however its path is spelled), or reached again through
+ * a linked folder or inside an item already removed, is handled once: no second size, no
+ * second message. Blocking; run it off the UI thread.
  */
 CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKind kind,
                                const std::filesystem::path& home, ItemRemover& remover = platformRemover());

@@ -1,5 +1,6 @@
 #include "CategoryPresentation.h"
 
+#include "ByteCount.h"
 #include "ByteFormatter.h"
 #include "ColorConversion.h"
 #include "DisplayText.h"
@@ -124,10 +125,7 @@ qint64 CategoryPresentation::selectedSize() const
 {
     if (!state_ || !kind_)
         return 0;
-    qint64 total = 0;
-    for (const ScannedItem& item : state_->selectedItems(*kind_))
-        total += item.size;
-    return total;
+    return sumOfSizes(state_->selectedItems(*kind_));
 }
 
 bool CategoryPresentation::summaryIsSelection() const { return !guidanceOnly() && selectedCount() > 0; }

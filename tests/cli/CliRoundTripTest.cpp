@@ -1,4 +1,5 @@
 // The real orvelane-cli binary against a fake home: scan to JSON, clean from it.
+#include "CliRun.h"
 #include "FakeHome.h"
 
 #include <QByteArray>
@@ -9,63 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
+using orvelane::testing::CliRun;
 using orvelane::testing::FakeHome;
+using orvelane::testing::runCli;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliRun
-{
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string drain(int fd)
-{
-    std::string text;
-    char buffer[65536];
-    ssize_t n;
-    while ((n = read(fd, buffer, sizeof buffer)) > 0)
-        text.append(buffer, static_cast<std::size_t>(n));
-    return text;
-}
-
-// Runs the CLI with byte-exact arguments (QProcess would re-encode them as UTF-8).
-CliRun runCli(const std::vector<std::string>& args)
-{
-    int out[2], err[2];
-    if (pipe(out) != 0 || pipe(err) != 0)
-        return {};
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(out[1], STDOUT_FILENO);
-        dup2(err[1], STDERR_FILENO);
-        close(out[0]);
-        close(err[0]);
-        std::vector<char*> argv{const_cast<char*>(ORVELANE_CLI)};
-        for (const auto& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        execv(ORVELANE_CLI, argv.data());
-        _exit(127);
-    }
-    close(out[1]);
-    close(err[1]);
-    CliRun run;
-    // Standard error is small; read standard output to the end first, then error.
-    run.out = drain(out[0]);
-    run.err = drain(err[0]);
-    close(out[0]);
-    close(err[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    return run;
-}
 
 class CliRoundTrip : public ::testing::Test
 {

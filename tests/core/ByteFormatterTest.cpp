@@ -39,6 +39,9 @@ TEST(FormatBytes, FractionDigitsGrowWithTheUnitAndTrailingZerosAreDropped)
     EXPECT_EQ(formatBytes(1'500'000'000, kEnglish), "1.5 GB");
     EXPECT_EQ(formatBytes(1'234'567'890, kEnglish), "1.23 GB");
     EXPECT_EQ(formatBytes(1'205'000'000, kEnglish), "1.21 GB");
+    EXPECT_EQ(formatBytes(1'050'000'000, kEnglish), "1.05 GB") << "only trailing zeros go";
+    EXPECT_EQ(formatBytes(1'005'000'000, kEnglish), "1.01 GB");
+    EXPECT_EQ(formatBytes(2'500'000'000'000, kEnglish), "2.5 TB");
 }
 
 TEST(FormatBytes, LargeValuesPickAFittingUnit)

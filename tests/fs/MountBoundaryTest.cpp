@@ -6,7 +6,9 @@
 #include "TestMounts.h"
 #include "TreeEnumerator.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <set>
 
 namespace orvelane {
@@ -78,6 +80,27 @@ TEST_F(MountBoundary, AWalkStartedOnAMountStaysOnIt)
     ASSERT_EQ(enumerateTree(home / "tree/volume", visitor), 0);
     EXPECT_EQ(visitor.visited, (std::set<std::string>{"inner", "file"}));
     EXPECT_EQ(visitor.mounts, (std::set<std::filesystem::path>{"inner/bound"}));
+}
+
+TEST_F(MountBoundary, AWalkFromAnOpenFolderSeesWhatTheFolderHoldsNotWhatItsPathNamesNow)
+{
+    ASSERT_TRUE(mounts.bind(home / "outside", home / "tree/deep/er/bound"));
+    const int fd = ::open((home / "tree").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    // The path now names another folder; the walk goes by the descriptor.
+    std::filesystem::rename(home / "tree", home / "tree.moved");
+    home.file("tree/stranger");
+
+    RecordingVisitor visitor;
+    EXPECT_EQ(enumerateTree(fd, visitor), 0);
+    EXPECT_EQ(visitor.visited, (std::set<std::string>{"own-file", "deep", "er"}));
+    EXPECT_EQ(visitor.mounts, (std::set<std::filesystem::path>{"deep/er/bound"}));
+    // The caller's descriptor is left open and usable.
+    EXPECT_EQ(::faccessat(fd, "own-file", F_OK, 0), 0);
+    ::close(fd);
+    // Back in its place, so that the mount is found and undone there.
+    std::filesystem::remove_all(home / "tree");
+    std::filesystem::rename(home / "tree.moved", home / "tree");
 }
 
 } // namespace

@@ -64,6 +64,22 @@ TEST_P(RemovalRacesTest, ParentFolderSwappedForALinkIsNeverFollowed)
     EXPECT_TRUE(entries(fake.trash() / "files").empty());
 }
 
+TEST_P(RemovalRacesTest, ParentFolderSwappedForARealFolderOfTheSameNameIsRefused)
+{
+    // No link anywhere: the opened folder moves away with the validated file, and a real folder
+    // of someone else's takes its name, holding a file of the same name.
+    writeFile(item, "validated");
+    const RemovalTarget target = RemovalTarget::open(item, fileNumber(item), fake.home());
+    ASSERT_TRUE(target.isOpen()) << *target.failure();
+    fs::rename(folder, folder.native() + ".moved");
+    writeFile(item, "someone else's");
+
+    EXPECT_EQ(remove(target).failure, RemovalFailure::changed);
+    EXPECT_EQ(readFile(folder.native() + ".moved/blob"), "validated");
+    EXPECT_EQ(readFile(item), "someone else's");
+    EXPECT_TRUE(entries(fake.trash() / "files").empty());
+}
+
 TEST_P(RemovalRacesTest, ItemSwappedOrGoneIsRefused)
 {
     writeFile(item, "validated");

@@ -3,8 +3,9 @@
 #include "FakeHome.h"
 #include "PermanentRemoval.h"
 #include "RemovalTarget.h"
-#include "TrashInfoRecord.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -19,26 +20,65 @@ namespace {
 using namespace orvelane::testing;
 namespace fs = std::filesystem;
 
+// Half an hour off any whole-hour zone and far from UTC, with no daylight saving to blur it: a
+// date written in UTC, or through a zone the process did not set, cannot pass for local time.
+constexpr const char* kTestZone = "ORV-05:30";
+constexpr std::time_t kTestZoneOffset = 5 * 3600 + 30 * 60;
+
+// The local time of the test zone, computed by hand from the clock: the code's own date
+// function is what is under test.
+std::string localTimeInTestZone(std::time_t when)
+{
+    struct tm shifted{};
+    const std::time_t local = when + kTestZoneOffset;
+    ::gmtime_r(&local, &shifted);
+    char text[80];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", shifted.tm_year + 1900, shifted.tm_mon + 1,
+                  shifted.tm_mday, shifted.tm_hour, shifted.tm_min, shifted.tm_sec);
+    return text;
+}
+
 class TrashMoverTest : public ::testing::Test
 {
 protected:
+    void SetUp() override
+    {
+        if (const char* zone = std::getenv("TZ"))
+            savedZone_ = zone;
+        ::setenv("TZ", kTestZone, 1);
+        ::tzset();
+    }
+    void TearDown() override
+    {
+        if (savedZone_)
+            ::setenv("TZ", savedZone_->c_str(), 1);
+        else
+            ::unsetenv("TZ");
+        ::tzset();
+    }
+
     RemovalResult trash(const fs::path& item)
     {
         return TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), fake.home()),
                                        fake.trash());
     }
 
-    // The record must be exactly these three lines, the date taken while the move ran.
+    // The record must be exactly these three lines, the date local time read from the clock
+    // while the move ran (second by second from `before` to now).
     static void expectRecord(const fs::path& record, const std::string& encodedPath, std::time_t before)
     {
         const std::string text = readFile(record);
         const std::string head = "[Trash Info]\nPath=" + encodedPath + "\nDeletionDate=";
-        const std::string atStart = head + TrashInfoRecord::deletionDate(before) + "\n";
-        const std::string atEnd = head + TrashInfoRecord::deletionDate(std::time(nullptr)) + "\n";
-        EXPECT_TRUE(text == atStart || text == atEnd) << text;
+        bool matched = false;
+        for (std::time_t when = before; when <= std::time(nullptr) && !matched; ++when)
+            matched = text == head + localTimeInTestZone(when) + "\n";
+        EXPECT_TRUE(matched) << text << "expected the date of " << localTimeInTestZone(before);
     }
 
     FakeHome fake;
+
+private:
+    std::optional<std::string> savedZone_;
 };
 
 TEST_F(TrashMoverTest, MovesFilesAndFoldersWithExactByteRecords)

@@ -261,4 +261,34 @@ TEST_F(AppStateTest, ASuccessfulCleanReplacesEarlierMessages)
     EXPECT_TRUE(state.errors().isEmpty());
 }
 
+TEST_F(AppStateTest, TheSessionTotalAddsUpEveryCleanAndNoCardFollowsACleanThatFreedNothing)
+{
+    scanAndWait();
+    selectAllOf(CategoryKind::downloads);
+    const std::int64_t downloads = state.totalSize(CategoryKind::downloads);
+    ASSERT_EQ(cleanAndWait(CategoryKind::downloads), CleanResult::completed);
+    ASSERT_EQ(state.totalCleaned(), downloads);
+    QSignalSpy cardCleared(&state, &AppState::justCleanedChanged);
+    ASSERT_TRUE(cardCleared.wait(5'000));
+
+    // Every chosen cache is gone before the clean: nothing is freed, so no success card.
+    selectAllOf(CategoryKind::caches);
+    const auto chosen = state.selectedItems(CategoryKind::caches);
+    for (const ScannedItem& item : chosen)
+        std::filesystem::remove_all(item.url);
+    QSignalSpy card(&state, &AppState::justCleanedChanged);
+    ASSERT_EQ(cleanAndWait(CategoryKind::caches), CleanResult::completed);
+    EXPECT_EQ(state.errors().size(), static_cast<qsizetype>(chosen.size()));
+    EXPECT_EQ(card.count(), 0);
+    EXPECT_FALSE(state.justCleaned());
+    EXPECT_EQ(state.totalCleaned(), downloads) << "a clean that freed nothing leaves the total as it was";
+
+    home.file("Library/Caches/com.delta/blob", 40'000);
+    scanAndWait();
+    selectAllOf(CategoryKind::caches);
+    const std::int64_t caches = state.totalSize(CategoryKind::caches);
+    ASSERT_EQ(cleanAndWait(CategoryKind::caches), CleanResult::completed);
+    EXPECT_EQ(state.totalCleaned(), downloads + caches) << "added to, not replaced";
+}
+
 } // namespace

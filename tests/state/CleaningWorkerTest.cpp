@@ -2,13 +2,19 @@
 #include "FakeHome.h"
 #include "FileAnalysis.h"
 #include "Logger.h"
+#include "TestMounts.h"
+#include "TrashLocation.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
 
 #include <mutex>
 
 using namespace orvelane;
 using orvelane::testing::FakeHome;
+using orvelane::testing::TestMounts;
 
 namespace {
 
@@ -131,6 +137,113 @@ TEST_F(CleaningWorkerTest, ProtectedItemsAreRefusedEvenIfTheyReachTheWorker)
     EXPECT_EQ(outcome.cleaned, 0);
     ASSERT_EQ(outcome.errors.size(), 1u);
     EXPECT_TRUE(remover.trashed.empty());
+}
+
+TEST_F(CleaningWorkerTest, APathHandedInTwiceIsCleanedOnce)
+{
+    const auto a = scanned(home.file("Library/Caches/a/f", 1000).parent_path(), 100);
+    auto again = a;
+    auto respelled = a;
+    respelled.url = home.root() / "Library//Caches/./a/";
+    const auto b = scanned(home.file("Library/Caches/b/f", 1000).parent_path(), 200);
+
+    const CleanOutcome outcome = runCleaningWorker({a, again, respelled, b, a}, CategoryKind::caches, home.root(),
+                                                   remover);
+    EXPECT_EQ(outcome.cleaned, 100 + 200);
+    EXPECT_TRUE(outcome.errors.empty()) << outcome.errors.front();
+    EXPECT_EQ(remover.trashed, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(log->lines.front(), "[1/2] Processing: a");
+}
+
+std::string contentOf(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The remover that really moves and deletes, with the checks it makes after validation.
+class RealRemovalTest : public CleaningWorkerTest
+{
+protected:
+    CleanOutcome clean(const std::vector<ScannedItem>& items, CategoryKind kind)
+    {
+        return runCleaningWorker(items, kind, home.root(), platformRemover());
+    }
+    std::vector<std::string> trashed() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(trashItemsFolder(home.root())))
+            names.push_back(entry.path().filename().native());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST_F(RealRemovalTest, TheSameEntryReachedAgainIsNeitherCountedNorReportedAgain)
+{
+    // Through a linked folder of the home, and as an entry of an item already moved: both went
+    // with the first item, so neither "no longer exists" nor a second size is reported.
+    const auto a = scanned(home.file("Library/Caches/a/inner/f", 1000).parent_path().parent_path(), 100);
+    home.link("Library/CachesLink", "Caches");
+    auto viaLink = scanned(home.root() / "Library/CachesLink/a", 100);
+    viaLink.fileID = a.fileID;
+    auto inside = scanned(home.root() / "Library/Caches/a/inner", 40);
+    const auto b = scanned(home.file("Library/Caches/b/f", 1000).parent_path(), 200);
+
+    const CleanOutcome outcome = clean({a, viaLink, inside, b}, CategoryKind::caches);
+    EXPECT_TRUE(outcome.errors.empty()) << outcome.errors.front();
+    EXPECT_EQ(outcome.cleaned, 100 + 200);
+    EXPECT_EQ(trashed(), (std::vector<std::string>{"a", "b"}));
+    EXPECT_TRUE(std::filesystem::exists(trashItemsFolder(home.root()) / "a/inner/f"));
+}
+
+TEST_F(RealRemovalTest, AnItemThatCannotBeOpenedIsReportedAndNotCounted)
+{
+    // Validation passes (the link stays inside the caches), the remover refuses a link below the
+    // home on the item's path: that refusal must reach the messages, not count as removed.
+    const auto file = home.file("Library/Caches/real/blob.bin", 1000);
+    home.link("Library/Caches/linked", "real");
+    const auto item = scanned(home.root() / "Library/Caches/linked/blob.bin", 4096);
+    const CleanOutcome outcome = clean({item}, CategoryKind::caches);
+    EXPECT_EQ(outcome.cleaned, 0);
+    EXPECT_EQ(outcome.errors, std::vector<std::string>{"blob.bin: A folder on the item's path is a symbolic link."});
+    EXPECT_TRUE(std::filesystem::exists(file));
+}
+
+TEST_F(RealRemovalTest, ItemsWithAMountInsideStayAndTheRestOfTheCleanGoesOn)
+{
+    if (!TestMounts::available())
+        GTEST_SKIP() << orvelane::testing::kMountsUnavailable;
+    const auto outsideCanary = home.file("Documents/thesis.txt", 100);
+    std::ofstream(outsideCanary) << "home data";
+    const auto a = scanned(home.file("Library/Caches/a/f", 1000).parent_path(), 100);
+    const auto mounted = scanned(home.file("Library/Caches/mounted/own", 1000).parent_path(), 200);
+    const auto c = scanned(home.file("Library/Caches/c/f", 1000).parent_path(), 300);
+    const auto oldTrash = scanned(home.file(".local/share/Trash/files/old/own", 1000).parent_path(), 400);
+    const auto oldLog = scanned(home.file(".local/share/Trash/files/old.log", 1000), 500);
+    TestMounts mounts;
+    ASSERT_TRUE(mounts.tmpfs(mounted.url / "volume"));
+    std::ofstream(mounted.url / "volume/canary") << "on the tmpfs";
+    ASSERT_TRUE(mounts.bind(home.root(), oldTrash.url / "home"));
+
+    const CleanOutcome moved = clean({a, mounted, c}, CategoryKind::caches);
+    EXPECT_EQ(moved.cleaned, 100 + 300);
+    EXPECT_EQ(moved.errors, std::vector<std::string>{"mounted: The item contains a mounted folder (" +
+                                                     (mounted.url / "volume").native() +
+                                                     ") and was left untouched."});
+    EXPECT_EQ(contentOf(mounted.url / "volume/canary"), "on the tmpfs");
+    EXPECT_TRUE(std::filesystem::exists(mounted.url / "own"));
+
+    const CleanOutcome deleted = clean({oldTrash, oldLog}, CategoryKind::trash);
+    EXPECT_EQ(deleted.cleaned, 500);
+    EXPECT_EQ(deleted.errors, std::vector<std::string>{"old: The item contains a mounted folder (" +
+                                                       (oldTrash.url / "home").native() +
+                                                       ") and was left untouched."});
+    EXPECT_EQ(contentOf(outsideCanary), "home data");
+    EXPECT_TRUE(std::filesystem::exists(oldTrash.url / "own"));
+    EXPECT_EQ(trashed(), (std::vector<std::string>{"a", "c", "old"}));
 }
 
 } // namespace

@@ -46,6 +46,16 @@ void writeAll(int fd, const std::string& text)
     }
 }
 
+// HOME and every folder variable that could lead code under test out of the fake home (a real
+// XDG_DATA_HOME would point the trash at the real one), set to their defaults inside it.
+constexpr std::pair<const char*, const char*> kFolderVariables[] = {
+    {"HOME", ""},
+    {"XDG_CACHE_HOME", ".cache"},
+    {"XDG_CONFIG_HOME", ".config"},
+    {"XDG_DATA_HOME", ".local/share"},
+    {"XDG_STATE_HOME", ".local/state"},
+};
+
 } // namespace
 
 FakeHome::FakeHome() : FakeHome(std::string())
@@ -62,14 +72,19 @@ FakeHome::FakeHome(const std::string& folderName)
         root_ = top_ / folderName;
         std::filesystem::create_directory(root_);
     }
-    if (const char* home = std::getenv("HOME"))
-        previousHome_ = home;
-    ::setenv("HOME", root_.c_str(), 1);
+    for (const auto& [name, relative] : kFolderVariables) {
+        if (const char* value = std::getenv(name))
+            previous_.emplace_back(name, value);
+        else
+            previous_.emplace_back(name, std::nullopt);
+        ::setenv(name, relative[0] == '\0' ? root_.c_str() : (root_ / relative).c_str(), 1);
+    }
 }
 
 FakeHome::~FakeHome()
 {
-    previousHome_ ? ::setenv("HOME", previousHome_->c_str(), 1) : ::unsetenv("HOME");
+    for (const auto& [name, value] : previous_)
+        value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
     // chmod -R never follows links; rm walks by descriptors, so deep trees go too.
     if (std::system(("chmod -R u+rwX " + quoted(top_) + " 2>/dev/null; rm -rf " + quoted(top_)).c_str()) != 0)
         std::fprintf(stderr, "could not remove %s\n", top_.c_str());

@@ -14,8 +14,8 @@
 namespace orvelane::testing {
 
 /**
- * @brief A home folder of real files in a fresh temporary folder, with HOME pointing at it while
- * the object lives. Helpers take paths relative to it and refuse ".." and absolute paths, so
+ * @brief A home folder of real files in a fresh temporary folder, with HOME (and the XDG folder
+ * variables, at their defaults) pointing into it while the object lives. Helpers take paths relative to it and refuse ".." and absolute paths, so
  * nothing outside is ever created, changed or removed.
  */
 class FakeHome
@@ -48,7 +48,7 @@ private:
 
     std::filesystem::path top_; // the temporary folder removed at the end
     std::filesystem::path root_;
-    std::optional<std::string> previousHome_;
+    std::vector<std::pair<std::string, std::optional<std::string>>> previous_;
 };
 
 /// Bytes allocated to the regular files below `path` as GNU find counts them (Σ %b × 512);
