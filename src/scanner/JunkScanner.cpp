@@ -27,10 +27,11 @@ std::string inQuotes(std::string_view text)
 
 std::string lowerCasedExtension(const std::filesystem::path& url)
 {
-    std::string_view extension = url.extension().native();
-    if (!extension.empty())
-        extension.remove_prefix(1); // the dot
-    return lowerCasedAscii(extension);
+    const std::filesystem::path extension = url.extension();
+    std::string_view text = extension.native();
+    if (!text.empty())
+        text.remove_prefix(1); // the dot
+    return lowerCasedAscii(text);
 }
 
 bool isInstaller(const std::filesystem::path& url)
