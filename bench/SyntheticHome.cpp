@@ -5,7 +5,8 @@
 //
 // Most entries are small files in node_modules trees and Cargo target folders, as in real homes;
 // caches nest deeply; Downloads holds installers and large files; the Trash has .trashinfo
-// records; links and an unreadable folder are sprinkled in.
+// records; links and an unreadable folder are sprinkled in. Hard links as the tools make them:
+// pnpm projects link every package file from the pnpm store, Cargo links its final artefacts.
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -95,6 +96,13 @@ public:
             ++made_;
     }
 
+    // A second name for an existing file.
+    void hardLink(const fs::path& existing, const fs::path& relative)
+    {
+        if (::link((root_ / existing).c_str(), (root_ / relative).c_str()) == 0)
+            ++made_;
+    }
+
     std::size_t smallSize() { return 64 + random_.below(6000); }
 
 private:
@@ -138,6 +146,28 @@ void nodeProject(Builder& b, const fs::path& project, std::uint64_t packages)
     }
 }
 
+// pnpm: one copy of every file in the content-addressed store, hard-linked into the project.
+void pnpmProject(Builder& b, const fs::path& project, std::uint64_t packages, std::uint64_t& stored)
+{
+    b.folder(project / "node_modules/.pnpm");
+    b.file(project / "package.json", 800);
+    for (std::uint64_t i = 0; i < packages && !b.exhausted(); ++i) {
+        const fs::path package = project / "node_modules/.pnpm" /
+                                 ("pkg-" + number(i) + "@1.0.0/node_modules") / ("pkg-" + number(i));
+        b.folder(package / "lib");
+        const std::uint64_t files = 3 + b.random().below(10);
+        for (std::uint64_t f = 0; f < files && !b.exhausted(); ++f, ++stored) {
+            const fs::path bucket = fs::path("Library/pnpm/store/v3/files") / number(stored % 256);
+            if (stored < 256)
+                b.folder(bucket);
+            const fs::path content = bucket / ("c" + number(stored));
+            b.file(content, b.smallSize());
+            b.hardLink(content, package / (f == 0 ? fs::path("package.json")
+                                                  : fs::path("lib") / ("m" + number(f) + ".js")));
+        }
+    }
+}
+
 void cargoProject(Builder& b, const fs::path& project, std::uint64_t files)
 {
     b.folder(project / "src");
@@ -151,6 +181,10 @@ void cargoProject(Builder& b, const fs::path& project, std::uint64_t files)
                                         : "target/debug/incremental/s-1";
         b.file(project / part / ("unit-" + number(i) + ".o"), 512 + b.random().below(40000));
     }
+    // The final artefacts: built into deps, linked to their plain names.
+    const fs::path binary = project / "target/debug/deps/app-5f1e2d3c4b";
+    b.file(binary, 200'000 + b.random().below(800'000));
+    b.hardLink(binary, project / "target/debug/app");
 }
 
 void nestedCache(Builder& b, const fs::path& at, std::uint64_t files)
@@ -185,12 +219,16 @@ void buildHome(Builder& b, std::uint64_t entries)
     b.file("dev/secret/key", 100);
     ::chmod((fs::path(".") / "dev/secret").c_str(), 0); // relative to the root; see main
 
-    const std::uint64_t nodeShare = entries * 60 / 100, cargoShare = entries * 15 / 100;
+    const std::uint64_t npmShare = entries * 50 / 100, nodeShare = entries * 60 / 100;
+    const std::uint64_t cargoShare = entries * 15 / 100;
     const std::uint64_t cacheShare = entries * 10 / 100, devCacheShare = entries * 8 / 100;
     const std::uint64_t logShare = entries * 2 / 100, trashShare = entries * 3 / 100;
 
-    for (std::uint64_t p = 0; b.made() < nodeShare && !b.exhausted(); ++p)
+    for (std::uint64_t p = 0; b.made() < npmShare && !b.exhausted(); ++p)
         nodeProject(b, fs::path("dev/web") / ("site-" + number(p)), 60 + b.random().below(120));
+    std::uint64_t stored = 0;
+    for (std::uint64_t p = 0; b.made() < nodeShare && !b.exhausted(); ++p)
+        pnpmProject(b, fs::path("dev/pnpm") / ("app-" + number(p)), 40 + b.random().below(80), stored);
     for (std::uint64_t p = 0; b.made() < nodeShare + cargoShare && !b.exhausted(); ++p)
         cargoProject(b, fs::path("dev/rust") / ("crate-" + number(p)), 300 + b.random().below(900));
     for (std::uint64_t app = 0; b.made() < nodeShare + cargoShare + cacheShare && !b.exhausted(); ++app)

@@ -1,30 +1,33 @@
 #include "FileSystem.h"
 
+#include "AsciiText.h"
 #include "DirectoryStream.h"
 #include "StatusQuery.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <string>
 #include <system_error>
 
 namespace orvelane::FileSystem {
-namespace {
-
-std::string lowerCasedAscii(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    return lower;
-}
-
-} // namespace
 
 std::string describeError(int error)
 {
     return std::generic_category().message(error);
+}
+
+std::string describeErrorForLog(int error)
+{
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 32))
+    if (const char* untranslated = ::strerrordesc_np(error))
+        return untranslated;
+    return "Unknown error " + std::to_string(error);
+#else
+    return describeError(error); // elsewhere the C library's texts are not translated
+#endif
 }
 
 bool exists(const std::filesystem::path& path)
@@ -78,6 +81,17 @@ bool canList(const std::filesystem::path& folder, int* error)
 std::optional<EntryStatus> itemStatus(const std::filesystem::path& path, int* error)
 {
     return statusOfPath(path, error);
+}
+
+bool isMountTop(const std::filesystem::path& path, const EntryStatus& status)
+{
+    if (status.mountRoot)
+        return true;
+    const auto parent = path.parent_path();
+    if (parent.empty() || parent == path)
+        return false;
+    const auto holder = statusFollowingLinks(parent);
+    return holder && isOtherMount(status, *holder);
 }
 
 std::optional<std::uint64_t> fileNumber(const std::filesystem::path& path)

@@ -18,8 +18,13 @@
  */
 namespace orvelane::FileSystem {
 
-/// The system's description of an errno value, e.g. "Permission denied".
+/// The system's description of an errno value, e.g. "Permission denied" (in the C library's
+/// message language, which follows the process locale).
 std::string describeError(int error);
+
+/// The same for log records: always the C library's own English text, so that records read
+/// and match the same under any locale.
+std::string describeErrorForLog(int error);
 
 /// Whether something is there. Follows links, so a dangling link does not exist.
 bool exists(const std::filesystem::path& path);
@@ -44,6 +49,11 @@ bool canList(const std::filesystem::path& folder, int* error = nullptr);
 
 /// The status of the item itself (a link is not followed).
 std::optional<EntryStatus> itemStatus(const std::filesystem::path& path, int* error = nullptr);
+
+/// Whether the item (of status `status`, as itemStatus gave it) is the top of a mount other than
+/// that of the folder holding it: what it shows lies on another file system or elsewhere on this
+/// one. When the holding folder cannot be read, only the item's own mount-root mark decides.
+bool isMountTop(const std::filesystem::path& path, const EntryStatus& status);
 
 /// The file number (inode) of the item itself; nothing when it cannot be read.
 std::optional<std::uint64_t> fileNumber(const std::filesystem::path& path);

@@ -76,6 +76,11 @@ std::optional<EntryStatus> queryAt(int dirFd, const char* name, int flags, int* 
 
 } // namespace
 
+std::optional<EntryStatus> statusFollowingLinks(const std::filesystem::path& path, int* error)
+{
+    return queryAt(AT_FDCWD, path.c_str(), 0, error);
+}
+
 std::optional<EntryStatus> statusAt(int dirFd, const char* name, int* error)
 {
     return queryAt(dirFd, name, AT_SYMLINK_NOFOLLOW, error);

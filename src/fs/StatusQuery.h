@@ -23,4 +23,7 @@ std::optional<EntryStatus> statusOfDescriptor(int fd, int* error = nullptr);
 /// The status of the item a path names (the last component itself, not a link's target).
 std::optional<EntryStatus> statusOfPath(const std::filesystem::path& path, int* error = nullptr);
 
+/// The status of what a path leads to, every link followed (the folder an item really lies in).
+std::optional<EntryStatus> statusFollowingLinks(const std::filesystem::path& path, int* error = nullptr);
+
 } // namespace orvelane

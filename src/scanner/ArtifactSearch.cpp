@@ -6,8 +6,10 @@
 #include "HomeFolder.h"
 #include "Logger.h"
 #include "PathText.h"
+#include "StatusQuery.h"
 #include "TrashLocation.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -25,7 +27,7 @@ void logOpenFailure(const std::filesystem::path& folder, int error)
         Logger::debug("JunkScanner: Directory does not exist - " + displayText(folder));
     else
         Logger::warning("JunkScanner: Failed to read directory " + displayText(folder) + " - " +
-                        FileSystem::describeError(error));
+                        FileSystem::describeErrorForLog(error));
 }
 
 // The whole listing is taken first: it is logged with its count before anything is entered,
@@ -55,37 +57,57 @@ public:
     std::vector<std::filesystem::path> run()
     {
         auto root = DirectoryStream::open(home_, DirectoryStream::Links::follow);
-        if (root.isOpen())
-            walk(root, home_, 0);
+        int error = root.error();
+        const auto rootStatus = root.isOpen() ? statusOfDescriptor(root.fd(), &error) : std::nullopt;
+        if (rootStatus)
+            walk(root, *rootStatus, home_, 0);
         else
-            logOpenFailure(home_, root.error());
+            logOpenFailure(home_, error);
         if (FileSystem::exists(home_ / terraformPluginCache))
             found_.push_back(home_ / terraformPluginCache);
         return std::move(found_);
     }
 
 private:
-    void walk(DirectoryStream& folder, const std::filesystem::path& path, int depth)
+    void walk(DirectoryStream& folder, const EntryStatus& folderStatus, const std::filesystem::path& path,
+              int depth)
     {
         const auto entries = listEntries(folder, path);
         if (!entries)
             return;
         for (const auto& [name, hint] : *entries) {
-            const auto kind = entryKindAt(folder.fd(), name.c_str(), hint);
-            if (kind != EntryKind::directory)
-                continue; // unreadable, a file, or a link: links are never followed
+            if (hint != EntryKind::directory && hint != EntryKind::unknown)
+                continue; // a file or a link: links are never followed
+            // Folders only: the status tells links from folders where the listing did not, and
+            // where another mount begins (asked without triggering an automount).
+            const auto status = statusAt(folder.fd(), name.c_str());
+            if (!status || status->kind != EntryKind::directory)
+                continue;
+            if (isOtherMount(*status, folderStatus)) {
+                Logger::debug("JunkScanner: Not searching mount point " + displayText(path / name));
+                continue; // neither offered nor searched: its data is not this home's to clean
+            }
             if (devArtifactNamed(name) != nullptr) {
-                if (matchesSiblings(name, [&](const std::string& s) { return existsBeside(folder, s); }))
+                if (qualifies(folder, name, depth))
                     found_.push_back(path / name);
                 continue; // qualified or not, an artifact-named folder is never searched
             }
             if (devArtifactSkip().contains(name))
                 continue;
-            enter(folder, path / name, depth + 1);
+            enter(folder, *status, path / name, depth + 1);
         }
     }
 
-    void enter(DirectoryStream& parent, const std::filesystem::path& path, int depth)
+    // The project-file rule, and never a tool's own home that merely carries an artifact's name.
+    static bool qualifies(const DirectoryStream& folder, const std::string& name, int depth)
+    {
+        if (depth == 0 && isToolHomeNamedLikeArtifact(name))
+            return false;
+        return matchesSiblings(name, [&](const std::string& s) { return existsBeside(folder, s); });
+    }
+
+    void enter(DirectoryStream& parent, const EntryStatus& status, const std::filesystem::path& path,
+               int depth)
     {
         if (depth > maxArtifactSearchDepth || isTrash(path))
             return;
@@ -94,7 +116,7 @@ private:
             logOpenFailure(path, child.error());
             return;
         }
-        walk(child, path, depth);
+        walk(child, status, path, depth);
     }
 
     // The skip names stand for the trash wherever the platform keeps it.

@@ -96,7 +96,7 @@ Paths contents(const std::filesystem::path& folder, bool includeHidden)
     auto listing = FileSystem::list(folder, includeHidden);
     if (listing.error != 0) {
         Logger::warning("JunkScanner: Failed to read directory " + displayText(folder) + " - " +
-                        FileSystem::describeError(listing.error));
+                        FileSystem::describeErrorForLog(listing.error));
         return {};
     }
     Logger::debug("JunkScanner: Found " + std::to_string(listing.entries.size()) + " items in " +

@@ -16,10 +16,29 @@ namespace {
 
 using Path = std::filesystem::path;
 
+// Strictly inside: for the categories whose candidates are the entries of a folder, the folder
+// itself is never an item (emptying all of it would also orphan whatever keeps track of it, such
+// as the trash's records).
+bool isBelow(const Path& item, const Path& folder)
+{
+    return isContained(item, folder) && standardized(item) != standardized(folder);
+}
+
 template <typename Table> bool containedInAny(const Path& item, const Path& root, const Table& locations)
 {
     return std::any_of(std::begin(locations), std::end(locations),
                        [&](std::string_view location) { return isContained(item, root / location); });
+}
+
+template <typename Table> bool belowAny(const Path& item, const Path& root, const Table& locations)
+{
+    return std::any_of(std::begin(locations), std::end(locations),
+                       [&](std::string_view location) { return isBelow(item, root / location); });
+}
+
+bool isToolHome(const Path& item, const Path& root)
+{
+    return item.parent_path() == root && isToolHomeNamedLikeArtifact(item.filename().native());
 }
 
 // The item is the named folder (or inside it) in the library of one container, at exactly
@@ -82,22 +101,26 @@ bool isAllowed(const Path& url, CategoryKind kind, const Path& home)
     const Path root = standardized(*resolvedHome);
     if (!isContained(item, root) || item == root)
         return false; // the home folder itself is never an item, whatever its name
+    // Candidates are entries of these folders, except the container libraries, which are
+    // candidates themselves; the developer caches and the plugin cache are locations themselves.
     switch (kind) {
     case CategoryKind::caches:
-        return isContained(item, root / cachesLocation) || inContainerLibrary(item, root, "Caches");
+        return isBelow(item, root / cachesLocation) || inContainerLibrary(item, root, "Caches");
     case CategoryKind::logs:
-        return isContained(item, root / logsLocation) || inContainerLibrary(item, root, "Logs");
+        return isBelow(item, root / logsLocation) || inContainerLibrary(item, root, "Logs");
     case CategoryKind::xcode:
-        return containedInAny(item, root, xcodeLocations);
+        return belowAny(item, root, xcodeLocations);
     case CategoryKind::devCaches:
         return containedInAny(item, root, devCacheLocations);
     case CategoryKind::devArtifacts:
+        if (isToolHome(item, root))
+            return false;
         return isContained(item, root / terraformPluginCache) ||
                devArtifactNamed(item.filename().native()) != nullptr;
     case CategoryKind::downloads:
-        return isContained(item, root / downloadsLocation);
+        return isBelow(item, root / downloadsLocation);
     case CategoryKind::trash:
-        return isContained(item, root / trashItemsRelativePath());
+        return isBelow(item, root / trashItemsRelativePath());
     case CategoryKind::insights:
         return false;
     }

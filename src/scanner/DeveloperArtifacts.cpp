@@ -8,10 +8,16 @@ namespace orvelane::JunkScanner {
 
 const std::vector<DevArtifact>& devArtifacts()
 {
+    // ".gradle" also names Gradle's own home, so a project file must vouch for it.
     static const std::vector<DevArtifact> rules{
-        {".terraform", {}, "terraform init"}, {"node_modules", {}, "npm install"},
-        {".next", {}, "next build"},          {".nuxt", {}, "nuxt build"},
-        {".gradle", {}, "gradle build"},      {"target", {"Cargo.toml", "pom.xml"}, "cargo / mvn build"},
+        {".terraform", {}, "terraform init"},
+        {"node_modules", {}, "npm install"},
+        {".next", {}, "next build"},
+        {".nuxt", {}, "nuxt build"},
+        {".gradle",
+         {"settings.gradle", "settings.gradle.kts", "build.gradle", "build.gradle.kts", "gradlew"},
+         "gradle build"},
+        {"target", {"Cargo.toml", "pom.xml"}, "cargo / mvn build"},
         {"Pods", {"Podfile"}, "pod install"},
     };
     return rules;
@@ -37,6 +43,12 @@ const std::set<std::string, std::less<>>& devArtifactSkip()
         ".asdf",          "go",
     };
     return names;
+}
+
+bool isToolHomeNamedLikeArtifact(std::string_view dirName)
+{
+    return std::find(toolHomesNamedLikeArtifacts.begin(), toolHomesNamedLikeArtifacts.end(), dirName) !=
+           toolHomesNamedLikeArtifacts.end();
 }
 
 bool matchesSiblings(std::string_view name, const std::function<bool(const std::string&)>& existsBeside)

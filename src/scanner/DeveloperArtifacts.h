@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -27,6 +28,14 @@ const DevArtifact* devArtifactNamed(std::string_view dirName);
 
 /// Folder names the search never enters, at any depth.
 const std::set<std::string, std::less<>>& devArtifactSkip();
+
+/// Folders directly in the home folder that carry an artifact's name but are a tool's own home
+/// (Gradle's holds credentials, signing keys, init scripts and wrappers): never offered, even
+/// with a project file beside them, and never allowed when an item is validated.
+inline constexpr std::array<std::string_view, 1> toolHomesNamedLikeArtifacts{".gradle"};
+
+/// Whether a folder of that name directly in the home folder is a tool's home, not an artifact.
+bool isToolHomeNamedLikeArtifact(std::string_view dirName);
 
 /// Terraform's plugin cache, relative to the home folder.
 inline constexpr std::string_view terraformPluginCache = ".terraform.d/plugin-cache";

@@ -1,7 +1,9 @@
 #include "FileAnalysis.h"
 
+#include "ByteCount.h"
 #include "DeveloperArtifacts.h"
 #include "FileSystem.h"
+#include "HardLinkLedger.h"
 #include "Logger.h"
 #include "PathText.h"
 #include "TreeEnumerator.h"
@@ -11,19 +13,32 @@
 namespace orvelane::JunkScanner {
 namespace {
 
+// What removing the folder would free: every file once, and a file with several links only
+// when all of them lie inside; nothing from another mount.
 class Measurement final : public TreeVisitor
 {
 public:
-    explicit Measurement(std::optional<Date> ownDate) { result_.modified = ownDate; }
+    Measurement(std::filesystem::path root, std::optional<Date> ownDate)
+        : root_(std::move(root)), modified_(ownDate)
+    {}
 
     void visit(const char*, const EntryStatus& status) override
     {
         if (status.kind == EntryKind::symbolicLink)
             return;
-        if (!result_.modified || status.modified > *result_.modified)
-            result_.modified = status.modified;
-        if (status.kind == EntryKind::regular)
-            result_.size += status.allocatedBytes;
+        if (!modified_ || status.modified > *modified_)
+            modified_ = status.modified;
+        if (status.kind != EntryKind::regular)
+            return;
+        if (status.linkCount > 1)
+            links_.record(status.fileNumber, status.linkCount, status.allocatedBytes);
+        else
+            singleLinkBytes_ += status.allocatedBytes;
+    }
+
+    void mountFound(const std::filesystem::path& below, const EntryStatus&) override
+    {
+        Logger::debug("JunkScanner: Not measuring mount point " + displayText(root_ / below));
     }
 
     void statusFailed(const char* name, int) override
@@ -34,13 +49,16 @@ public:
     void folderFailed(const char* name, int error) override
     {
         Logger::debug("JunkScanner: Enumeration error at " + displayText(name) + " - " +
-                      FileSystem::describeError(error));
+                      FileSystem::describeErrorForLog(error));
     }
 
-    FileAnalysis result() const { return result_; }
+    FileAnalysis result() const { return {addBytes(singleLinkBytes_, links_.completeBytes()), modified_}; }
 
 private:
-    FileAnalysis result_;
+    std::filesystem::path root_;
+    std::int64_t singleLinkBytes_ = 0;
+    HardLinkLedger links_;
+    std::optional<Date> modified_;
 };
 
 bool endsWith(const std::filesystem::path& path, std::string_view suffix)
@@ -68,17 +86,22 @@ FileAnalysis analyze(const std::filesystem::path& path)
     const auto status = FileSystem::itemStatus(path, &error);
     if (!status) {
         Logger::debug("JunkScanner: Failed to get resource values for " + displayText(path.filename()) +
-                      " - " + FileSystem::describeError(error));
+                      " - " + FileSystem::describeErrorForLog(error));
         return {};
     }
     if (status->kind == EntryKind::symbolicLink)
         return {};
-    if (status->kind == EntryKind::regular)
-        return {status->allocatedBytes, status->modified};
+    if (FileSystem::isMountTop(path, *status)) {
+        // What shows here belongs to another file system: removing the item would free none of it.
+        Logger::debug("JunkScanner: Not measuring mount point " + displayText(path));
+        return {};
+    }
+    if (status->kind == EntryKind::regular) // a second link elsewhere keeps the data on disk
+        return {status->linkCount > 1 ? 0 : status->allocatedBytes, status->modified};
     if (status->kind != EntryKind::directory)
         return {0, status->modified}; // a device, pipe or socket has nothing below it to measure
 
-    Measurement measurement(status->modified);
+    Measurement measurement(path, status->modified);
     if (enumerateTree(path, measurement) != 0) {
         Logger::debug("JunkScanner: Failed to create enumerator for " + displayText(path));
         return {};

@@ -1,12 +1,13 @@
 #include "JunkScanner.h"
 
+#include "AsciiText.h"
 #include "Logger.h"
 #include "PathText.h"
+#include "SecondsText.h"
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <numeric>
 #include <string>
 #include <thread>
@@ -26,12 +27,11 @@ std::string inQuotes(std::string_view text)
 
 std::string lowerCasedExtension(const std::filesystem::path& url)
 {
-    std::string extension = url.extension().native();
-    if (!extension.empty())
-        extension.erase(0, 1); // the dot
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    return extension;
+    const std::filesystem::path extension = url.extension();
+    std::string_view text = extension.native();
+    if (!text.empty())
+        text.remove_prefix(1); // the dot
+    return lowerCasedAscii(text);
 }
 
 bool isInstaller(const std::filesystem::path& url)
@@ -79,13 +79,6 @@ ScannedItem offeredItem(CategoryKind kind, const std::filesystem::path& url, con
     item.actionHint = actionHint(kind, url);
     item.fileID = fileID(url);
     return item;
-}
-
-std::string seconds(std::chrono::steady_clock::duration elapsed)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f", std::chrono::duration<double>(elapsed).count());
-    return text;
 }
 
 // Stable: equal sizes keep candidate order, and skipped paths without a size (always the
@@ -172,9 +165,11 @@ ScanResult scan(CategoryKind kind)
     const auto total =
         std::accumulate(result.items.begin(), result.items.end(), std::int64_t{0},
                         [](std::int64_t sum, const ScannedItem& item) { return sum + item.size; });
-    Logger::info("JunkScanner: Completed scan for " + inQuotes(raw) + " - " +
-                 std::to_string(result.items.size()) + " items, " + std::to_string(total) + " bytes in " +
-                 seconds(std::chrono::steady_clock::now() - started) + "s");
+    Logger::info(
+        "JunkScanner: Completed scan for " + inQuotes(raw) + " - " + std::to_string(result.items.size()) +
+        " items, " + std::to_string(total) + " bytes in " +
+        secondsText(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count(), 3) +
+        "s");
     sortSkippedBySize(result.skipped);
     return result;
 }

@@ -1,10 +1,9 @@
 #include "SafetyAssessment.h"
 
+#include "AsciiText.h"
 #include "DeveloperArtifacts.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <string_view>
 
 namespace orvelane::JunkScanner {
@@ -14,10 +13,7 @@ using namespace std::chrono_literals;
 
 bool containsMediaAnalysis(const std::filesystem::path& url)
 {
-    std::string lower = url.native();
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower.find("mediaanalysis") != std::string::npos;
+    return lowerCasedAscii(url.native()).find("mediaanalysis") != std::string::npos;
 }
 
 std::optional<std::string> insightHint(const std::filesystem::path& url)

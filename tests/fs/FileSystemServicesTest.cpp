@@ -2,12 +2,13 @@
 // resolving paths the way the kernel does.
 
 #include "DirectoryStream.h"
+#include "FakeHome.h"
 #include "FileSystem.h"
 #include "HomeFolder.h"
 #include "PathResolution.h"
 #include "PathText.h"
-#include "FakeHome.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -34,6 +35,14 @@ TEST(PathText, ReplacesEachMaximalInvalidSubsequenceOnce)
     EXPECT_EQ(displayText(std::string_view("a\xE2\x82")), "a\uFFFD");               // cut short
     EXPECT_EQ(displayText(std::string_view("\xED\xA0\x80")), "\uFFFD\uFFFD\uFFFD"); // a surrogate
     EXPECT_EQ(displayText(std::string_view("\xC0\xAF\xF4\x90")), "\uFFFD\uFFFD\uFFFD\uFFFD");
+}
+
+TEST(ErrorText, LogRecordsCarryTheUntranslatedTextUnderAnyLocale)
+{
+    // Run under tr_TR too, where the C library's own strerror answers in Turkish.
+    EXPECT_EQ(FileSystem::describeErrorForLog(EACCES), "Permission denied");
+    EXPECT_EQ(FileSystem::describeErrorForLog(ENOENT), "No such file or directory");
+    EXPECT_EQ(FileSystem::describeErrorForLog(0x7ff0), "Unknown error 32752");
 }
 
 TEST(DirectoryStream, AsksTheDiskForAKindOnlyWhenTheListingDidNotSayAndNeverEntersLinks)

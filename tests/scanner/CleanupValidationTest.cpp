@@ -3,9 +3,10 @@
 
 #include "CleanupValidation.h"
 
+#include "CandidateLocations.h"
+#include "FakeHome.h"
 #include "FileAnalysis.h"
 #include "TrashLocation.h"
-#include "FakeHome.h"
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,75 @@ TEST(CleanupValidation, PassesCurrentItemsOfEveryRemovableCategory)
               kOutside);
 }
 
+TEST(CleanupValidation, AFolderWhoseEntriesAreTheCandidatesIsNeverAnItemItself)
+{
+    FakeHome home;
+    const auto h = home.root();
+    // A crafted scan document naming the folder with its true file number: emptying the trash's
+    // items folder would orphan every record, the caches folder would go as a whole.
+    const std::pair<CategoryKind, fs::path> folders[] = {
+        {CategoryKind::caches, "Library/Caches"},
+        {CategoryKind::logs, "Library/Logs"},
+        {CategoryKind::xcode, "Library/Developer/Xcode/DerivedData"},
+        {CategoryKind::xcode, "Library/Developer/Xcode/iOS DeviceSupport"},
+        {CategoryKind::xcode, "Library/Developer/CoreSimulator/Caches"},
+        {CategoryKind::downloads, "Downloads"},
+        {CategoryKind::trash, trashItemsFolder(h).lexically_relative(h)},
+    };
+    for (const auto& [kind, relative] : folders) {
+        home.file(relative / "entry/content");
+        for (const auto& spelled : {home / relative, home / relative / ".", home / relative / "entry/.."}) {
+            auto item = scanned(home / relative);
+            item.url = spelled;
+            ASSERT_EQ(item.fileID, testing::inodeByStat(home / relative));
+            EXPECT_EQ(JunkScanner::validationFailure(item, kind, h), kOutside) << spelled;
+        }
+        EXPECT_EQ(JunkScanner::validationFailure(scanned(home / relative / "entry"), kind, h), std::nullopt)
+            << relative;
+    }
+    // Where the candidates are the locations themselves, they stay cleanable.
+    home.file("Library/Containers/com.a/Data/Library/Caches/blob");
+    home.file("Library/Group Containers/group.g/Library/Logs/log");
+    home.file(".cache/pip/wheel");
+    home.file(".terraform.d/plugin-cache/registry/p");
+    EXPECT_EQ(JunkScanner::validationFailure(scanned(home / "Library/Containers/com.a/Data/Library/Caches"),
+                                             CategoryKind::caches, h),
+              std::nullopt);
+    EXPECT_EQ(JunkScanner::validationFailure(scanned(home / "Library/Group Containers/group.g/Library/Logs"),
+                                             CategoryKind::logs, h),
+              std::nullopt);
+    for (const auto location : JunkScanner::devCacheLocations) {
+        home.file(fs::path(location) / "blob");
+        EXPECT_EQ(JunkScanner::validationFailure(scanned(home / location), CategoryKind::devCaches, h),
+                  std::nullopt)
+            << location;
+    }
+    EXPECT_EQ(JunkScanner::validationFailure(scanned(home / ".terraform.d/plugin-cache"),
+                                             CategoryKind::devArtifacts, h),
+              std::nullopt);
+}
+
+TEST(CleanupValidation, GradleFoldersNeedTheirProjectFileAndTheGradleHomeIsRefused)
+{
+    FakeHome home;
+    const auto h = home.root();
+    home.file("code/app/settings.gradle.kts");
+    home.folder("code/app/.gradle/8.5");
+    const auto gradleFolder = scanned(home / "code/app/.gradle");
+    EXPECT_EQ(JunkScanner::validationFailure(gradleFolder, CategoryKind::devArtifacts, h), std::nullopt);
+    home.remove("code/app/settings.gradle.kts");
+    EXPECT_EQ(JunkScanner::validationFailure(gradleFolder, CategoryKind::devArtifacts, h), kMarker);
+    home.file("code/app/gradlew");
+    EXPECT_EQ(JunkScanner::validationFailure(gradleFolder, CategoryKind::devArtifacts, h), std::nullopt);
+
+    home.file(".gradle/gradle.properties");
+    home.file("build.gradle"); // even a project file beside it does not make it a project's
+    home.file("gradlew");
+    for (const auto& spelled : {home / ".gradle", home / "code/../.gradle", home / "./.gradle/"})
+        EXPECT_EQ(JunkScanner::validationFailure(scanned(spelled), CategoryKind::devArtifacts, h), kOutside)
+            << spelled;
+}
+
 TEST(AllowedLocations, ContainerLibrariesAndTheTrashMustBeExactlyThere)
 {
     const fs::path h = "/nonexistent-home/me";
@@ -142,6 +212,21 @@ TEST(AllowedLocations, PathsCannotEscapeThroughDotsLinksPrefixesOrTheHomeItself)
     EXPECT_FALSE(isAllowed(h, CategoryKind::devArtifacts, home / "sub/.."));
     EXPECT_TRUE(JunkScanner::isContained("/h/Downloads/a", "/h//Downloads/"));
     EXPECT_TRUE(JunkScanner::isContained("/anything", "/"));
+}
+
+TEST(AllowedLocations, TheHomeFolderItselfIsNeverAnItemEvenWhenItsNameIsAnArtifactName)
+{
+    // Named like an artifact, so that only the home rule can refuse it.
+    FakeHome home("node_modules");
+    const auto h = home.root();
+    ASSERT_EQ(h.filename(), "node_modules");
+    home.folder("code/node_modules");
+    EXPECT_TRUE(isAllowed(h / "code/node_modules", CategoryKind::devArtifacts, h));
+    for (const auto& spelled : {h, h / "code/..", fs::path(h.native() + "/")})
+        EXPECT_FALSE(isAllowed(spelled, CategoryKind::devArtifacts, h)) << spelled;
+    EXPECT_EQ(JunkScanner::validationFailure(scanned(h), CategoryKind::devArtifacts, h), kOutside);
+    EXPECT_EQ(JunkScanner::validationFailure(scanned(h / "code/.."), CategoryKind::devArtifacts, h),
+              kOutside);
 }
 
 TEST(AllowedLocations, TheHomeFolderMayBeGivenWithASlashOrThroughALink)

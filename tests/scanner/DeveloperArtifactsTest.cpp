@@ -2,8 +2,8 @@
 
 #include "DeveloperArtifacts.h"
 
-#include "TrashLocation.h"
 #include "FakeHome.h"
+#include "TrashLocation.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -64,6 +64,53 @@ TEST(DeveloperArtifacts, IgnoresLinksFilesSkippedFoldersAndTheTrash)
     home.folder(".local/share/other/node_modules"); // beside the trash: searched
     EXPECT_EQ(foundSorted(),
               (Paths{home / ".local/share/other/node_modules", home / "elsewhere/node_modules"}));
+}
+
+TEST(DeveloperArtifacts, NeverEntersAnyOfTheSkippedNamesAtAnyDepth)
+{
+    // Written out rather than read from the table, so that a name dropped from it is noticed.
+    const char* const skipped[] = {
+        "Library",        "Applications", ".Trash",           ".git",           "Pictures",    "Movies",
+        "Music",          ".vscode",      ".vscode-insiders", ".vscode-server", ".vscode-oss", ".cursor",
+        ".cursor-server", ".windsurf",    ".windsurf-next",   ".theia",         ".trae",       ".pearai",
+        ".positron",      ".nvm",         ".rustup",          ".cargo",         ".rbenv",      ".pyenv",
+        ".asdf",          "go",
+    };
+    FakeHome home;
+    for (const char* name : skipped) {
+        home.folder(fs::path(name) / "versions/v1/lib/node_modules");
+        home.folder(fs::path("code/deep") / name / "proj/node_modules");
+    }
+    home.folder("code/deep/.nvm-notes/proj/node_modules"); // only whole names are skipped
+    home.folder("code/deep/library/proj/node_modules");    // and exactly as written
+    EXPECT_EQ(foundSorted(), (Paths{home / "code/deep/.nvm-notes/proj/node_modules",
+                                    home / "code/deep/library/proj/node_modules"}));
+    EXPECT_EQ(JunkScanner::devArtifactSkip().size(), std::size(skipped));
+}
+
+TEST(DeveloperArtifacts, AGradleFolderNeedsAProjectFileAndTheGradleHomeIsNeverOne)
+{
+    FakeHome home;
+    const char* const projectFiles[] = {"settings.gradle", "settings.gradle.kts", "build.gradle",
+                                        "build.gradle.kts", "gradlew"};
+    Paths expected;
+    for (const char* projectFile : projectFiles) {
+        const auto project = fs::path("code") / (std::string("app-") + projectFile);
+        home.folder(project / ".gradle/8.5");
+        home.file(project / projectFile);
+        expected.push_back(home / project / ".gradle");
+    }
+    home.folder("code/loose/.gradle/8.5"); // no project file: not Gradle's project cache
+    home.file("code/loose/build.gradle.bak");
+    // Gradle's own home: credentials, init scripts, wrappers. Not offered even with a build
+    // script lying in the home folder beside it.
+    home.file(".gradle/gradle.properties");
+    home.folder(".gradle/wrapper/dists");
+    home.file("build.gradle");
+    home.file("gradlew");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(foundSorted(), expected);
+    EXPECT_EQ(JunkScanner::regenCommand(home / "code/app-gradlew/.gradle"), "gradle build");
 }
 
 TEST(DeveloperArtifacts, ListsEightLevelsSoFindsFoldersNineDeepAndNoDeeper)

@@ -6,6 +6,8 @@
 #include <fcntl.h>
 #include <fstream>
 #include <grp.h>
+#include <map>
+#include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -56,12 +58,20 @@ constexpr std::pair<const char*, const char*> kFolderVariables[] = {
 
 } // namespace
 
-FakeHome::FakeHome()
+FakeHome::FakeHome() : FakeHome(std::string())
+{}
+
+FakeHome::FakeHome(const std::string& folderName)
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "orvelane-home-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("mkdtemp failed");
-    root_ = std::filesystem::canonical(pattern); // the temporary folder may lie behind a link
+    top_ = std::filesystem::canonical(pattern); // the temporary folder may lie behind a link
+    root_ = top_;
+    if (!folderName.empty()) {
+        root_ = top_ / folderName;
+        std::filesystem::create_directory(root_);
+    }
     for (const auto& [name, relative] : kFolderVariables) {
         if (const char* value = std::getenv(name))
             previous_.emplace_back(name, value);
@@ -76,9 +86,8 @@ FakeHome::~FakeHome()
     for (const auto& [name, value] : previous_)
         value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
     // chmod -R never follows links; rm walks by descriptors, so deep trees go too.
-    if (std::system(("chmod -R u+rwX " + quoted(root_) + " 2>/dev/null; rm -rf " + quoted(root_)).c_str()) !=
-        0)
-        std::fprintf(stderr, "could not remove %s\n", root_.c_str());
+    if (std::system(("chmod -R u+rwX " + quoted(top_) + " 2>/dev/null; rm -rf " + quoted(top_)).c_str()) != 0)
+        std::fprintf(stderr, "could not remove %s\n", top_.c_str());
 }
 
 std::filesystem::path FakeHome::inside(const std::filesystem::path& relative) const
@@ -152,6 +161,38 @@ std::int64_t allocatedBytesByFind(const std::filesystem::path& path, const std::
         end = output.find('\n', at);
         blocks += std::stoll(output.substr(at, end - at));
     }
+    return blocks * 512;
+}
+
+std::int64_t freedBytesByFind(const std::filesystem::path& path, const std::string& prune)
+{
+    const auto output = run("find " + quoted(path) + " " + prune + " -type f -printf '%i %n %b\\n'");
+    struct Seen
+    {
+        std::int64_t links = 0, blocks = 0, met = 0;
+    };
+    std::map<std::uint64_t, Seen> files;
+    std::istringstream lines(output);
+    std::uint64_t inode = 0;
+    std::int64_t links = 0, blocks = 0;
+    while (lines >> inode >> links >> blocks) {
+        auto& seen = files[inode];
+        seen = {links, blocks, seen.met + 1};
+    }
+    std::int64_t freed = 0;
+    for (const auto& [number, seen] : files)
+        freed += seen.met == seen.links ? seen.blocks : 0;
+    return freed * 512;
+}
+
+std::int64_t fileBytesByDuOneFileSystem(const std::filesystem::path& path)
+{
+    const auto du = run("du -x -s --block-size=512 " + quoted(path));
+    const auto others = run("find " + quoted(path) + " -xdev ! -type f -printf '%b\\n'");
+    std::int64_t blocks = std::stoll(du.substr(0, du.find_first_of(" \t")));
+    std::istringstream lines(others);
+    for (std::int64_t b = 0; lines >> b;)
+        blocks -= b;
     return blocks * 512;
 }
 

@@ -22,6 +22,8 @@ class FakeHome
 {
 public:
     FakeHome();
+    /// A home whose own folder has this name (e.g. "node_modules"), inside a fresh temporary folder.
+    explicit FakeHome(const std::string& folderName);
     ~FakeHome();
     FakeHome(const FakeHome&) = delete;
     FakeHome& operator=(const FakeHome&) = delete;
@@ -44,6 +46,7 @@ public:
 private:
     std::filesystem::path inside(const std::filesystem::path& relative) const;
 
+    std::filesystem::path top_; // the temporary folder removed at the end
     std::filesystem::path root_;
     std::vector<std::pair<std::string, std::optional<std::string>>> previous_;
 };
@@ -51,6 +54,14 @@ private:
 /// Bytes allocated to the regular files below `path` as GNU find counts them (Σ %b × 512);
 /// `prune` goes before the type test, e.g. "-name '*.app' -prune -o".
 std::int64_t allocatedBytesByFind(const std::filesystem::path& path, const std::string& prune = "");
+
+/// What removing `path` would free as find reports it: Σ %b × 512 over its regular files, each
+/// file once, leaving out files with links (find's %n) that lie outside `path`.
+std::int64_t freedBytesByFind(const std::filesystem::path& path, const std::string& prune = "");
+
+/// `du -x -s` of `path` in bytes, less the blocks of its folders and links: GNU du's own count
+/// of the regular files on the path's mount, each hard-linked file once.
+std::int64_t fileBytesByDuOneFileSystem(const std::filesystem::path& path);
 
 /// The file number as stat(1) reports it for the entry itself.
 std::uint64_t inodeByStat(const std::filesystem::path& path);

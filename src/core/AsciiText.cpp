@@ -1,0 +1,15 @@
+#include "AsciiText.h"
+
+namespace orvelane {
+
+std::string lowerCasedAscii(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
+} // namespace orvelane
