@@ -335,5 +335,45 @@
         <source>About Orvelane</source>
         <translation>About Orvelane</translation>
     </message>
+    <message>
+        <source>Excluded by you</source>
+        <translation>Excluded by you</translation>
+    </message>
+    <message>
+        <source>The item is not in a Trash folder.</source>
+        <translation>The item is not in a Trash folder.</translation>
+    </message>
+    <message>
+        <source>The item has no Trash record that can be read.</source>
+        <translation>The item has no Trash record that can be read.</translation>
+    </message>
+    <message>
+        <source>Its Trash record points outside your home folder.</source>
+        <translation>Its Trash record points outside your home folder.</translation>
+    </message>
+    <message>
+        <source>The item is no longer in the Trash.</source>
+        <translation>The item is no longer in the Trash.</translation>
+    </message>
+    <message>
+        <source>The item in the Trash is not the one that was moved there.</source>
+        <translation>The item in the Trash is not the one that was moved there.</translation>
+    </message>
+    <message>
+        <source>Something new is at its old place.</source>
+        <translation>Something new is at its old place.</translation>
+    </message>
+    <message>
+        <source>A folder on the way to its old place is a symbolic link.</source>
+        <translation>A folder on the way to its old place is a symbolic link.</translation>
+    </message>
+    <message>
+        <source>Its old place is on another volume than the Trash.</source>
+        <translation>Its old place is on another volume than the Trash.</translation>
+    </message>
+    <message>
+        <source>%@ stays in the Trash: something new is at its old place.</source>
+        <translation>%@ stays in the Trash: something new is at its old place.</translation>
+    </message>
 </context>
 </TS>

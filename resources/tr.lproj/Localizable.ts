@@ -331,5 +331,45 @@
         <source>About Orvelane</source>
         <translation>Orvelane Hakkında</translation>
     </message>
+    <message>
+        <source>Excluded by you</source>
+        <translation>Sizin tarafınızdan hariç tutuldu</translation>
+    </message>
+    <message>
+        <source>The item is not in a Trash folder.</source>
+        <translation>Öğe bir Çöp Kutusu klasöründe değil.</translation>
+    </message>
+    <message>
+        <source>The item has no Trash record that can be read.</source>
+        <translation>Öğenin okunabilen bir Çöp Kutusu kaydı yok.</translation>
+    </message>
+    <message>
+        <source>Its Trash record points outside your home folder.</source>
+        <translation>Çöp Kutusu kaydı ev klasörünüzün dışını gösteriyor.</translation>
+    </message>
+    <message>
+        <source>The item is no longer in the Trash.</source>
+        <translation>Öğe artık Çöp Kutusunda değil.</translation>
+    </message>
+    <message>
+        <source>The item in the Trash is not the one that was moved there.</source>
+        <translation>Çöp Kutusundaki öğe oraya taşınan öğe değil.</translation>
+    </message>
+    <message>
+        <source>Something new is at its old place.</source>
+        <translation>Eski yerinde artık yeni bir şey var.</translation>
+    </message>
+    <message>
+        <source>A folder on the way to its old place is a symbolic link.</source>
+        <translation>Eski yerine giden yoldaki bir klasör sembolik bağlantı.</translation>
+    </message>
+    <message>
+        <source>Its old place is on another volume than the Trash.</source>
+        <translation>Eski yeri, Çöp Kutusundan farklı bir birimde.</translation>
+    </message>
+    <message>
+        <source>%@ stays in the Trash: something new is at its old place.</source>
+        <translation>%@ Çöp Kutusunda kalıyor: eski yerinde artık yeni bir şey var.</translation>
+    </message>
 </context>
 </TS>

@@ -28,9 +28,10 @@ constexpr std::array<VocabularyEntry, 7> kReasons{{
     {"managedByAnotherTool", DISPLAY_TEXT("Read-only insight — manage this storage with the app or command shown.")},
 }};
 
-constexpr std::array<VocabularyEntry, 2> kSkipReasons{{
+constexpr std::array<VocabularyEntry, 3> kSkipReasons{{
     {"emptyOrInaccessible", DISPLAY_TEXT("Empty or inaccessible")},
     {"belowSizeThreshold", DISPLAY_TEXT("Below the display threshold")},
+    {"excludedByUser", DISPLAY_TEXT("Excluded by you")},
 }};
 
 template <typename Enum, std::size_t N>

@@ -23,8 +23,8 @@ enum class SafetyReason {
     managedByAnotherTool,
 };
 
-/// Why an examined path is not offered.
-enum class SkipReason { emptyOrInaccessible, belowSizeThreshold };
+/// Why an examined path is not offered. `excludedByUser`: the user asked never to be offered it again.
+enum class SkipReason { emptyOrInaccessible, belowSizeThreshold, excludedByUser };
 
 inline constexpr std::array<SafetyLevel, 3> allSafetyLevels{SafetyLevel::safe, SafetyLevel::review,
                                                             SafetyLevel::protected_};
@@ -33,8 +33,8 @@ inline constexpr std::array<SafetyReason, 7> allSafetyReasons{
     SafetyReason::requiresRebuild, SafetyReason::userFile,          SafetyReason::permanentDeletion,
     SafetyReason::managedByAnotherTool,
 };
-inline constexpr std::array<SkipReason, 2> allSkipReasons{SkipReason::emptyOrInaccessible,
-                                                          SkipReason::belowSizeThreshold};
+inline constexpr std::array<SkipReason, 3> allSkipReasons{
+    SkipReason::emptyOrInaccessible, SkipReason::belowSizeThreshold, SkipReason::excludedByUser};
 
 // Raw values are the case names ("protected" for SafetyLevel::protected_, whose C++ name avoids the keyword).
 std::string_view rawValue(SafetyLevel level);

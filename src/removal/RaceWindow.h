@@ -18,6 +18,7 @@ enum class Moment
     beforeRenameIntoTrash,    // the item was confirmed and its record written
     beforeOpeningFolderToErase, // the item was confirmed and found free of other mounts
     beforeClimbingToParent,   // a folder deeper than the open descriptors is emptied
+    beforeRenameOutOfTrash,   // a trash entry and its old place were confirmed for putting back
 };
 
 using Observer = std::function<void(Moment)>;

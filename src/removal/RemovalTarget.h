@@ -1,13 +1,12 @@
 #pragma once
 
-#include "FileDescriptor.h"
+#include "ParentFolder.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
-#include <vector>
 
 namespace orvelane {
 
@@ -49,10 +48,10 @@ public:
     /// number, not a link), otherwise why not.
     std::optional<std::string> identityFailureAt(int dirFd, const std::filesystem::path& name) const;
 
-    int parentFd() const { return parent_.get(); }
+    int parentFd() const { return parent_.fd(); }
     /// The item's path without "." components, doubled or trailing separators.
-    const std::filesystem::path& path() const { return path_; }
-    const std::filesystem::path& name() const { return name_; }
+    const std::filesystem::path& path() const { return parent_.path(); }
+    const std::filesystem::path& name() const { return parent_.name(); }
     /// The item's own status as opened (a link would have been refused).
     const struct stat& status() const { return status_; }
     bool isDirectory() const { return S_ISDIR(status_.st_mode); }
@@ -61,12 +60,7 @@ private:
     RemovalTarget() = default;
     static RemovalTarget failed(std::string failure);
 
-    FileDescriptor parent_;
-    std::filesystem::path path_;
-    std::filesystem::path name_;
-    std::filesystem::path anchor_;
-    std::vector<std::string> belowAnchor_; // the folders from the anchor down to the parent
-    struct stat parentStatus_{};
+    ParentFolder parent_;
     struct stat status_{};
     std::optional<std::string> failure_;
 };

@@ -23,10 +23,10 @@ struct Opened
 
 // A trash folder inside another one: created private if missing, never a link, and on shared
 // volumes only if it is ours (someone else's folder could be read or emptied by its owner).
-Opened ownSubfolder(int parentFd, const std::string& name, bool mustOwn)
+Opened ownSubfolder(int parentFd, const std::string& name, bool mustOwn, bool create = true)
 {
     Opened opened;
-    if (::mkdirat(parentFd, name.c_str(), 0700) != 0 && errno != EEXIST) {
+    if (create && ::mkdirat(parentFd, name.c_str(), 0700) != 0 && errno != EEXIST) {
         opened.failure = FileSystem::describeError(errno);
         return opened;
     }
@@ -121,6 +121,19 @@ VolumeTop volumeTopOf(const RemovalTarget& target)
     return top;
 }
 
+// Volumes keep their trashes at their top; a ".Trash-$uid" anywhere else is just a folder.
+bool isVolumeTop(int folderFd)
+{
+    const auto here = statusOfDescriptor(folderFd);
+    if (!here)
+        return false;
+    if (here->mountRoot)
+        return true;
+    FileDescriptor up(::openat(folderFd, "..", traversalOpenFlags()));
+    const auto above = up.isOpen() ? statusOfDescriptor(up.get()) : std::nullopt;
+    return above && (isOtherMount(*here, *above) || above->fileNumber == here->fileNumber);
+}
+
 } // namespace
 
 TrashDirectory TrashDirectory::failed(std::string failure)
@@ -130,12 +143,13 @@ TrashDirectory TrashDirectory::failed(std::string failure)
     return trash;
 }
 
-TrashDirectory TrashDirectory::openParts(FileDescriptor root, std::filesystem::path rootPath, bool mustOwn)
+TrashDirectory TrashDirectory::openParts(FileDescriptor root, std::filesystem::path rootPath, bool mustOwn,
+                                         bool create)
 {
-    Opened files = ownSubfolder(root.get(), "files", mustOwn);
+    Opened files = ownSubfolder(root.get(), "files", mustOwn, create);
     if (files.failure)
         return failed(*files.failure);
-    Opened info = ownSubfolder(root.get(), "info", mustOwn);
+    Opened info = ownSubfolder(root.get(), "info", mustOwn, create);
     if (info.failure)
         return failed(*info.failure);
     int error = 0;
@@ -161,6 +175,42 @@ TrashDirectory TrashDirectory::home(const std::filesystem::path& root)
     return openParts(std::move(folder), root, false);
 }
 
+TrashDirectory TrashDirectory::existing(const std::filesystem::path& root)
+{
+    if (!root.is_absolute() || !root.has_filename())
+        return failed(RemovalFailure::invalidPath);
+    const std::string uid = std::to_string(::getuid());
+    const std::string last = root.filename().native();
+    const bool perUser = last == ".Trash-" + uid;
+    const bool shared = last == uid && root.parent_path().filename() == ".Trash";
+    if (!perUser && !shared) {
+        FileDescriptor folder(::open(root.c_str(), traversalOpenFlags()));
+        if (!folder.isOpen())
+            return failed(FileSystem::describeError(errno));
+        return openParts(std::move(folder), root, false, false);
+    }
+    // A volume's trash: from the volume's top down, never through a link, and only the user's own.
+    const std::filesystem::path top = perUser ? root.parent_path() : root.parent_path().parent_path();
+    FileDescriptor folder(::open(top.c_str(), traversalOpenFlags()));
+    if (!folder.isOpen())
+        return failed(FileSystem::describeError(errno));
+    if (!isVolumeTop(folder.get()))
+        return failed(RemovalFailure::noVolumeTrash);
+    if (shared) {
+        Opened sharedTrash = ownSubfolder(folder.get(), ".Trash", false, false);
+        struct stat status{};
+        if (sharedTrash.failure || ::fstat(sharedTrash.folder.get(), &status) != 0 || (status.st_mode & S_ISVTX) == 0)
+            return failed(RemovalFailure::noVolumeTrash);
+        folder = std::move(sharedTrash.folder);
+    }
+    Opened personal = ownSubfolder(folder.get(), last, true, false);
+    if (personal.failure)
+        return failed(*personal.failure);
+    TrashDirectory trash = openParts(std::move(personal.folder), root, true, false);
+    trash.volumeTop_ = top;
+    return trash;
+}
+
 TrashDirectory TrashDirectory::onVolumeOf(const RemovalTarget& target)
 {
     VolumeTop top = volumeTopOf(target);
@@ -177,6 +227,7 @@ TrashDirectory TrashDirectory::onVolumeOf(const RemovalTarget& target)
             TrashDirectory trash = openParts(std::move(personal.folder), top.path / ".Trash" / uid, true);
             if (trash.isOpen()) {
                 trash.itemFolderBelowTop_ = top.itemFolderBelow;
+                trash.volumeTop_ = top.path;
                 return trash;
             }
         }
@@ -186,6 +237,7 @@ TrashDirectory TrashDirectory::onVolumeOf(const RemovalTarget& target)
         return failed(*personal.failure);
     TrashDirectory trash = openParts(std::move(personal.folder), top.path / (".Trash-" + uid), true);
     trash.itemFolderBelowTop_ = top.itemFolderBelow;
+    trash.volumeTop_ = top.path;
     return trash;
 }
 

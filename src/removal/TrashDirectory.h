@@ -35,6 +35,15 @@ public:
      */
     static TrashDirectory onVolumeOf(const RemovalTarget& target);
 
+    /**
+     * @brief A trash that is already there, for taking items out of it; nothing is created.
+     * A root named ".Trash-$uid", or "$uid" inside ".Trash", is a volume's trash and held to
+     * the same rules as when filling it (no link below the volume's top, the user's own, a
+     * shared ".Trash" only with the sticky bit); any other root is a home trash, which may be
+     * reached through links (see home()).
+     */
+    static TrashDirectory existing(const std::filesystem::path& root);
+
     /// The home trash when it is on the item's file system, otherwise the item's volume's trash.
     static TrashDirectory forItem(const RemovalTarget& target, const std::filesystem::path& homeRoot);
 
@@ -44,6 +53,9 @@ public:
     int filesFd() const { return files_.get(); }
     int infoFd() const { return info_.get(); }
     const std::filesystem::path& root() const { return root_; }
+    /// The volume's top folder for a volume's trash, whose records name paths relative to it;
+    /// nothing for the home trash.
+    const std::optional<std::filesystem::path>& volumeTop() const { return volumeTop_; }
     /// Whether an item in the open folder `folderFd` can be renamed into this trash: the
     /// folder lies on the same mount (the device alone cannot tell a bind mount apart).
     bool takesItemsFrom(int folderFd) const;
@@ -55,12 +67,14 @@ public:
 
 private:
     static TrashDirectory failed(std::string failure);
-    static TrashDirectory openParts(FileDescriptor root, std::filesystem::path rootPath, bool mustOwn);
+    static TrashDirectory openParts(FileDescriptor root, std::filesystem::path rootPath, bool mustOwn,
+                                    bool create = true);
 
     FileDescriptor files_;
     FileDescriptor info_;
     std::filesystem::path root_;
     std::optional<std::filesystem::path> itemFolderBelowTop_;
+    std::optional<std::filesystem::path> volumeTop_;
     EntryStatus filesMount_;
     std::optional<std::string> failure_;
 };

@@ -31,7 +31,81 @@ std::string_view shortened(std::string_view text, std::size_t maxBytes)
     return text.substr(0, end);
 }
 
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
 } // namespace
+
+std::optional<std::string> percentDecoded(std::string_view text)
+{
+    std::string decoded;
+    decoded.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '%') {
+            decoded.push_back(text[i]);
+            continue;
+        }
+        const int high = i + 2 < text.size() ? hexValue(text[i + 1]) : -1;
+        const int low = high >= 0 ? hexValue(text[i + 2]) : -1;
+        if (low < 0)
+            return std::nullopt;
+        decoded.push_back(static_cast<char>(high * 16 + low));
+        i += 2;
+    }
+    if (decoded.find('\0') != std::string::npos)
+        return std::nullopt;
+    return decoded;
+}
+
+std::optional<std::string> originalPath(std::string_view recordText)
+{
+    bool inRecordGroup = false;
+    bool sawGroup = false;
+    std::optional<std::string> path;
+    std::size_t start = 0;
+    while (start <= recordText.size()) {
+        const std::size_t end = std::min(recordText.find('\n', start), recordText.size());
+        const std::string_view line = trimmed(recordText.substr(start, end - start));
+        start = end + 1;
+        if (line.empty() || line.front() == '#')
+            continue;
+        if (line.front() == '[') {
+            if (!sawGroup && line != "[Trash Info]")
+                return std::nullopt; // the record's group must come first
+            inRecordGroup = !sawGroup;
+            sawGroup = true;
+            continue;
+        }
+        if (!sawGroup)
+            return std::nullopt; // a key before any group
+        const auto equals = line.find('=');
+        if (!inRecordGroup || equals == std::string_view::npos || trimmed(line.substr(0, equals)) != "Path")
+            continue;
+        if (path)
+            return std::nullopt;
+        path = percentDecoded(trimmed(line.substr(equals + 1)));
+        if (!path || path->empty())
+            return std::nullopt;
+    }
+    return path;
+}
 
 std::string percentEncoded(std::string_view pathBytes)
 {

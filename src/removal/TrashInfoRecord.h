@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,20 @@ std::string deletionDate(std::time_t when);
 
 /// The whole record: "[Trash Info]", "Path=" with the encoded path, "DeletionDate=".
 std::string text(std::string_view originalPathBytes, std::time_t deletedAt);
+
+/// The bytes a percent-encoded text stands for; nothing when an escape is broken or stands
+/// for a NUL byte, which no path can hold.
+std::optional<std::string> percentDecoded(std::string_view text);
+
+/**
+ * @brief The decoded original path of a record's text: the "Path" key of the "[Trash Info]"
+ * group, which must be the first group. Nothing when the text is no such record, or names the
+ * path twice (two readers could each believe a different one).
+ */
+std::optional<std::string> originalPath(std::string_view recordText);
+
+/// A record is three short lines; one larger than this is not read.
+inline constexpr std::size_t maxRecordBytes = 64 * 1024;
 
 /// The file name extension of a record, appended to the entry's name in info/.
 inline constexpr std::string_view extension = ".trashinfo";

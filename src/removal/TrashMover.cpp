@@ -1,5 +1,6 @@
 #include "TrashMover.h"
 
+#include "ExclusiveRename.h"
 #include "FileSystem.h"
 #include "HomeFolder.h"
 #include "OtherMounts.h"
@@ -22,28 +23,6 @@ namespace {
 
 // Numbered names are tried in turn; a trash holding this many entries of one name is broken.
 constexpr int kMaxNameAttempts = 10000;
-
-// 0 or errno. An existing entry is never replaced: EEXIST means "try the next name".
-int renameWithoutReplacing(int fromFd, const char* from, int toFd, const char* to)
-{
-#if defined(__linux__) && defined(RENAME_NOREPLACE)
-    if (::renameat2(fromFd, from, toFd, to, RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS) // other errors are real; these mean "not supported here"
-        return errno;
-#elif defined(__APPLE__) && defined(RENAME_EXCL)
-    if (::renameatx_np(fromFd, from, toFd, to, RENAME_EXCL) == 0)
-        return 0;
-    if (errno != ENOTSUP && errno != EINVAL)
-        return errno;
-#endif
-    // Without an exclusive rename, look first: the record created exclusively already reserves
-    // the name against other well-behaved trash clients.
-    struct stat existing{};
-    if (::fstatat(toFd, to, &existing, AT_SYMLINK_NOFOLLOW) == 0)
-        return EEXIST;
-    return ::renameat(fromFd, from, toFd, to) == 0 ? 0 : errno;
-}
 
 bool writeAll(int fd, const std::string& text)
 {
@@ -107,6 +86,8 @@ RemovalResult placeInTrash(const RemovalTarget& target, const TrashDirectory& tr
         }
 
         RaceWindow::reach(RaceWindow::Moment::beforeRenameIntoTrash);
+        // The record created exclusively reserves the name against other well-behaved trash
+        // clients where the rename itself cannot refuse to replace.
         const int renameError =
             renameWithoutReplacing(target.parentFd(), itemName, trash.filesFd(), entry.c_str());
         if (renameError == EEXIST) { // files/ holds an entry without a record: leave it alone
@@ -124,7 +105,8 @@ RemovalResult placeInTrash(const RemovalTarget& target, const TrashDirectory& tr
                 dropRecord(); // otherwise the stranger stays in the trash with a record: restorable
             return {RemovalFailure::changed, {}};
         }
-        return {std::nullopt, trash.root() / "files" / entry};
+        return {std::nullopt, trash.root() / "files" / entry, static_cast<std::uint64_t>(target.status().st_dev),
+                static_cast<std::uint64_t>(target.status().st_ino)};
     }
     return {FileSystem::describeError(EEXIST), {}};
 }

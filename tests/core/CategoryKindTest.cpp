@@ -92,12 +92,15 @@ TEST(SafetyVocabulary, RawValuesRoundTripExactly)
     EXPECT_FALSE(safetyLevelFromRawValue("Protected"));
     EXPECT_FALSE(safetyReasonFromRawValue("PermanentDeletion"));
     EXPECT_EQ(rawValue(SafetyReason::managedByAnotherTool), "managedByAnotherTool");
+    EXPECT_EQ(rawValue(SkipReason::excludedByUser), "excludedByUser");
+    EXPECT_FALSE(skipReasonFromRawValue("ExcludedByUser"));
 }
 
 TEST(SafetyVocabulary, EnglishTexts)
 {
     installTextLookup(nullptr);
     EXPECT_EQ(explanation(SkipReason::belowSizeThreshold), "Below the display threshold");
+    EXPECT_EQ(explanation(SkipReason::excludedByUser), "Excluded by you");
     EXPECT_EQ(title(SafetyLevel::protected_), "Protected");
     EXPECT_EQ(explanation(SafetyReason::recentlyActive),
               "Recently active \u2014 close the related app and review before cleaning.");

@@ -33,6 +33,10 @@ void restore(const char* name, const std::optional<std::string>& value)
         ::unsetenv(name);
 }
 
+// Every variable that could lead code under test to the real home, its trash or its journal.
+constexpr const char* kFolderVariables[] = {"HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CONFIG_HOME",
+                                            "XDG_CACHE_HOME"};
+
 std::string readAll(int fd)
 {
     std::string text;
@@ -45,8 +49,10 @@ std::string readAll(int fd)
 
 } // namespace
 
-FakeHome::FakeHome() : savedHome_(environmentValue("HOME")), savedDataHome_(environmentValue("XDG_DATA_HOME"))
+FakeHome::FakeHome()
 {
+    for (const char* name : kFolderVariables)
+        saved_.emplace_back(name, environmentValue(name));
     std::string pattern = (std::filesystem::temp_directory_path() / "orvelane-removal-XXXXXX").native();
     if (::mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot create a temporary folder");
@@ -56,6 +62,9 @@ FakeHome::FakeHome() : savedHome_(environmentValue("HOME")), savedDataHome_(envi
     std::filesystem::create_directories(home() / "Downloads");
     ::setenv("HOME", home().c_str(), 1);
     ::setenv("XDG_DATA_HOME", (home() / ".local/share").c_str(), 1);
+    ::setenv("XDG_STATE_HOME", (home() / ".local/state").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (home() / ".config").c_str(), 1);
+    ::setenv("XDG_CACHE_HOME", (home() / ".cache").c_str(), 1);
 }
 
 FakeHome::~FakeHome()
@@ -66,8 +75,8 @@ FakeHome::~FakeHome()
 #endif
     std::error_code ignored;
     std::filesystem::remove_all(root_, ignored);
-    restore("HOME", savedHome_);
-    restore("XDG_DATA_HOME", savedDataHome_);
+    for (const auto& [name, value] : saved_)
+        restore(name, value);
 }
 
 std::optional<std::filesystem::path> FakeHome::mountVolume(const std::string& name,

@@ -4,14 +4,15 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <sys/types.h>
 #include <vector>
 
 namespace orvelane::testing {
 
 /**
- * @brief A temporary folder with a home inside, HOME and XDG_DATA_HOME pointed at it for the
- * test's lifetime, so that no code under test can reach the real home or the real trash.
+ * @brief A temporary folder with a home inside, HOME and the XDG base folders pointed at it for
+ * the test's lifetime, so that no code under test can reach the real home, trash or journal.
  */
 class FakeHome
 {
@@ -24,6 +25,7 @@ public:
     const std::filesystem::path& root() const { return root_; } // the whole temporary folder
     std::filesystem::path home() const { return root_ / "home"; }
     std::filesystem::path trash() const { return home() / ".local/share/Trash"; }
+    std::filesystem::path journal() const { return home() / ".local/state/orvelane/last-clean"; }
 
     /// Mounts a private tmpfs at root()/name (in a mount namespace of this process only);
     /// nothing when the system does not allow it. Unmounted by the destructor.
@@ -33,8 +35,7 @@ public:
 private:
     std::filesystem::path root_;
     std::vector<std::filesystem::path> mounts_;
-    std::optional<std::string> savedHome_;
-    std::optional<std::string> savedDataHome_;
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
 
 /// Creates the file (and its folders) with this content; returns its file number.

@@ -3,6 +3,7 @@
 
 #include "FakeHome.h"
 #include "PermanentRemoval.h"
+#include "PutBack.h"
 #include "RaceWindow.h"
 #include "RemovalTarget.h"
 #include "TrashMover.h"
@@ -98,6 +99,47 @@ TEST_F(RaceWindowTest, AParentFoundAgainThroughDotDotMustBeTheFolderLeft)
     EXPECT_EQ(readFile(elsewhere.parent_path() / "canary.txt"), "someone else's");
     EXPECT_TRUE(fs::is_directory(elsewhere / "d"));
     EXPECT_TRUE(fs::is_directory(item));
+}
+
+TEST_F(RaceWindowTest, AnEntrySwappedJustBeforeItIsPutBackGoesBackToTheTrash)
+{
+    const fs::path item = folder / "blob";
+    writeFile(item, "validated");
+    const RemovalResult moved =
+        TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), fake.home()), fake.trash());
+    ASSERT_TRUE(moved.succeeded());
+    const fs::path aside = fake.trash() / "files/blob.validated";
+    swapAt(Moment::beforeRenameOutOfTrash, [&] {
+        fs::rename(moved.trashedAs, aside);
+        writeFile(moved.trashedAs, "someone else's");
+    });
+
+    const PutBack::Result back = PutBack::putBack(moved.trashedAs, {moved.device, moved.fileNumber}, fake.home());
+    EXPECT_EQ(back.failure, "The item in the Trash is not the one that was moved there.");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(item)));
+    EXPECT_EQ(readFile(moved.trashedAs), "someone else's");
+    EXPECT_EQ(readFile(aside), "validated");
+    EXPECT_TRUE(fs::exists(fake.trash() / "info/blob.trashinfo"));
+}
+
+TEST_F(RaceWindowTest, AFolderOnTheWaySwappedForALinkJustBeforeThePutBackIsNotFollowed)
+{
+    const fs::path item = folder / "blob";
+    writeFile(item, "validated");
+    const RemovalResult moved =
+        TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), fake.home()), fake.trash());
+    ASSERT_TRUE(moved.succeeded());
+    const fs::path elsewhere = fake.root() / "elsewhere";
+    fs::create_directories(elsewhere);
+    swapAt(Moment::beforeRenameOutOfTrash, [&] {
+        fs::rename(folder, folder.parent_path() / "moved");
+        fs::create_directory_symlink(elsewhere, folder);
+    });
+
+    // The item goes into the folder that was opened and confirmed, wherever it is now, or stays.
+    PutBack::putBack(moved.trashedAs, {moved.device, moved.fileNumber}, fake.home());
+    EXPECT_TRUE(entries(elsewhere).empty());
+    EXPECT_NE(fs::exists(folder.parent_path() / "moved/blob"), fs::exists(moved.trashedAs));
 }
 
 } // namespace

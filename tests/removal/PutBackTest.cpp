@@ -1,0 +1,373 @@
+// Putting items back from the Trash: to exactly the place the record names, never over
+// something that is there now, never outside the home folder, never through a link, and only
+// on a record that is a small regular file.
+
+#include "FakeHome.h"
+#include "PutBack.h"
+#include "RemovalTarget.h"
+#include "TrashMover.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvelane {
+namespace {
+
+using namespace orvelane::testing;
+namespace fs = std::filesystem;
+
+constexpr const char* kPlaceTaken = "Something new is at its old place.";
+constexpr const char* kNoRecord = "The item has no Trash record that can be read.";
+constexpr const char* kOutsideHome = "Its Trash record points outside your home folder.";
+constexpr const char* kEntryChanged = "The item in the Trash is not the one that was moved there.";
+constexpr const char* kLinkOnWay = "A folder on the way to its old place is a symbolic link.";
+constexpr const char* kOtherVolume = "Its old place is on another volume than the Trash.";
+
+class PutBackTest : public ::testing::Test
+{
+protected:
+    RemovalResult trash(const fs::path& item)
+    {
+        return TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), fake.home()), fake.trash());
+    }
+
+    static PutBack::ExpectedEntry identityOf(const RemovalResult& moved)
+    {
+        return {moved.device, moved.fileNumber};
+    }
+
+    PutBack::Result putBack(const fs::path& entry, const PutBack::ExpectedEntry& expected = {})
+    {
+        return PutBack::putBack(entry, expected, fake.home());
+    }
+
+    // An entry of the home trash with a record of our own making.
+    fs::path craftedEntry(const std::string& name, const std::string& record)
+    {
+        writeFile(fake.trash() / "files" / name, "entry " + name);
+        writeFile(fake.trash() / "info" / (name + ".trashinfo"), record);
+        return fake.trash() / "files" / name;
+    }
+
+    static std::string recordFor(const std::string& path)
+    {
+        return "[Trash Info]\nPath=" + path + "\nDeletionDate=2024-05-01T10:00:00\n";
+    }
+
+    FakeHome fake;
+};
+
+TEST_F(PutBackTest, ItemsGoBackToTheirExactPlacesAndTheirRecordsGo)
+{
+    const fs::path downloads = fake.home() / "Downloads";
+    writeFile(downloads / "build/out/app.o", "object");
+    const std::vector<std::string> names{"notes.txt", "50% off (final).pdf", "caf\xE9 #1.log", "build",
+                                         "İndirilen ılık.zip"};
+    for (const auto& name : names) {
+        const fs::path item = downloads / name;
+        if (name != "build")
+            writeFile(item, name);
+        const auto number = fileNumber(item);
+        const RemovalResult moved = trash(item);
+        ASSERT_TRUE(moved.succeeded()) << *moved.failure;
+        ASSERT_FALSE(fs::exists(fs::symlink_status(item)));
+
+        const PutBack::Result back = putBack(moved.trashedAs, identityOf(moved));
+        ASSERT_TRUE(back.succeeded()) << name << ": " << *back.failure;
+        EXPECT_EQ(back.original, item);
+        EXPECT_EQ(fileNumber(item), number) << name;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(moved.trashedAs))) << name;
+    }
+    EXPECT_EQ(readFile(downloads / "build/out/app.o"), "object");
+    EXPECT_EQ(readFile(downloads / "caf\xE9 #1.log"), "caf\xE9 #1.log");
+    EXPECT_TRUE(entries(fake.trash() / "files").empty());
+    EXPECT_TRUE(entries(fake.trash() / "info").empty());
+}
+
+TEST_F(PutBackTest, SomethingNewAtTheOldPlaceIsNeverReplaced)
+{
+    const fs::path folder = fake.home() / "Projects/app";
+    struct Case
+    {
+        std::string name;
+        std::function<void(const fs::path&)> recreate;
+    };
+    const std::vector<Case> cases{
+        {"report.pdf", [](const fs::path& at) { writeFile(at, "the new report"); }},
+        // An empty folder is what a plain rename would silently replace with the old one.
+        {"node_modules", [](const fs::path& at) { fs::create_directory(at); }},
+        {"link.txt", [](const fs::path& at) { fs::create_symlink("nowhere", at); }},
+    };
+    for (const auto& c : cases) {
+        const fs::path item = folder / c.name;
+        if (c.name == "node_modules")
+            writeFile(item / "left-pad/index.js", "old");
+        else
+            writeFile(item, "old");
+        const RemovalResult moved = trash(item);
+        ASSERT_TRUE(moved.succeeded()) << *moved.failure;
+        c.recreate(item);
+        const auto newcomer = fileNumber(item);
+
+        const PutBack::Result back = putBack(moved.trashedAs, identityOf(moved));
+        EXPECT_TRUE(back.placeTaken) << c.name;
+        EXPECT_EQ(back.failure, kPlaceTaken);
+        EXPECT_EQ(PutBack::message(c.name, back), c.name + " stays in the Trash: something new is at its old place.");
+        EXPECT_EQ(fileNumber(item), newcomer) << c.name;
+        EXPECT_TRUE(fs::exists(fs::symlink_status(moved.trashedAs))) << c.name;
+        EXPECT_TRUE(fs::exists(fake.trash() / "info" / (c.name + ".trashinfo"))) << c.name;
+    }
+    EXPECT_EQ(readFile(folder / "report.pdf"), "the new report");
+    EXPECT_TRUE(fs::is_empty(folder / "node_modules"));
+
+    // A file where a folder of the old path was is something new on the way.
+    writeFile(fake.home() / "Music/album/track.flac", "old");
+    const RemovalResult moved = trash(fake.home() / "Music/album/track.flac");
+    fs::remove(fake.home() / "Music/album");
+    writeFile(fake.home() / "Music/album", "a file now");
+    EXPECT_TRUE(putBack(moved.trashedAs, identityOf(moved)).placeTaken);
+    EXPECT_EQ(readFile(fake.home() / "Music/album"), "a file now");
+}
+
+TEST_F(PutBackTest, MissingFoldersInsideHomeAreCreatedAndRemovedAgainWhenItCannotGoBack)
+{
+    const fs::path item = fake.home() / "Projects/old/deep/data.bin";
+    writeFile(item, "data");
+    const RemovalResult moved = trash(item);
+    ASSERT_TRUE(moved.succeeded());
+    fs::remove_all(fake.home() / "Projects");
+    const PutBack::Result back = putBack(moved.trashedAs, identityOf(moved));
+    ASSERT_TRUE(back.succeeded()) << *back.failure;
+    EXPECT_EQ(readFile(item), "data");
+
+    // The old place is on another volume than the trash: the folders made for it go again.
+    const auto volume = fake.mountVolume("home/volume");
+    if (!volume)
+        GTEST_SKIP() << "cannot mount a private tmpfs here";
+    const fs::path entry = craftedEntry("far.bin", recordFor((*volume / "new/deeper/far.bin").native()));
+    const PutBack::Result far = putBack(entry);
+    EXPECT_EQ(far.failure, kOtherVolume);
+    EXPECT_FALSE(fs::exists(*volume / "new"));
+    EXPECT_TRUE(fs::exists(entry));
+}
+
+TEST_F(PutBackTest, RecordsThatPointOutsideTheHomeAreRefused)
+{
+    fs::create_directories(fake.root() / "outside");
+    const std::string home = fake.home().native();
+    const std::string outside = (fake.root() / "outside").native();
+    struct Case
+    {
+        std::string path;
+        const char* failure;
+    };
+    const std::vector<Case> cases{
+        {outside + "/passwd", kOutsideHome},
+        {outside + "/new/folder/passwd", kOutsideHome},
+        {"/etc/cron.d/orvelane-test", kOutsideHome},
+        {home, kOutsideHome},
+        {"/", kOutsideHome},
+        {home + "/.local/share/Trash/files/other", kOutsideHome},
+        {home + "/.local/share/Trash/info/x.trashinfo", kOutsideHome},
+        // Relative places count from the trash's folder; climbing out of it is no place at all.
+        {"../../../outside/passwd", kNoRecord},
+        {home + "/Downloads/../../outside/passwd", kNoRecord},
+        {home + "/Downloads/%2E%2E/%2E%2E/outside/passwd", kNoRecord},
+        {"Trash/files/other", kOutsideHome},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const std::string name = "crafted " + std::to_string(++n);
+        const fs::path entry = craftedEntry(name, recordFor(c.path));
+        const PutBack::Result back = putBack(entry);
+        EXPECT_EQ(back.failure, c.failure) << c.path;
+        EXPECT_FALSE(back.placeTaken);
+        EXPECT_EQ(readFile(entry), "entry " + name) << c.path;
+        EXPECT_TRUE(fs::exists(fake.trash() / "info" / (name + ".trashinfo")));
+    }
+    EXPECT_TRUE(entries(fake.root() / "outside").empty());
+    EXPECT_FALSE(fs::exists("/etc/cron.d/orvelane-test"));
+
+    // A relative place inside the data folder is a place in the home: it goes back there.
+    const fs::path entry = craftedEntry("relative.txt", recordFor("notes/relative.txt"));
+    ASSERT_TRUE(putBack(entry).succeeded());
+    EXPECT_EQ(readFile(fake.home() / ".local/share/notes/relative.txt"), "entry relative.txt");
+}
+
+TEST_F(PutBackTest, OnlyASmallRegularRecordThatNamesOnePlaceIsRead)
+{
+    const std::string place = (fake.home() / "Downloads/back.txt").native();
+    const std::vector<std::pair<std::string, std::string>> unusable{
+        {"two paths", "[Trash Info]\nPath=" + place + "\nPath=" + place + "2\n"},
+        {"another group first", "[Desktop Entry]\nPath=" + place + "\n[Trash Info]\nPath=" + place + "\n"},
+        {"a key before the group", "Path=" + place + "\n[Trash Info]\n"},
+        {"no path", "[Trash Info]\nDeletionDate=2024-05-01T10:00:00\n"},
+        {"empty", ""},
+        {"broken escape", "[Trash Info]\nPath=" + place + "%G1\n"},
+        {"a NUL byte", "[Trash Info]\nPath=" + place + "%00.sh\n"},
+        // A valid record followed by padding: nothing this size is a record.
+        {"oversized", recordFor(place) + "#" + std::string(70 * 1024, 'x') + "\n"},
+    };
+    for (const auto& [name, record] : unusable) {
+        const fs::path entry = craftedEntry(name, record);
+        EXPECT_EQ(putBack(entry).failure, kNoRecord) << name;
+        EXPECT_TRUE(fs::exists(entry));
+    }
+    EXPECT_FALSE(fs::exists(place));
+
+    // A FIFO could block a reader for ever; a link could show a record from anywhere.
+    writeFile(fake.trash() / "files/fifo", "entry");
+    ASSERT_EQ(::mkfifo((fake.trash() / "info/fifo.trashinfo").c_str(), 0600), 0);
+    EXPECT_EQ(putBack(fake.trash() / "files/fifo").failure, kNoRecord);
+    writeFile(fake.root() / "elsewhere.trashinfo", recordFor(place));
+    writeFile(fake.trash() / "files/linked", "entry");
+    fs::create_symlink(fake.root() / "elsewhere.trashinfo", fake.trash() / "info/linked.trashinfo");
+    EXPECT_EQ(putBack(fake.trash() / "files/linked").failure, kNoRecord);
+    writeFile(fake.trash() / "files/folder record", "entry");
+    fs::create_directories(fake.trash() / "info/folder record.trashinfo");
+    EXPECT_EQ(putBack(fake.trash() / "files/folder record").failure, kNoRecord);
+    writeFile(fake.trash() / "files/no record", "entry");
+    EXPECT_EQ(putBack(fake.trash() / "files/no record").failure, kNoRecord);
+    EXPECT_FALSE(fs::exists(place));
+
+    // Spaces around the key, a comment, Windows line ends and encoded bytes are a record still.
+    const fs::path lenient = craftedEntry(
+        "lenient", "# made by hand\r\n[Trash Info]\r\nPath = " + fake.home().native() + "/Downloads/caf%E9%20%231.log\r\n");
+    ASSERT_TRUE(putBack(lenient).succeeded());
+    EXPECT_EQ(readFile(fake.home() / "Downloads/caf\xE9 #1.log"), "entry lenient");
+}
+
+TEST_F(PutBackTest, OnlyEntriesOfATrashFolderArePutBack)
+{
+    fs::create_directories(fake.trash() / "files");
+    fs::create_directories(fake.trash() / "info");
+    writeFile(fake.home() / "Downloads/files/x", "not trashed");
+    writeFile(fake.home() / "Downloads/info/x.trashinfo", recordFor((fake.home() / "Documents/x").native()));
+    // Not a trash at all, although it has the shape of one: a home trash is the one the desktop uses.
+    for (const fs::path& path : {fake.home() / "Downloads/x", fake.home() / "Downloads/files/x",
+                                 fake.trash() / "files", fake.trash() / "files/a/b",
+                                 fs::path("relative/files/x"), fake.trash() / "files/.."}) {
+        EXPECT_EQ(putBack(path).failure, "The item is not in a Trash folder.") << path;
+    }
+    EXPECT_EQ(putBack(fake.trash() / "files/gone").failure, "The item is no longer in the Trash.");
+}
+
+TEST_F(PutBackTest, LinksOnTheWayToTheOldPlaceAreNeverFollowed)
+{
+    const fs::path elsewhere = fake.root() / "elsewhere";
+    fs::create_directories(elsewhere / "app");
+    for (const fs::path& linked : {fake.home() / "Downloads", fake.home() / "Projects/app"}) {
+        const fs::path item = linked / "kept.txt";
+        writeFile(item, "old");
+        const RemovalResult moved = trash(item);
+        ASSERT_TRUE(moved.succeeded());
+        fs::remove_all(linked);
+        fs::create_directory_symlink(linked == fake.home() / "Downloads" ? elsewhere : elsewhere / "app", linked);
+
+        const PutBack::Result back = putBack(moved.trashedAs, identityOf(moved));
+        EXPECT_EQ(back.failure, kLinkOnWay) << linked;
+        EXPECT_TRUE(fs::exists(moved.trashedAs));
+    }
+    EXPECT_EQ(entries(elsewhere), std::vector<std::string>{"app"});
+    EXPECT_TRUE(entries(elsewhere / "app").empty());
+
+    // A home reached through a link is the user's own set-up: items go back through it.
+    fs::create_directories(fake.root() / "data/me");
+    const fs::path linkedHome = fake.root() / "me";
+    fs::create_directory_symlink(fake.root() / "data/me", linkedHome);
+    ::setenv("XDG_DATA_HOME", (linkedHome / ".local/share").c_str(), 1);
+    const fs::path item = linkedHome / "Downloads/setup.iso";
+    writeFile(item, "image");
+    const RemovalResult moved = TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), linkedHome),
+                                                        linkedHome / ".local/share/Trash");
+    ASSERT_TRUE(moved.succeeded());
+    const PutBack::Result back = PutBack::putBack(moved.trashedAs, identityOf(moved), linkedHome);
+    ASSERT_TRUE(back.succeeded()) << *back.failure;
+    EXPECT_EQ(readFile(fake.root() / "data/me/Downloads/setup.iso"), "image");
+}
+
+TEST_F(PutBackTest, AnEntryThatIsNotTheOneMovedThereStays)
+{
+    const fs::path item = fake.home() / "Downloads/report.pdf";
+    writeFile(item, "mine");
+    const RemovalResult moved = trash(item);
+    ASSERT_TRUE(moved.succeeded());
+    // Another report under the same name (ours kept aside, so that its file number stays taken).
+    fs::rename(moved.trashedAs, fake.trash() / "files/aside.pdf");
+    writeFile(moved.trashedAs, "another report");
+
+    EXPECT_EQ(putBack(moved.trashedAs, identityOf(moved)).failure, kEntryChanged);
+    EXPECT_EQ(putBack(moved.trashedAs, {std::nullopt, moved.fileNumber}).failure, kEntryChanged);
+    EXPECT_EQ(putBack(moved.trashedAs, {moved.device + 1, std::nullopt}).failure, kEntryChanged);
+    EXPECT_FALSE(fs::exists(item));
+    EXPECT_EQ(readFile(moved.trashedAs), "another report");
+    // Without an identity to hold it to (an item another tool trashed), it goes back.
+    EXPECT_TRUE(putBack(moved.trashedAs).succeeded());
+    EXPECT_EQ(readFile(item), "another report");
+}
+
+TEST_F(PutBackTest, AVolumesTrashPutsBackRelativeToTheVolumesTop)
+{
+    const auto volume = fake.mountVolume("home/volume");
+    if (!volume)
+        GTEST_SKIP() << "cannot mount a private tmpfs here";
+    const std::string uid = std::to_string(::getuid());
+    const fs::path item = *volume / "Projects/old.iso";
+    writeFile(item, "image");
+    RemovalResult moved = trash(item);
+    ASSERT_TRUE(moved.succeeded()) << *moved.failure;
+    ASSERT_EQ(moved.trashedAs, *volume / (".Trash-" + uid) / "files/old.iso");
+    PutBack::Result back = putBack(moved.trashedAs, identityOf(moved));
+    ASSERT_TRUE(back.succeeded()) << *back.failure;
+    EXPECT_EQ(readFile(item), "image");
+
+    fs::create_directory(*volume / ".Trash");
+    fs::permissions(*volume / ".Trash", fs::perms::all | fs::perms::sticky_bit);
+    moved = trash(item);
+    ASSERT_EQ(moved.trashedAs, *volume / ".Trash" / uid / "files/old.iso");
+    back = putBack(moved.trashedAs, identityOf(moved));
+    ASSERT_TRUE(back.succeeded()) << *back.failure;
+    EXPECT_EQ(readFile(item), "image");
+
+    // A volume's record climbing out of the volume is no place.
+    writeFile(*volume / (".Trash-" + uid) / "files/climb", "entry");
+    writeFile(*volume / (".Trash-" + uid) / "info/climb.trashinfo", recordFor("../../outside"));
+    EXPECT_EQ(putBack(*volume / (".Trash-" + uid) / "files/climb").failure, kNoRecord);
+    // A per-user trash that is a link leads somewhere else: not a trash to take from.
+    fs::remove_all(*volume / (".Trash-" + uid));
+    fs::create_directories(*volume / "other/files");
+    fs::create_directories(*volume / "other/info");
+    writeFile(*volume / "other/files/x", "entry");
+    writeFile(*volume / "other/info/x.trashinfo", recordFor("Projects/x"));
+    fs::create_directory_symlink("other", *volume / (".Trash-" + uid));
+    EXPECT_EQ(putBack(*volume / (".Trash-" + uid) / "files/x").failure, "The item is not in a Trash folder.");
+    EXPECT_FALSE(fs::exists(*volume / "Projects/x"));
+}
+
+TEST_F(PutBackTest, AnItemTrashedByTrashCliGoesBackAndLeavesTrashListEmpty)
+{
+    const std::string trashPut = ORVELANE_TRASH_PUT;
+    if (::access(ORVELANE_TRASH_LIST, X_OK) != 0 || ::access(trashPut.c_str(), X_OK) != 0)
+        GTEST_SKIP() << "trash-cli is not installed";
+    const std::string environment = "env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME=" + fake.home().native() +
+                                    " XDG_DATA_HOME=" + (fake.home() / ".local/share").native() + " ";
+    const fs::path item = fake.home() / "Belgeler/Çay ve şeker #2.txt";
+    writeFile(item, "tea");
+    outputOf(environment + trashPut + " '" + item.native() + "' 2>&1");
+    ASSERT_FALSE(fs::exists(item)) << "trash-put did not trash it";
+    ASSERT_NE(outputOf(environment + ORVELANE_TRASH_LIST).find(item.native()), std::string::npos);
+    const std::vector<std::string> trashed = entries(fake.trash() / "files");
+    ASSERT_EQ(trashed.size(), 1u);
+
+    const PutBack::Result back = putBack(fake.trash() / "files" / trashed.front());
+    ASSERT_TRUE(back.succeeded()) << *back.failure;
+    EXPECT_EQ(back.original, item);
+    EXPECT_EQ(readFile(item), "tea");
+    EXPECT_EQ(outputOf(environment + ORVELANE_TRASH_LIST + " 2>/dev/null").find(fake.home().native()),
+              std::string::npos);
+}
+
+} // namespace
+} // namespace orvelane
