@@ -253,6 +253,13 @@ TEST_F(PutBackTest, OnlyEntriesOfATrashFolderArePutBack)
         EXPECT_EQ(putBack(path).failure, "The item is not in a Trash folder.") << path;
     }
     EXPECT_EQ(putBack(fake.trash() / "files/gone").failure, "The item is no longer in the Trash.");
+
+    // A volume's trash lies at the volume's top; one anywhere else is just a folder of that name.
+    const fs::path fakeVolumeTrash = fake.home() / "Projects" / (".Trash-" + std::to_string(::getuid()));
+    writeFile(fakeVolumeTrash / "files/x", "not trashed");
+    writeFile(fakeVolumeTrash / "info/x.trashinfo", recordFor("x"));
+    EXPECT_EQ(putBack(fakeVolumeTrash / "files/x").failure, "The item is not in a Trash folder.");
+    EXPECT_FALSE(fs::exists(fake.home() / "Projects/x"));
 }
 
 TEST_F(PutBackTest, LinksOnTheWayToTheOldPlaceAreNeverFollowed)

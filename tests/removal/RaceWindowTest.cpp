@@ -122,6 +122,39 @@ TEST_F(RaceWindowTest, AnEntrySwappedJustBeforeItIsPutBackGoesBackToTheTrash)
     EXPECT_TRUE(fs::exists(fake.trash() / "info/blob.trashinfo"));
 }
 
+TEST_F(RaceWindowTest, SomethingNewArrivingJustBeforeThePutBackIsNotReplaced)
+{
+    for (const bool folderArrives : {false, true}) {
+        const fs::path item = folder / "blob";
+        if (folderArrives)
+            writeFile(item / "inner.txt", "validated");
+        else
+            writeFile(item, "validated");
+        const RemovalResult moved =
+            TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), fake.home()), fake.trash());
+        ASSERT_TRUE(moved.succeeded());
+        // An empty folder is what a plain rename of a folder would silently replace.
+        swapAt(Moment::beforeRenameOutOfTrash, [&] {
+            if (folderArrives)
+                fs::create_directory(item);
+            else
+                writeFile(item, "new");
+        });
+
+        const PutBack::Result back =
+            PutBack::putBack(moved.trashedAs, {moved.device, moved.fileNumber}, fake.home());
+        EXPECT_TRUE(back.placeTaken);
+        EXPECT_TRUE(fs::exists(moved.trashedAs));
+        if (folderArrives)
+            EXPECT_TRUE(fs::is_empty(item));
+        else
+            EXPECT_EQ(readFile(item), "new");
+        fs::remove_all(item);
+        fs::remove_all(moved.trashedAs);
+        fs::remove(fake.trash() / "info/blob.trashinfo");
+    }
+}
+
 TEST_F(RaceWindowTest, AFolderOnTheWaySwappedForALinkJustBeforeThePutBackIsNotFollowed)
 {
     const fs::path item = folder / "blob";

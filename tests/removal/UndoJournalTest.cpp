@@ -88,6 +88,24 @@ TEST_F(UndoJournalTest, ItIsWrittenPrivateInOneRenameAndNeverThroughALink)
     EXPECT_EQ(UndoJournal::read(journal), std::nullopt);
 }
 
+TEST_F(UndoJournalTest, AJournalThatCannotBeWrittenWholeLeavesTheLastOneAsItWas)
+{
+    const auto volume = fake.mountVolume("state", "size=256k");
+    if (!volume)
+        GTEST_SKIP() << "cannot mount a private tmpfs here";
+    const fs::path file = *volume / "orvelane/last-clean";
+    const UndoRecord first = sample();
+    ASSERT_EQ(UndoJournal::write(file, first), std::nullopt);
+
+    UndoRecord huge{"huge", {}};
+    for (int i = 0; i < 4000; ++i)
+        huge.entries.push_back({CategoryKind::caches, "/home/u/.cache/" + std::string(40, 'c') + std::to_string(i),
+                                "/home/u/.local/share/Trash/files/" + std::to_string(i), 1, 2, 3});
+    EXPECT_EQ(UndoJournal::write(file, huge), "No space left on device");
+    EXPECT_EQ(UndoJournal::read(file), first);
+    EXPECT_EQ(entries(file.parent_path()), std::vector<std::string>{"last-clean"});
+}
+
 TEST_F(UndoJournalTest, OnlyTheUsersOwnSmallRegularFileWhoseEveryLineParsesIsRead)
 {
     const std::string good = UndoJournal::text(sample());
