@@ -9,6 +9,7 @@
 #include "HomeFolder.h"
 #include "ItemKey.h"
 #include "JunkScanner.h"
+#include "Layout.h"
 #include "Localizer.h"
 #include "Logger.h"
 
@@ -122,7 +123,8 @@ void AppState::scanAll()
         Logger::warning("Scan already in progress");
         return;
     }
-    Logger::info("Starting full system scan - " + std::to_string(allCategoryKinds.size()) + " categories");
+    const auto& offered = offeredKinds();
+    Logger::info("Starting full system scan - " + std::to_string(offered.size()) + " categories");
     selection_.clear();
     selectionDidChange();
     if (!hasScanned_) {
@@ -133,9 +135,9 @@ void AppState::scanAll()
         hasFullDiskAccess_ = access;
         emit hasFullDiskAccessChanged();
     }
-    scanningKinds_ = {allCategoryKinds.begin(), allCategoryKinds.end()};
+    scanningKinds_ = {offered.begin(), offered.end()};
     emit scanningKindsChanged();
-    for (CategoryKind kind : allCategoryKinds) {
+    for (CategoryKind kind : offered) {
         QtConcurrent::run(&pool_, timedScan, kind).then(this, [this, kind](ScanResult result) {
             const std::int64_t total = sumOfSizes(result.items);
             publish(kind, std::move(result));
@@ -375,6 +377,19 @@ void AppState::reveal(const QString& itemKey)
 {
     if (const ScannedItem* item = findItem(itemKey))
         revealInFinder(*item);
+}
+
+const std::vector<CategoryKind>& AppState::offeredKinds()
+{
+    return JunkScanner::activeLayout().categories;
+}
+
+QStringList AppState::offeredKindNames()
+{
+    QStringList names;
+    for (CategoryKind kind : offeredKinds())
+        names << QString::fromLatin1(rawValue(kind).data(), static_cast<qsizetype>(rawValue(kind).size()));
+    return names;
 }
 
 QStringList AppState::scanningKindNames() const

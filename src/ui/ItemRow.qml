@@ -127,7 +127,7 @@ Item {
         id: menu
         MenuItem {
             objectName: "revealItem"
-            text: qsTr("Reveal in Finder")
+            text: DesktopTexts.revealInFileManager
             onTriggered: row.revealRequested()
         }
     }
