@@ -79,6 +79,18 @@ bool staysInHome(const Path& location, const LayoutFolders& folders)
     return realLocation != realHome && isContained(realLocation, realHome);
 }
 
+// A folder whose entries are offered must be where it is spelled: validation judges an entry
+// by where it really lies, so a folder reached through a link (a cache folder that is really
+// the documents) would offer what can never be cleaned, or worse, look like it could.
+bool isWhereSpelled(const Path& folder, const LayoutFolders& folders)
+{
+    const auto home = resolvingLinks(folders.root());
+    const auto real = resolvingLinks(folder);
+    if (!home || !real)
+        return false;
+    return standardized(*real) == standardized(*home) / standardized(folder).lexically_relative(folders.root());
+}
+
 void appendEntries(const Layout& layout, const Location& row, const Path& folder, const LayoutFolders& folders,
                    ListingCache& listings, std::vector<Path>& into)
 {
@@ -172,8 +184,8 @@ void appendCandidates(const Layout& layout, const Location& row, const LayoutFol
         return;
     case Shape::entries:
     case Shape::eachChild:
-        if (!staysInHome(*location, folders)) {
-            Logger::debug("JunkScanner: Not listing " + displayText(*location) + " - it leads out of the home folder");
+        if (!staysInHome(*location, folders) || !isWhereSpelled(*location, folders)) {
+            Logger::debug("JunkScanner: Not listing " + displayText(*location) + " - it is reached through a link");
             return;
         }
         if (row.shape == Shape::entries)
