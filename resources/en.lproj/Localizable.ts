@@ -175,9 +175,12 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Protected / Skipped (%lld)</source>
-        <translation>Protected / Skipped (%lld)</translation>
+        <translation>
+            <numerusform>Protected / Skipped (%lld)</numerusform>
+            <numerusform>Protected / Skipped (%lld)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Select All</source>
@@ -239,9 +242,12 @@
         <source>Read-only guidance — Orvelane never deletes these items.</source>
         <translation>Read-only guidance — Orvelane never deletes these items.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld items selected — %@</source>
-        <translation>%lld items selected — %@</translation>
+        <translation>
+            <numerusform>%lld item selected — %@</numerusform>
+            <numerusform>%lld items selected — %@</numerusform>
+        </translation>
     </message>
     <message>
         <source>Selected items are deleted permanently.</source>
@@ -259,13 +265,19 @@
         <source>Delete Permanently</source>
         <translation>Delete Permanently</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Move %lld items (%@) to the Trash?</source>
-        <translation>Move %lld items (%@) to the Trash?</translation>
+        <translation>
+            <numerusform>Move %lld item (%@) to the Trash?</numerusform>
+            <numerusform>Move %lld items (%@) to the Trash?</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Permanently delete %lld items (%@)? This cannot be undone.</source>
-        <translation>Permanently delete %lld items (%@)? This cannot be undone.</translation>
+        <translation>
+            <numerusform>Permanently delete %lld item (%@)? This cannot be undone.</numerusform>
+            <numerusform>Permanently delete %lld items (%@)? This cannot be undone.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Move to Trash</source>

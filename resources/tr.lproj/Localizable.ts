@@ -175,9 +175,11 @@
         <source>OK</source>
         <translation>Tamam</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Protected / Skipped (%lld)</source>
-        <translation>Korumalı / Atlanan (%lld)</translation>
+        <translation>
+            <numerusform>Korumalı / Atlanan (%lld)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Select All</source>
@@ -239,9 +241,11 @@
         <source>Read-only guidance — Orvelane never deletes these items.</source>
         <translation>Salt okunur bilgi — Orvelane bu öğeleri asla silmez.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld items selected — %@</source>
-        <translation>%lld öğe seçildi — %@</translation>
+        <translation>
+            <numerusform>%lld öğe seçildi — %@</numerusform>
+        </translation>
     </message>
     <message>
         <source>Selected items are deleted permanently.</source>
@@ -259,13 +263,17 @@
         <source>Delete Permanently</source>
         <translation>Kalıcı Olarak Sil</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Move %lld items (%@) to the Trash?</source>
-        <translation>%lld öğe (%@) Çöp Kutusu&apos;na taşınsın mı?</translation>
+        <translation>
+            <numerusform>%lld öğe (%@) Çöp Kutusu&apos;na taşınsın mı?</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Permanently delete %lld items (%@)? This cannot be undone.</source>
-        <translation>%lld öğe (%@) kalıcı olarak silinsin mi? Bu işlem geri alınamaz.</translation>
+        <translation>
+            <numerusform>%lld öğe (%@) kalıcı olarak silinsin mi? Bu işlem geri alınamaz.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Move to Trash</source>

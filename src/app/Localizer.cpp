@@ -6,6 +6,7 @@
 #include "SettingsStore.h"
 #include "StringBundle.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace orvelane {
@@ -53,7 +54,15 @@ Localizer::Localizer(std::unique_ptr<QSettings> store, std::shared_ptr<const Str
     bundle_.store(makeBundle(language_.load()));
 }
 
-Localizer::~Localizer() = default;
+Localizer::~Localizer()
+{
+    // The process lookups call into this instance; they must not outlive it.
+    if (processLookup_) {
+        installTextLookup(nullptr);
+        installCountedTextLookup(nullptr);
+        installByteFormatLocaleProvider(nullptr);
+    }
+}
 
 void Localizer::setLanguage(Language language)
 {
@@ -112,16 +121,29 @@ QLocale Localizer::locale() const
     return QLocale::system();
 }
 
-QString Localizer::translation(const QString& key) const
+QString Localizer::translation(const QString& key, int count) const
 {
     const auto current = bundle();
-    return current ? current->lookup(key) : QString();
+    return current ? current->lookup(key, count) : QString();
 }
 
 QString Localizer::text(const QString& key) const
 {
     const QString found = translation(key);
     return found.isNull() ? key : found;
+}
+
+QString Localizer::countedText(const QString& key, qint64 count) const
+{
+    const QString found = translation(key, pluralCount(count));
+    return found.isNull() ? key : found;
+}
+
+int Localizer::pluralCount(qint64 count)
+{
+    // The tables' plural rules take an int; beyond it every language uses its "many" form, and
+    // a negative count (never shown) must not read as "no count".
+    return static_cast<int>(std::clamp<qint64>(count < 0 ? -count : count, 0, 1'000'000'000));
 }
 
 QString Localizer::format(const QString& text, const QVariantList& values) const
@@ -192,8 +214,14 @@ QStringList Localizer::languageRawValues() const
 
 void Localizer::installAsProcessLookup()
 {
+    processLookup_ = true;
     installTextLookup([this](std::string_view key) {
         const QString found = translation(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+        return found.isNull() ? std::string() : utf8(found);
+    });
+    installCountedTextLookup([this](std::string_view key, std::int64_t count) {
+        const QString found =
+            translation(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())), pluralCount(count));
         return found.isNull() ? std::string() : utf8(found);
     });
     installByteFormatLocaleProvider([this] {

@@ -50,14 +50,20 @@ public:
     std::shared_ptr<const StringBundle> bundle() const { return bundle_.load(); }
     QLocale locale() const;
 
-    /// The key's text in the current bundle, or a null string when the table has no entry.
-    QString translation(const QString& key) const;
+    /// The key's text in the current bundle, or a null string when the table has no entry. For a
+    /// text with a count, `count` (≥ 0) picks the form the language uses for it.
+    QString translation(const QString& key, int count = -1) const;
     /// The key's text, falling back to the key itself.
     Q_INVOKABLE QString text(const QString& key) const;
+    /// The form of a text with a count that fits `count`, falling back to the key itself.
+    Q_INVOKABLE QString countedText(const QString& key, qint64 count) const;
     /// Substitutes values into a looked-up text's "%lld" and "%@" placeholders, in order.
     Q_INVOKABLE QString format(const QString& text, const QVariantList& values) const;
     Q_INVOKABLE QString displayName(const QString& languageRawValue) const;
     Q_INVOKABLE QString formatBytes(qint64 bytes) const;
+
+    /// A count as the string tables' plural rules take it.
+    static int pluralCount(qint64 count);
 
     static QString rawValue(Language language);
     static std::optional<Language> languageFromRawValue(const QString& raw);
@@ -91,6 +97,7 @@ private:
     std::shared_ptr<const StringBundle> module_;
     std::atomic<Language> language_;
     std::atomic<std::shared_ptr<const StringBundle>> bundle_;
+    bool processLookup_ = false;
 };
 
 } // namespace orvelane

@@ -1,16 +1,25 @@
 #include "OrvelaneApp.h"
 
+#include "AppState.h"
 #include "LanguageBinding.h"
+#include "WindowProbe.h"
 
+#include <QCoreApplication>
 #include <QQmlComponent>
 #include <QQuickWindow>
 #include <QTimer>
 
 namespace orvelane {
 
-OrvelaneApp::OrvelaneApp() { bindEngineToLocalizer(engine_); }
+OrvelaneApp::OrvelaneApp()
+{
+    bindEngineToLocalizer(engine_);
+    // Qt.quit() from the File menu and its shortcut. Queued: the window that asked is still
+    // running the QML that asked, and it is about to be destroyed.
+    connect(&engine_, &QQmlEngine::quit, this, &OrvelaneApp::quit, Qt::QueuedConnection);
+}
 
-OrvelaneApp::~OrvelaneApp() = default;
+OrvelaneApp::~OrvelaneApp() { closeAllWindows(); }
 
 bool OrvelaneApp::start()
 {
@@ -35,7 +44,18 @@ QQuickWindow* OrvelaneApp::createMainWindow()
     connect(window, SIGNAL(closing(QQuickCloseEvent*)), window, SLOT(deleteLater()));
     connect(window, SIGNAL(settingsRequested()), this, SLOT(showSettings()));
     connect(window, SIGNAL(newWindowRequested()), this, SLOT(openMainWindow()));
+    mainWindows_.append(window);
+    WindowProbe::attachIfRequested(window);
     return window;
+}
+
+QList<QQuickWindow*> OrvelaneApp::mainWindows() const
+{
+    QList<QQuickWindow*> open;
+    for (const QPointer<QQuickWindow>& window : mainWindows_)
+        if (window)
+            open.append(window);
+    return open;
 }
 
 void OrvelaneApp::openMainWindow()
@@ -56,6 +76,33 @@ void OrvelaneApp::showSettings()
     }
     settingsWindow_->show();
     bringToFront(settingsWindow_);
+}
+
+void OrvelaneApp::quit()
+{
+    if (quitting_)
+        return;
+    quitting_ = true;
+    const QList<QQuickWindow*> windows = mainWindows();
+    for (QQuickWindow* window : windows)
+        for (AppState* state : window->findChildren<AppState*>())
+            state->stopCleaningAfterCurrentItem();
+    // Out of sight at once; a clean's last item may still take a moment while the states go.
+    for (QQuickWindow* window : windows)
+        window->hide();
+    if (settingsWindow_)
+        settingsWindow_->hide();
+    closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void OrvelaneApp::closeAllWindows()
+{
+    // Deleting a window deletes its AppState, which waits for its worker and scans.
+    for (const QPointer<QQuickWindow>& window : std::as_const(mainWindows_))
+        delete window.data();
+    mainWindows_.clear();
+    delete settingsWindow_.data();
 }
 
 void OrvelaneApp::bringToFront(QQuickWindow* window)

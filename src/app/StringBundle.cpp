@@ -66,13 +66,14 @@ void StringBundle::choosePreferredLocalization()
         preferred_ = localization(QStringLiteral("en"));
 }
 
-QString StringBundle::lookup(const QString& key) const
+QString StringBundle::lookup(const QString& key, int count) const
 {
     if (table_) {
-        const QString text = table_->translate(kTableContext, key.toUtf8().constData());
+        // The table's plural rule (from its language) maps the count to one of the key's forms.
+        const QString text = table_->translate(kTableContext, key.toUtf8().constData(), nullptr, count);
         return text.isEmpty() ? QString() : text;
     }
-    return preferred_ ? preferred_->lookup(key) : QString();
+    return preferred_ ? preferred_->lookup(key, count) : QString();
 }
 
 } // namespace orvelane

@@ -24,8 +24,9 @@ public:
     /// The resource bundle's localisation folder named `name` ("en", "tr"), or nullptr.
     std::shared_ptr<const StringBundle> localization(const QString& name) const;
 
-    /// The translation of `key`, or a null string when the table has no entry.
-    QString lookup(const QString& key) const;
+    /// The translation of `key`, or a null string when the table has no entry. A text with a
+    /// count is given it (`count` ≥ 0) to pick the form its language uses for that count.
+    QString lookup(const QString& key, int count = -1) const;
 
     /// The folder this bundle was opened at; two handles with equal paths are the same bundle.
     const QString& path() const { return path_; }

@@ -25,8 +25,9 @@ void appendCategory(std::string& out, CategoryKind kind, const ScanResult& resul
         }
     }
     if (!result.skipped.empty())
-        out += "   " + localizedFormat(DISPLAY_TEXT("Protected / Skipped (%lld)"),
-                                       {std::to_string(result.skipped.size())}) + "\n";
+        out += "   " + localizedCountedFormat(DISPLAY_TEXT("Protected / Skipped (%lld)"),
+                                              static_cast<std::int64_t>(result.skipped.size()),
+                                              {std::to_string(result.skipped.size())}) + "\n";
     out += "\n";
 }
 

@@ -12,6 +12,12 @@ std::atomic<std::shared_ptr<const TextLookup>>& currentLookup()
     return lookup;
 }
 
+std::atomic<std::shared_ptr<const CountedTextLookup>>& currentCountedLookup()
+{
+    static std::atomic<std::shared_ptr<const CountedTextLookup>> lookup;
+    return lookup;
+}
+
 // Parses an optional "N$" position right after '%'. Returns the zero-based index, or -1.
 int positionalIndex(std::string_view format, std::size_t& cursor)
 {
@@ -96,6 +102,23 @@ std::string substitutePlaceholders(std::string_view format, std::span<const std:
 std::string localizedFormat(std::string_view key, std::initializer_list<std::string_view> values)
 {
     return substitutePlaceholders(localizedText(key), values);
+}
+
+void installCountedTextLookup(CountedTextLookup lookup)
+{
+    auto shared = lookup ? std::make_shared<const CountedTextLookup>(std::move(lookup)) : nullptr;
+    currentCountedLookup().store(std::move(shared));
+}
+
+std::string localizedCountedFormat(std::string_view key, std::int64_t count,
+                                   std::initializer_list<std::string_view> values)
+{
+    if (const auto lookup = currentCountedLookup().load()) {
+        const std::string text = (*lookup)(key, count);
+        if (!text.empty())
+            return substitutePlaceholders(text, values);
+    }
+    return localizedFormat(key, values);
 }
 
 } // namespace orvelane

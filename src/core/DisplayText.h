@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <span>
@@ -27,6 +28,13 @@ void installTextLookup(TextLookup lookup);
 /// table has no entry.
 std::string localizedText(std::string_view key);
 
+/// Returns the translation of a text with a count in the form its language uses for that count
+/// ("1 item", "2 items"), or nothing when the table lacks it.
+using CountedTextLookup = std::function<std::string(std::string_view key, std::int64_t count)>;
+
+/// Installs the process-wide lookup behind every display text with a count; see installTextLookup.
+void installCountedTextLookup(CountedTextLookup lookup);
+
 /**
  * @brief Substitutes values into a text with "%lld" (integer) and "%@" (text) placeholders.
  *
@@ -38,5 +46,14 @@ std::string substitutePlaceholders(std::string_view format, std::initializer_lis
 
 /// Looks the key up, then substitutes the values.
 std::string localizedFormat(std::string_view key, std::initializer_list<std::string_view> values);
+
+/**
+ * @brief Looks up the form of a text with a count that fits `count`, then substitutes the values.
+ *
+ * The count chooses the wording only; pass it among `values` too, where the text shows it.
+ * Without a counted lookup, or when the table lacks the key, this is localizedFormat.
+ */
+std::string localizedCountedFormat(std::string_view key, std::int64_t count,
+                                   std::initializer_list<std::string_view> values);
 
 } // namespace orvelane

@@ -12,6 +12,7 @@
 #include "Layout.h"
 #include "Localizer.h"
 #include "Logger.h"
+#include "PublishLater.h"
 
 #include <QElapsedTimer>
 #include <QFutureWatcher>
@@ -127,18 +128,21 @@ void AppState::scanAll()
     Logger::info("Starting full system scan - " + std::to_string(offered.size()) + " categories");
     selection_.clear();
     selectionDidChange();
-    if (!hasScanned_) {
-        hasScanned_ = true;
-        emit hasScannedChanged();
-    }
-    if (const bool access = JunkScanner::hasFullDiskAccess(); access != hasFullDiskAccess_) {
-        hasFullDiskAccess_ = access;
-        emit hasFullDiskAccessChanged();
-    }
+    // Every field first, the notices after: whoever any of them wakes sees all categories being
+    // scanned already, so no sidebar row shows a size (zero) that nobody measured.
+    const bool firstScan = !hasScanned_;
+    hasScanned_ = true;
+    const bool access = JunkScanner::hasFullDiskAccess();
+    const bool accessChanged = access != hasFullDiskAccess_;
+    hasFullDiskAccess_ = access;
     scanningKinds_ = {offered.begin(), offered.end()};
     emit scanningKindsChanged();
+    if (firstScan)
+        emit hasScannedChanged();
+    if (accessChanged)
+        emit hasFullDiskAccessChanged();
     for (CategoryKind kind : offered) {
-        QtConcurrent::run(&pool_, timedScan, kind).then(this, [this, kind](ScanResult result) {
+        publishLater(QtConcurrent::run(&pool_, timedScan, kind), this, [this, kind](ScanResult result) {
             const std::int64_t total = sumOfSizes(result.items);
             publish(kind, std::move(result));
             scanningKinds_.erase(kind);
@@ -187,13 +191,17 @@ QFuture<CleanResult> AppState::cleanSelected(CategoryKind kind)
                  std::to_string(chosen.size()) + " items in '" + title(kind) + "' (" +
                  formatBytes(sumOfSizes(chosen)) + ")");
     setCleaning(true);
+    stopRequested_ = false;
 
     auto promise = std::make_shared<QPromise<CleanResult>>();
     promise->start();
     ItemRemover* remover = remover_;
-    QtConcurrent::run(&pool_, [chosen, kind, remover] {
-        return runCleaningWorker(chosen, kind, homeFolder(), *remover);
-    }).then(this, [this, chosen, kind, promise](CleanOutcome outcome) {
+    // The pool is waited for before this object goes, so the worker may read the stop flag.
+    const std::atomic<bool>* stop = &stopRequested_;
+    const auto work = [chosen, kind, remover, stop] {
+        return runCleaningWorker(chosen, kind, homeFolder(), *remover, stop);
+    };
+    publishLater(QtConcurrent::run(&pool_, work), this, [this, chosen, kind, promise](CleanOutcome outcome) {
         totalCleaned_ = addBytes(totalCleaned_, outcome.cleaned);
         emit totalCleanedChanged();
         QStringList messages;
@@ -213,9 +221,20 @@ QFuture<CleanResult> AppState::cleanSelected(CategoryKind kind)
         if (kind != CategoryKind::trash)
             rescans.push_back(CategoryKind::trash);
         const std::int64_t cleaned = outcome.cleaned;
+        if (stopRequested_) {
+            // Stopped for quitting: the window is going, nothing would show a rescan.
+            finishClean(cleaned, promise);
+            return;
+        }
         rescanInTurn(std::move(rescans), [this, cleaned, promise] { finishClean(cleaned, promise); });
     });
     return promise->future();
+}
+
+void AppState::stopCleaningAfterCurrentItem()
+{
+    if (cleaning_)
+        stopRequested_ = true;
 }
 
 void AppState::rescanInTurn(std::vector<CategoryKind> remaining, std::function<void()> done)
@@ -227,11 +246,11 @@ void AppState::rescanInTurn(std::vector<CategoryKind> remaining, std::function<v
     const CategoryKind kind = remaining.front();
     remaining.erase(remaining.begin());
     Logger::debug("Rescanning category: " + title(kind));
-    QtConcurrent::run(&pool_, [kind] { return JunkScanner::scan(kind); })
-        .then(this, [this, kind, remaining = std::move(remaining), done = std::move(done)](ScanResult result) mutable {
-            publish(kind, std::move(result));
-            rescanInTurn(std::move(remaining), std::move(done));
-        });
+    publishLater(QtConcurrent::run(&pool_, [kind] { return JunkScanner::scan(kind); }), this,
+                 [this, kind, remaining, done](ScanResult result) {
+                     publish(kind, std::move(result));
+                     rescanInTurn(remaining, done);
+                 });
 }
 
 void AppState::finishClean(std::int64_t cleaned, const std::shared_ptr<QPromise<CleanResult>>& promise)

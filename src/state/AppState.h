@@ -12,6 +12,7 @@
 #include <QVariant>
 
 #include <array>
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -82,6 +83,13 @@ public:
     void revealInFinder(const ScannedItem& item);
     void openFullDiskAccessSettings();
 
+    /**
+     * @brief Ends a running clean early and safely, for quitting: the item being removed is
+     * finished, the items after it are left untouched, and no rescan follows once the worker has
+     * stopped. Does nothing when no clean runs. Returns at once; the destructor waits.
+     */
+    void stopCleaningAfterCurrentItem();
+
     /// Replaces what removes items (tests); the platform remover by default.
     void setRemover(ItemRemover* remover) { remover_ = remover; }
 
@@ -149,6 +157,7 @@ private:
 
     std::array<CategoryItemsModel*, 8> itemModels_{};
     ItemRemover* remover_;
+    std::atomic<bool> stopRequested_{false};
     QThreadPool pool_;
 };
 

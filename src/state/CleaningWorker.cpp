@@ -63,7 +63,7 @@ std::vector<ScannedItem> cleanableSelection(CategoryKind kind, const std::vector
 }
 
 CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKind kind,
-                               const std::filesystem::path& home, ItemRemover& remover)
+                               const std::filesystem::path& home, ItemRemover& remover, const std::atomic<bool>* stop)
 {
     const bool permanent = isDeletedPermanently(kind);
     const std::vector<const ScannedItem*> distinct = distinctItems(items);
@@ -74,6 +74,11 @@ CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKi
     std::vector<std::filesystem::path> removed;
     std::size_t position = 0;
     for (const ScannedItem* listed : distinct) {
+        if (stop && stop->load()) {
+            outcome.skippedByStop = distinct.size() - position;
+            Logger::info("Clean stopped after " + std::to_string(position) + " of " + total + " items");
+            break;
+        }
         const ScannedItem& item = *listed;
         Logger::debug("[" + std::to_string(++position) + "/" + total + "] Processing: " + item.name);
         const std::filesystem::path location = realLocation(item.url);

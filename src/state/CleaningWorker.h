@@ -3,6 +3,7 @@
 #include "CategoryKind.h"
 #include "ScanRecords.h"
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -17,6 +18,8 @@ struct CleanOutcome
 {
     std::int64_t cleaned = 0;
     std::vector<std::string> errors;
+    /// Items left untouched because a stop was asked for before their turn.
+    std::size_t skippedByStop = 0;
 };
 
 /**
@@ -53,8 +56,12 @@ std::vector<ScannedItem> cleanableSelection(CategoryKind kind, const std::vector
  * "name: reason". An item given twice (however its path is spelled), or reached again through
  * a linked folder or inside an item already removed, is handled once: no second size, no
  * second message. Blocking; run it off the UI thread.
+ *
+ * When `stop` is given and becomes true, the worker finishes the item in hand (a removal is
+ * never abandoned half-way) and leaves the remaining items untouched.
  */
 CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKind kind,
-                               const std::filesystem::path& home, ItemRemover& remover = platformRemover());
+                               const std::filesystem::path& home, ItemRemover& remover = platformRemover(),
+                               const std::atomic<bool>* stop = nullptr);
 
 } // namespace orvelane

@@ -34,6 +34,7 @@ Item {
         opacity: notice.presence
         color: "yellow"
         active: true
+        cornerRadius: 8
 
         Rectangle {
             width: glow.width

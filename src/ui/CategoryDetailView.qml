@@ -36,22 +36,57 @@ Item {
         }
     }
 
-    ColumnLayout {
+    Item {
         id: body
         objectName: "scannedBody"
         anchors.fill: parent
         visible: presentation.content !== "welcome"
-        spacing: 0
 
-        // Header
-        RowLayout {
-            Layout.fillWidth: true
-            Layout.margins: Theme.defaultPadding
-            spacing: Theme.defaultSpacing * 1.5
+        // Header. The title and the description come first: when they and the buttons do not
+        // fit side by side, the buttons move below the description. Placed by hand rather than
+        // by a layout: the description wraps, and layouts chase a wrapped text's height.
+        Item {
+            id: header
+            objectName: "header"
+            anchors.top: parent.top
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.margins: Theme.defaultPadding
+            height: implicitHeight
+
+            readonly property real gap: Theme.defaultSpacing * 1.5
+            // The narrowest the title block may be: the whole title, and a description wrapped
+            // into lines of a readable length.
+            readonly property real titleBlockMinimum: Math.ceil(Math.max(titleMetrics.advanceWidth,
+                                                                         Math.min(subtitleMetrics.advanceWidth, 300)))
+            readonly property bool stacked: headerButtons.visible
+                                            && width < iconGlow.width + titleBlockMinimum
+                                                       + headerButtons.implicitWidth + 2 * gap
+            readonly property real topRowHeight: Math.max(iconGlow.height, titleBlock.height)
+
+            implicitHeight: stacked ? topRowHeight + Theme.defaultSpacing + headerButtons.height
+                                    : Math.max(topRowHeight, headerButtons.visible ? headerButtons.height : 0)
+
+            TextMetrics {
+                id: titleMetrics
+                font: headerTitle.font
+                text: headerTitle.text
+            }
+            TextMetrics {
+                id: subtitleMetrics
+                font: headerSubtitle.font
+                text: headerSubtitle.text
+            }
 
             PulsingGlow {
+                id: iconGlow
+                objectName: "headerIconGlow"
+                width: 44
+                height: 44
+                y: (header.topRowHeight - height) / 2
                 color: "red"
                 active: presentation.permanent
+                cornerRadius: 11
 
                 CategoryIconTile {
                     width: 44
@@ -62,21 +97,28 @@ Item {
                     symbolSize: 20
                 }
             }
-            ColumnLayout {
-                Layout.fillWidth: true
+            Column {
+                id: titleBlock
+                objectName: "titleBlock"
+                x: iconGlow.width + header.gap
+                y: (header.topRowHeight - height) / 2
+                width: header.width - x
+                       - (header.stacked || !headerButtons.visible ? 0 : header.gap + headerButtons.implicitWidth)
                 spacing: 4
 
                 Text {
+                    id: headerTitle
                     objectName: "headerTitle"
-                    Layout.fillWidth: true
+                    width: parent.width
                     text: presentation.title
                     font: Theme.semibold(Theme.title2)
                     color: Theme.primaryText
                     elide: Text.ElideRight
                 }
                 Text {
+                    id: headerSubtitle
                     objectName: "headerSubtitle"
-                    Layout.fillWidth: true
+                    width: parent.width
                     text: presentation.subtitle
                     font: Theme.callout
                     color: presentation.permanent ? "red" : Theme.secondaryText
@@ -85,58 +127,74 @@ Item {
                     elide: Text.ElideRight
                 }
             }
-            PressableStyle {
-                id: skippedButton
-                objectName: "skippedButton"
-                visible: presentation.skippedButtonText !== ""
-                text: presentation.skippedButtonText
-                padding: 2
-                contentItem: Row {
-                    spacing: 4
-                    Symbol {
-                        anchors.verticalCenter: parent.verticalCenter
-                        name: "shield.checkered"
-                        size: Theme.body.pixelSize + 2
-                        color: Theme.primaryText
+            Row {
+                id: headerButtons
+                objectName: "headerButtons"
+                x: header.stacked ? titleBlock.x : header.width - width
+                y: header.stacked ? header.topRowHeight + Theme.defaultSpacing : (header.topRowHeight - height) / 2
+                visible: presentation.skippedButtonText !== "" || presentation.showsBulkSelection
+                spacing: Theme.defaultSpacing * 1.5
+
+                PressableStyle {
+                    id: skippedButton
+                    objectName: "skippedButton"
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: presentation.skippedButtonText !== ""
+                    text: presentation.skippedButtonText
+                    padding: 2
+                    contentItem: Row {
+                        spacing: 4
+                        Symbol {
+                            anchors.verticalCenter: parent.verticalCenter
+                            name: "shield.checkered"
+                            size: Theme.body.pixelSize + 2
+                            color: Theme.primaryText
+                        }
+                        Text {
+                            anchors.verticalCenter: parent.verticalCenter
+                            text: skippedButton.text
+                            font: Theme.body
+                            color: Theme.primaryText
+                        }
                     }
-                    Text {
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: skippedButton.text
-                        font: Theme.body
-                        color: Theme.primaryText
-                    }
+                    onClicked: skippedSheet.open()
                 }
-                onClicked: skippedSheet.open()
-            }
-            PressableStyle {
-                objectName: "selectAllButton"
-                visible: presentation.showsBulkSelection
-                text: qsTr("Select All")
-                font: Theme.body
-                padding: 2
-                onClicked: detail.appState.selectAll(detail.kind)
-            }
-            PressableStyle {
-                objectName: "deselectAllButton"
-                visible: presentation.showsBulkSelection
-                enabled: presentation.selectedCount > 0
-                text: qsTr("Deselect All")
-                font: Theme.body
-                padding: 2
-                onClicked: detail.appState.deselectAll(detail.kind)
+                PressableStyle {
+                    objectName: "selectAllButton"
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: presentation.showsBulkSelection
+                    text: qsTr("Select All")
+                    font: Theme.body
+                    padding: 2
+                    onClicked: detail.appState.selectAll(detail.kind)
+                }
+                PressableStyle {
+                    objectName: "deselectAllButton"
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: presentation.showsBulkSelection
+                    enabled: presentation.selectedCount > 0
+                    text: qsTr("Deselect All")
+                    font: Theme.body
+                    padding: 2
+                    onClicked: detail.appState.deselectAll(detail.kind)
+                }
             }
         }
 
         Rectangle {
-            Layout.fillWidth: true
-            implicitHeight: 1
+            id: headerDivider
+            anchors.top: header.bottom
+            anchors.topMargin: Theme.defaultPadding
+            width: parent.width
+            height: 1
             color: Theme.separator
         }
 
         Loader {
             id: middle
-            Layout.fillWidth: true
-            Layout.fillHeight: true
+            anchors.top: headerDivider.bottom
+            anchors.bottom: footerDivider.top
+            width: parent.width
             sourceComponent: {
                 switch (presentation.content) {
                 case "scanning": return scanningComponent
@@ -149,15 +207,21 @@ Item {
         }
 
         Rectangle {
-            Layout.fillWidth: true
-            implicitHeight: 1
+            id: footerDivider
+            anchors.bottom: footer.top
+            anchors.bottomMargin: Theme.defaultPadding
+            width: parent.width
+            height: 1
             color: Theme.separator
         }
 
         // Footer
         RowLayout {
-            Layout.fillWidth: true
-            Layout.margins: Theme.defaultPadding
+            id: footer
+            anchors.bottom: parent.bottom
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.margins: Theme.defaultPadding
             spacing: Theme.defaultSpacing
 
             Row {
@@ -190,9 +254,11 @@ Item {
                 Layout.fillWidth: presentation.guidanceOnly
             }
             PulsingGlow {
+                objectName: "cleanGlow"
                 visible: !presentation.guidanceOnly
                 color: "red"
                 active: presentation.permanent && presentation.selectedCount > 0
+                cornerRadius: 5
 
                 PushButton {
                     id: cleanButton
@@ -208,10 +274,13 @@ Item {
         }
     }
 
-    // The window's default action: Return asks to clean while the button is enabled.
+    // The window's default action: Return asks to clean while the button is enabled. Only a
+    // press counts, not its auto-repeat: a held Return opens the question once.
     Shortcut {
         sequences: ["Return", "Enter"]
+        autoRepeat: false
         enabled: detail.visible && body.visible && cleanButton.enabled && !confirmation.visible
+                 && !skippedSheet.visible
         onActivated: confirmation.open()
     }
 
@@ -220,20 +289,43 @@ Item {
         objectName: "cleanConfirmation"
         message: presentation.confirmationTitle
         confirmText: presentation.confirmButtonText
+        // Deleting for good takes a second, deliberate choice: Return alone cancels.
+        cancelIsDefault: presentation.permanent
         onConfirmed: detail.appState.startClean(detail.kind)
     }
 
+    // The sheet of skipped paths: 600 × 480 (less in a smaller window), modal, with the keyboard
+    // inside it until it closes (Escape or Done), so no key reaches the list behind.
     Popup {
         id: skippedSheet
         objectName: "skippedSheet"
         parent: Overlay.overlay
         anchors.centerIn: parent
+        width: Math.min(600, parent ? parent.width : 600)
+        height: Math.min(480, parent ? parent.height : 480)
         modal: true
+        focus: true
         padding: 0
         closePolicy: Popup.CloseOnEscape
         background: null
 
+        Overlay.modal: Rectangle {
+            color: Qt.rgba(0, 0, 0, 0.18)
+        }
+
+        // A held Space that opened the sheet does not also press Done.
+        KeyPressGate {
+            item: skippedSheet.parent
+            active: skippedSheet.visible
+        }
+
+        property Item returnFocusTo: null
+        onAboutToShow: returnFocusTo = parent ? parent.Window.activeFocusItem : null
+        onOpened: contentItem.takeFocus()
+        onClosed: if (returnFocusTo) returnFocusTo.forceActiveFocus()
+
         contentItem: SkippedItemsView {
+            objectName: "skippedItemsView"
             items: skippedSheet.visible ? detail.appState.skippedEntries(detail.kind) : []
             onDismiss: skippedSheet.close()
         }

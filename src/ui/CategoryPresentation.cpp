@@ -114,7 +114,8 @@ int CategoryPresentation::skippedCount() const
 QString CategoryPresentation::skippedButtonText() const
 {
     const int skipped = skippedCount();
-    return skipped > 0 ? text(localizedFormat(DISPLAY_TEXT("Protected / Skipped (%lld)"), {count(skipped)}))
+    return skipped > 0 ? text(localizedCountedFormat(DISPLAY_TEXT("Protected / Skipped (%lld)"), skipped,
+                                                     {count(skipped)}))
                        : QString();
 }
 
@@ -139,8 +140,8 @@ QString CategoryPresentation::summaryText() const
     if (guidanceOnly())
         return text(localizedText(DISPLAY_TEXT("Read-only guidance — Orvelane never deletes these items.")));
     if (const int selected = selectedCount(); selected > 0)
-        return text(localizedFormat(DISPLAY_TEXT("%lld items selected — %@"),
-                                    {count(selected), formatBytes(selectedSize())}));
+        return text(localizedCountedFormat(DISPLAY_TEXT("%lld items selected — %@"), selected,
+                                           {count(selected), formatBytes(selectedSize())}));
     return permanent() ? text(localizedText(DISPLAY_TEXT("Selected items are deleted permanently.")))
                        : text(localizedText(DISPLAY_TEXT("Selected items are moved to the Trash and can be restored.")));
 }
@@ -164,12 +165,14 @@ bool CategoryPresentation::canClean() const
 
 QString CategoryPresentation::confirmationTitle() const
 {
-    const std::string selected = count(selectedCount());
+    const int selected = selectedCount();
+    const std::string shown = count(selected);
     const std::string size = formatBytes(selectedSize());
     return permanent()
-               ? text(localizedFormat(DISPLAY_TEXT("Permanently delete %lld items (%@)? This cannot be undone."),
-                                      {selected, size}))
-               : text(localizedFormat(DISPLAY_TEXT("Move %lld items (%@) to the Trash?"), {selected, size}));
+               ? text(localizedCountedFormat(DISPLAY_TEXT("Permanently delete %lld items (%@)? This cannot be undone."),
+                                             selected, {shown, size}))
+               : text(localizedCountedFormat(DISPLAY_TEXT("Move %lld items (%@) to the Trash?"), selected,
+                                             {shown, size}));
 }
 
 QString CategoryPresentation::confirmButtonText() const

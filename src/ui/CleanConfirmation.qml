@@ -3,19 +3,32 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Orvelane
 
-// Asks before a clean: the question as its title, a destructive button and Cancel. The
-// destructive button has the keyboard focus, so Return (or Space) confirms; Escape cancels.
-// Inputs: message (the question), confirmText. Signal confirmed(); either button closes it.
+// Asks before a clean: the question as its title, a destructive button and Cancel. The default
+// button has the keyboard focus, so a fresh Return (or Space) presses it; Escape cancels. Keys
+// that were already held when the dialog appeared, and key auto-repeat, press nothing.
+// Inputs: message (the question), confirmText, cancelIsDefault (for what cannot be undone, Cancel
+// is the default button: Return alone never deletes for good). Signal confirmed(); either button
+// closes it.
 Popup {
     id: dialog
 
     property string message
     property string confirmText
+    property bool cancelIsDefault: false
+    readonly property Item defaultButton: cancelIsDefault ? cancelButton : confirmButton
 
     readonly property alias confirmButton: confirmButton
     readonly property alias cancelButton: cancelButton
 
     signal confirmed()
+
+    // Only keys pressed on purpose while the question is open answer it.
+    readonly property alias keyGate: keyGate
+    KeyPressGate {
+        id: keyGate
+        item: dialog.parent
+        active: dialog.visible
+    }
 
     onClosed: if (returnFocusTo) returnFocusTo.forceActiveFocus()
 
@@ -35,7 +48,7 @@ Popup {
     // Keyboard users carry on where they were once it closes.
     property Item returnFocusTo: null
     onAboutToShow: returnFocusTo = parent ? parent.Window.activeFocusItem : null
-    onOpened: confirmButton.forceActiveFocus()
+    onOpened: defaultButton.forceActiveFocus()
 
     background: Rectangle {
         radius: 12
@@ -64,21 +77,19 @@ Popup {
             Layout.alignment: Qt.AlignRight
             spacing: Theme.defaultSpacing
 
-            PushButton {
+            DialogButton {
                 id: cancelButton
                 objectName: "cancelButton"
                 text: qsTr("Cancel")
                 onClicked: dialog.close()
             }
-            PushButton {
+            DialogButton {
                 id: confirmButton
                 objectName: "confirmButton"
                 text: dialog.confirmText
                 prominent: true
                 tint: "red"
                 onClicked: dialog.confirm()
-                Keys.onReturnPressed: dialog.confirm()
-                Keys.onEnterPressed: dialog.confirm()
             }
         }
     }

@@ -30,6 +30,12 @@ Popup {
     // The control that had the keyboard went away while the alert was open.
     signal focusOrphaned()
 
+    // A Return still held from the clean's confirmation does not dismiss the alert unread.
+    KeyPressGate {
+        item: alert.parent
+        active: alert.visible
+    }
+
     onClosed: {
         if (returnFocusTo)
             returnFocusTo.forceActiveFocus()
@@ -78,7 +84,7 @@ Popup {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
         }
-        PushButton {
+        DialogButton {
             id: okButton
             objectName: "okButton"
             Layout.fillWidth: true
@@ -86,8 +92,6 @@ Popup {
             text: qsTr("OK")
             prominent: true
             onClicked: alert.close()
-            Keys.onReturnPressed: alert.close()
-            Keys.onEnterPressed: alert.close()
         }
     }
 }

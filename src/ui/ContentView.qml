@@ -16,6 +16,7 @@ Item {
     readonly property alias successCards: successCards
     readonly property alias alert: alert
     readonly property string selectedKind: sidebar.selectedKind
+    readonly property int detailMinimumWidth: 460
 
     AppState {
         id: windowState
@@ -29,9 +30,20 @@ Item {
         anchors.fill: parent
         orientation: Qt.Horizontal
 
+        // A grab area a pointer can find, in the sidebar's colour, with the dividing line at the
+        // detail's edge.
         handle: Rectangle {
-            implicitWidth: 1
-            color: Theme.separator
+            id: grip
+            objectName: "splitHandle"
+            implicitWidth: 6
+            color: Theme.windowBackground
+
+            Rectangle {
+                anchors.right: parent.right
+                width: 1
+                height: parent.height
+                color: grip.SplitHandle.pressed ? Theme.controlBorder : Theme.separator
+            }
         }
 
         Sidebar {
@@ -43,7 +55,10 @@ Item {
         }
 
         Rectangle {
+            objectName: "detailColumn"
             SplitView.fillWidth: true
+            // Room for a header, a row's name beside its badge and size, and the footer's button.
+            SplitView.minimumWidth: content.detailMinimumWidth
             color: Theme.controlBackground
 
             CategoryDetailView {
@@ -63,10 +78,11 @@ Item {
         }
     }
 
+    // The card of a clean that also left messages waits for their alert to be dismissed.
     SuccessCardHost {
         id: successCards
         anchors.fill: parent
-        amount: windowState.justCleaned
+        amount: windowSummary.cardAmount
     }
 
     CleanErrorsAlert {
@@ -77,16 +93,26 @@ Item {
 
     Component.onCompleted: sidebar.focusList()
 
-    // When the focused control goes away (a list emptied by a clean), the keyboard would be left
-    // with nothing to act on: it returns to the sidebar. Focus inside this view or inside an open
-    // dialog is left alone.
+    // When the focused control goes away or is hidden (a list emptied by a clean, Select All with
+    // nothing left to select), the keyboard would be left with nothing to act on: it returns to
+    // the sidebar. Focus inside this view or inside an open dialog is left alone.
     Window.onActiveFocusItemChanged: Qt.callLater(content.keepKeyboardFocus)
+    Connections {
+        target: content.Window.activeFocusItem
+        ignoreUnknownSignals: true
+        function onVisibleChanged() { Qt.callLater(content.keepKeyboardFocus) }
+    }
 
     function keepKeyboardFocus() {
         if (!Window.active)
             return
+        const focused = Window.activeFocusItem
+        if (focused !== null && !focused.visible) {
+            sidebar.focusList()
+            return
+        }
         const overlay = Overlay.overlay
-        for (let item = Window.activeFocusItem; item !== null; item = item.parent) {
+        for (let item = focused; item !== null; item = item.parent) {
             if (item === content || (item.parent === overlay && item !== overlay))
                 return
         }

@@ -64,14 +64,15 @@ Item {
         anchors.rightMargin: 6 + 6
         spacing: Theme.defaultSpacing
 
-        CheckBox {
+        SmallCheckBox {
             id: checkBox
             objectName: "itemCheckBox"
             Layout.alignment: Qt.AlignTop
+            // Level with the name's first line.
+            Layout.topMargin: 1
             visible: row.cleanable
             checked: row.selected
             focusPolicy: Qt.NoFocus
-            padding: 0
             // The model's state decides; a click only asks for the change.
             onToggled: {
                 const wanted = checked
@@ -123,9 +124,9 @@ Item {
         onTapped: eventPoint => row.openContextMenu(eventPoint.position.x, eventPoint.position.y)
     }
 
-    Menu {
+    AppMenu {
         id: menu
-        MenuItem {
+        AppMenuItem {
             objectName: "revealItem"
             text: DesktopTexts.revealInFileManager
             onTriggered: row.revealRequested()

@@ -19,8 +19,8 @@ ApplicationWindow {
     // What the controls themselves format follows the chosen language.
     locale: Localizer.locale
 
-    menuBar: MenuBar {
-        Menu {
+    menuBar: AppMenuBar {
+        AppMenu {
             title: qsTr("File")
             Action {
                 text: qsTr("New Window")
@@ -32,15 +32,27 @@ ApplicationWindow {
                 shortcut: "Ctrl+,"
                 onTriggered: window.settingsRequested()
             }
-            MenuSeparator {}
-            Action {
-                text: qsTr("Close Window")
-                shortcut: StandardKey.Close
-                onTriggered: window.close()
+            MenuSeparator {
+                topPadding: 4
+                bottomPadding: 4
+                contentItem: Rectangle {
+                    implicitWidth: 180
+                    implicitHeight: 1
+                    color: Theme.separator
+                }
             }
             Action {
+                text: qsTr("Close Window")
+                // Spelled out: the standard keys differ by keyboard scheme (Ctrl+F4 on some, no
+                // Quit at all on others); Ctrl reads as Command on macOS.
+                shortcut: "Ctrl+W"
+                onTriggered: window.close()
+            }
+            // The shell closes every window and ends the process; a clean in progress stops
+            // safely after the item in hand.
+            Action {
                 text: qsTr("Quit Orvelane")
-                shortcut: StandardKey.Quit
+                shortcut: "Ctrl+Q"
                 onTriggered: Qt.quit()
             }
         }

@@ -14,6 +14,9 @@ T.Button {
     property bool large: false
     property var labelPadding: ({ left: 0, right: 0, top: 0, bottom: 0 })
     property color tint: Theme.accent
+    // Whether the focus ring is drawn: for keyboard focus, as desktops do; dialogs show it for
+    // the button that has the focus however it got there, so that Return's target is visible.
+    property bool focusRingShown: visualFocus
 
     // A disabled prominent button loses its fill, as the desktop draws it.
     readonly property bool filled: prominent && enabled
@@ -71,7 +74,7 @@ T.Button {
             color: "transparent"
             border.width: 2
             border.color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.6)
-            visible: control.visualFocus
+            visible: control.focusRingShown
         }
     }
 }

@@ -3,7 +3,9 @@ import Orvelane
 
 // A line of text whose changes roll: the old value slides up and fades while the new one rises
 // into place, standing in for the platform's numeric content transition.
-// Inputs: text, font, color, elide; give it a width to elide.
+// A change made while the text is hidden shows without a roll when it appears: what rolls is a
+// value the user saw turning into the next.
+// Inputs: text, font, color, elide, wrapMode, maximumLineCount; give it a width to elide or wrap.
 Item {
     id: root
 
@@ -12,6 +14,9 @@ Item {
     property color color: Theme.primaryText
     property int elide: Text.ElideNone
     property int horizontalAlignment: Text.AlignLeft
+    property int wrapMode: Text.NoWrap
+    property int maximumLineCount: 1
+    readonly property alias truncated: current.truncated
     // Set when a change is rolling in, for tests.
     readonly property alias rolling: roll.running
 
@@ -24,6 +29,11 @@ Item {
     onTextChanged: {
         if (shown === text)
             return
+        if (!visible) {
+            roll.complete()
+            shown = text
+            return
+        }
         previous.text = shown
         shown = text
         roll.restart()
@@ -32,6 +42,8 @@ Item {
     Text {
         id: previous
         width: root.width
+        wrapMode: root.wrapMode
+        maximumLineCount: root.maximumLineCount
         opacity: 0
         font: root.font
         color: root.color
@@ -42,6 +54,8 @@ Item {
     Text {
         id: current
         width: root.width
+        wrapMode: root.wrapMode
+        maximumLineCount: root.maximumLineCount
         text: root.shown
         font: root.font
         color: root.color

@@ -108,12 +108,16 @@ Rectangle {
                     Layout.fillWidth: true
                     spacing: 2
 
+                    // Both lines may take a second line in a narrow sidebar (Turkish runs long)
+                    // rather than lose their numbers.
                     RollingText {
                         objectName: "totalText"
                         Layout.fillWidth: true
                         text: sidebar.summary ? sidebar.summary.totalText : ""
                         font: Theme.semibold(Theme.callout)
                         color: Theme.primaryText
+                        wrapMode: Text.Wrap
+                        maximumLineCount: 2
                         elide: Text.ElideRight
                     }
                     Text {
@@ -123,6 +127,8 @@ Rectangle {
                         text: sidebar.summary ? sidebar.summary.cleanedText : ""
                         font: Theme.caption
                         color: Theme.secondaryText
+                        wrapMode: Text.Wrap
+                        maximumLineCount: 2
                         elide: Text.ElideRight
                     }
                 }

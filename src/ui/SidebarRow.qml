@@ -17,6 +17,8 @@ Item {
     readonly property string trailingText: presentation.scanning ? "" : sizeLabel.text
 
     implicitHeight: 34
+    // A rolling size stays inside its own row.
+    clip: true
 
     CategoryPresentation {
         id: presentation
@@ -26,8 +28,9 @@ Item {
 
     RowLayout {
         anchors.fill: parent
-        anchors.leftMargin: 10
-        anchors.rightMargin: 10
+        // Inside the selection highlight (8 points in from the list's edges) with room to spare.
+        anchors.leftMargin: 14
+        anchors.rightMargin: 14
         spacing: 10
 
         CategoryIconTile {

@@ -3,11 +3,13 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Orvelane
 
-// The sheet that lists what a scan examined but did not offer, always 600 × 480.
+// The sheet that lists what a scan examined but did not offer, 600 × 480 unless whoever presents
+// it gives it less room.
 // Input: items — the category's skipped entries, in the scanner's order (largest first), as
 // objects {name, url (or path), size, reason}: size a byte count, absent (undefined or -1)
 // when unknown; reason a skip reason's raw value. At most the first 300 are listed.
-// Signal dismiss(): the Done button; whoever presents the sheet closes it.
+// Signal dismiss(): the Done button; whoever presents the sheet closes it. takeFocus() gives the
+// keyboard to Done (Return or Space dismisses); Tab goes on to the list and back.
 Rectangle {
     id: sheet
 
@@ -17,8 +19,12 @@ Rectangle {
 
     signal dismiss()
 
-    width: 600
-    height: 480
+    function takeFocus() {
+        doneButton.forceActiveFocus()
+    }
+
+    implicitWidth: 600
+    implicitHeight: 480
     color: Theme.windowBackground
 
     SkippedItemsModel {
@@ -43,7 +49,7 @@ Rectangle {
             Item {
                 Layout.fillWidth: true
             }
-            PushButton {
+            DialogButton {
                 id: doneButton
                 objectName: "doneButton"
                 text: qsTr("Done")
@@ -64,6 +70,8 @@ Rectangle {
             Layout.fillHeight: true
             clip: true
             model: rows
+            activeFocusOnTab: true
+            keyNavigationEnabled: true
             boundsBehavior: Flickable.StopAtBounds
             ScrollBar.vertical: ScrollBar {}
 

@@ -70,6 +70,7 @@ Item {
     // The default action: Return starts the scan while the view is shown.
     Shortcut {
         sequences: ["Return", "Enter"]
+        autoRepeat: false
         enabled: welcome.visible
         onActivated: welcome.scan()
     }

@@ -15,6 +15,9 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 WindowSummary::WindowSummary(QObject* parent) : QObject(parent)
 {
     connect(&Localizer::shared(), &Localizer::bundleChanged, this, &WindowSummary::changed);
+    heldCardTimer_.setSingleShot(true);
+    heldCardTimer_.setInterval(heldCardMilliseconds);
+    connect(&heldCardTimer_, &QTimer::timeout, this, [this] { setCard(std::nullopt, false); });
 }
 
 void WindowSummary::setState(AppState* state)
@@ -30,10 +33,13 @@ void WindowSummary::setState(AppState* state)
             connect(state_, signal, this, &WindowSummary::changed);
         connect(state_, &AppState::cleaningChanged, this, &WindowSummary::updateBusy);
         connect(state_, &AppState::scanningKindsChanged, this, &WindowSummary::updateBusy);
+        connect(state_, &AppState::justCleanedChanged, this, &WindowSummary::justCleanedDidChange);
+        connect(state_, &AppState::errorsChanged, this, &WindowSummary::errorsDidChange);
     }
     emit stateChanged();
     emit changed();
     updateBusy();
+    justCleanedDidChange();
 }
 
 QStringList WindowSummary::kinds()
@@ -73,6 +79,38 @@ QString WindowSummary::alertMessage() const
     if (!state_)
         return {};
     return state_->errors().mid(0, alertMessageLimit).join(QLatin1Char('\n'));
+}
+
+void WindowSummary::justCleanedDidChange()
+{
+    const std::optional<qint64> amount = state_ ? state_->justCleaned() : std::nullopt;
+    if (amount && showsAlert()) {
+        held_ = amount;
+        return;
+    }
+    if (amount || !cardReleased_)
+        setCard(amount, false);
+}
+
+void WindowSummary::errorsDidChange()
+{
+    if (showsAlert() || !held_)
+        return;
+    const qint64 amount = *held_;
+    held_.reset();
+    setCard(amount, true);
+    heldCardTimer_.start();
+}
+
+void WindowSummary::setCard(std::optional<qint64> amount, bool released)
+{
+    cardReleased_ = amount && released;
+    if (!cardReleased_)
+        heldCardTimer_.stop();
+    if (amount == card_)
+        return;
+    card_ = amount;
+    emit cardAmountChanged();
 }
 
 void WindowSummary::dismissAlert()

@@ -6,13 +6,18 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <QVariant>
 #include <QtQml/qqmlregistration.h>
+
+#include <optional>
 
 namespace orvelane {
 
 /**
  * @brief The window-wide lines of the main window: the sidebar's totals, whether the window is
- * busy, and the message of the alert after a clean that left items behind.
+ * busy, the message of the alert after a clean that left items behind, and when the success
+ * card shows.
  *
  * Input: `state`, the window's AppState. Outputs follow it and the language.
  */
@@ -32,10 +37,18 @@ class WindowSummary : public QObject
     Q_PROPERTY(bool showsAlert READ showsAlert NOTIFY changed)
     /// The first messages of the last clean, one per line.
     Q_PROPERTY(QString alertMessage READ alertMessage NOTIFY changed)
+    /**
+     * The bytes the success card shows, or undefined for no card. A clean that both freed space
+     * and left messages would put the card under the alert's backdrop; its card waits until the
+     * alert is dismissed and then shows for the usual time.
+     */
+    Q_PROPERTY(QVariant cardAmount READ cardAmount NOTIFY cardAmountChanged)
 
 public:
     /// How many messages the alert shows at most; the rest are dropped with it.
     static constexpr int alertMessageLimit = 5;
+    /// How long a card held back by the alert shows once the alert is gone.
+    static constexpr int heldCardMilliseconds = 1900;
 
     explicit WindowSummary(QObject* parent = nullptr);
 
@@ -48,6 +61,7 @@ public:
     bool busy() const;
     bool showsAlert() const;
     QString alertMessage() const;
+    QVariant cardAmount() const { return card_ ? QVariant(*card_) : QVariant(); }
 
     /// Forgets the messages: the user has read the alert.
     Q_INVOKABLE void dismissAlert();
@@ -56,12 +70,21 @@ signals:
     void stateChanged();
     void changed();
     void busyChanged();
+    void cardAmountChanged();
 
 private:
     void updateBusy();
+    void justCleanedDidChange();
+    void errorsDidChange();
+    void setCard(std::optional<qint64> amount, bool released);
 
     QPointer<AppState> state_;
     bool busy_ = false;
+    std::optional<qint64> card_;
+    // The card shown was held back by the alert: it keeps its own time, not the state's.
+    bool cardReleased_ = false;
+    std::optional<qint64> held_;
+    QTimer heldCardTimer_;
 };
 
 } // namespace orvelane

@@ -1,3 +1,4 @@
+#include "BundleTranslator.h"
 #include "ByteFormatter.h"
 #include "CategoryKind.h"
 #include "DisplayText.h"
@@ -163,6 +164,36 @@ TEST_F(LocalizerTest, ModelTextsAndSizesFollowTheLanguage)
     EXPECT_EQ(orvelane::title(orvelane::CategoryKind::trash), "Trash");
     EXPECT_EQ(orvelane::formatBytes(1'500'000'000), "1.5 GB");
     orvelane::installTextLookup(nullptr);
+    orvelane::installByteFormatLocaleProvider(nullptr);
+}
+
+TEST_F(LocalizerTest, ACountPicksItsFormInModelTextsAndInQml)
+{
+    auto localizer = localizerWith(QStringLiteral("en"));
+    localizer->installAsProcessLookup();
+    const char* selected = "%lld items selected — %@";
+    EXPECT_EQ(orvelane::localizedCountedFormat(selected, 1, {"1", "2 MB"}), "1 item selected — 2 MB");
+    EXPECT_EQ(orvelane::localizedCountedFormat(selected, 0, {"0", "Zero bytes"}), "0 items selected — Zero bytes");
+    EXPECT_EQ(orvelane::localizedCountedFormat(selected, 3, {"3", "2 MB"}), "3 items selected — 2 MB");
+
+    // qsTr(key, "", count) in QML reaches the bundle through the translator with its count.
+    const orvelane::BundleTranslator translator(*localizer);
+    EXPECT_EQ(translator.translate("AnyView", "Move %lld items (%@) to the Trash?", nullptr, 1),
+              QStringLiteral("Move %lld item (%@) to the Trash?"));
+    EXPECT_EQ(translator.translate("AnyView", "Move %lld items (%@) to the Trash?", nullptr, 7),
+              QStringLiteral("Move %lld items (%@) to the Trash?"));
+    EXPECT_EQ(translator.translate("AnyView", "Scan", nullptr, -1), QStringLiteral("Scan"));
+
+    localizer->setLanguage(Language::tr);
+    EXPECT_EQ(orvelane::localizedCountedFormat(selected, 1, {"1", "2 MB"}), "1 öğe seçildi — 2 MB");
+    EXPECT_EQ(orvelane::localizedCountedFormat(selected, 12, {"12", "2 MB"}), "12 öğe seçildi — 2 MB");
+    EXPECT_EQ(translator.translate("AnyView", "Permanently delete %lld items (%@)? This cannot be undone.", nullptr, 1),
+              QStringLiteral("%lld öğe (%@) kalıcı olarak silinsin mi? Bu işlem geri alınamaz."));
+
+    // Without the counted lookup the key itself is shown, as for any text the table lacks.
+    orvelane::installCountedTextLookup(nullptr);
+    orvelane::installTextLookup(nullptr);
+    EXPECT_EQ(orvelane::localizedCountedFormat(selected, 1, {"1", "2 MB"}), "1 items selected — 2 MB");
     orvelane::installByteFormatLocaleProvider(nullptr);
 }
 

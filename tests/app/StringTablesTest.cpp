@@ -19,7 +19,15 @@ namespace {
 
 const QString kSourceDir = QStringLiteral(ORVELANE_SOURCE_DIR);
 
-using Table = std::map<QString, QString>;
+// One message of a table: its text, or for a text with a count its forms in the order of the
+// language's plural rule (English: one, other; Turkish: a single form).
+struct Entry
+{
+    QStringList forms;
+    bool numerus = false;
+    const QString& text() const { return forms.front(); }
+};
+using Table = std::map<QString, Entry>;
 
 Table readTable(const QString& language)
 {
@@ -28,15 +36,28 @@ Table readTable(const QString& language)
     Table table;
     QXmlStreamReader xml(&file);
     QString source;
+    bool numerus = false;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == QLatin1String("source")) {
+        if (xml.name() == QLatin1String("message")) {
+            numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+        } else if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             EXPECT_TRUE(xml.attributes().value(QLatin1String("type")).isEmpty()) << source.toStdString();
             EXPECT_FALSE(table.contains(source)) << "duplicate key " << source.toStdString();
-            table[source] = xml.readElementText();
+            Entry entry{{}, numerus};
+            if (numerus) {
+                while (xml.readNextStartElement()) {
+                    EXPECT_EQ(xml.name(), QLatin1String("numerusform")) << source.toStdString();
+                    entry.forms << xml.readElementText();
+                }
+            } else {
+                entry.forms << xml.readElementText();
+            }
+            EXPECT_FALSE(entry.forms.isEmpty()) << source.toStdString();
+            table[source] = entry;
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
@@ -64,20 +85,29 @@ QString unescape(const QString& body)
     return out;
 }
 
-// Keys in qsTr("…") calls of QML and DISPLAY_TEXT("…" "…") markers of C++ (adjacent literals joined).
-std::set<QString> keysUsedInSources()
+// The text of every QML, C++ and JavaScript source under src/.
+std::vector<QString> sourceTexts()
 {
-    static const QRegularExpression call(
-        QStringLiteral(R"re((?:qsTr|DISPLAY_TEXT)\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\))re"));
-    static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
-    std::set<QString> keys;
+    std::vector<QString> texts;
     QDirIterator files(kSourceDir + QStringLiteral("/src"), {"*.qml", "*.cpp", "*.h", "*.js"}, QDir::Files,
                        QDirIterator::Subdirectories);
     while (files.hasNext()) {
         QFile file(files.next());
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QString text = QString::fromUtf8(file.readAll());
+        if (file.open(QIODevice::ReadOnly))
+            texts.push_back(QString::fromUtf8(file.readAll()));
+    }
+    return texts;
+}
+
+// Keys in qsTr("…"[, …]) calls of QML and DISPLAY_TEXT("…" "…") markers of C++ (adjacent literals
+// joined).
+std::set<QString> keysUsedInSources()
+{
+    static const QRegularExpression call(
+        QStringLiteral(R"re((?:qsTr|DISPLAY_TEXT)\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+)[,)])re"));
+    static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    std::set<QString> keys;
+    for (const QString& text : sourceTexts()) {
         for (auto match = call.globalMatch(text); match.hasNext();) {
             QString key;
             for (auto part = literal.globalMatch(match.next().captured(1)); part.hasNext();)
@@ -116,9 +146,47 @@ TEST(StringTables, BothTablesHoldTheSameKeysAndEnglishMapsToItself)
     const Table english = readTable(QStringLiteral("en"));
     const Table turkish = readTable(QStringLiteral("tr"));
     ASSERT_EQ(english.size(), turkish.size());
-    for (const auto& [key, text] : english) {
-        EXPECT_EQ(text, key);
-        EXPECT_TRUE(turkish.contains(key)) << key.toStdString();
+    for (const auto& [key, entry] : english) {
+        // A text with a count keeps its key as the English form for many.
+        EXPECT_EQ(entry.forms.back(), key);
+        ASSERT_TRUE(turkish.contains(key)) << key.toStdString();
+        EXPECT_EQ(turkish.at(key).numerus, entry.numerus) << key.toStdString();
+    }
+}
+
+bool hasCount(const QString& key) { return placeholdersOf(key).contains(QStringLiteral("integer")); }
+
+TEST(StringTables, EveryTextWithACountHasTheFormsOfItsLanguage)
+{
+    const Table english = readTable(QStringLiteral("en"));
+    const Table turkish = readTable(QStringLiteral("tr"));
+    std::size_t counted = 0;
+    for (const auto& [key, entry] : english) {
+        EXPECT_EQ(entry.numerus, hasCount(key)) << "a text with a count needs numerus forms: " << key.toStdString();
+        if (!entry.numerus)
+            continue;
+        ++counted;
+        EXPECT_EQ(entry.forms.size(), 2) << "English has one and other: " << key.toStdString();
+        EXPECT_EQ(turkish.at(key).forms.size(), 1) << "Turkish has one form: " << key.toStdString();
+        for (const QString& form : entry.forms + turkish.at(key).forms)
+            EXPECT_EQ(placeholdersOf(form), placeholdersOf(key)) << form.toStdString();
+    }
+    EXPECT_GE(counted, 4u);
+    EXPECT_EQ(english.at(QStringLiteral("%lld items selected — %@")).forms.front(),
+              QStringLiteral("%lld item selected — %@"));
+}
+
+TEST(StringTables, TextsWithACountAreLookedUpWithTheirCount)
+{
+    // A plain lookup of a counted key reads its first form ("1 item") whatever the count.
+    static const QRegularExpression plainCpp(
+        QStringLiteral(R"re(localized(?:Format|Text)\(\s*DISPLAY_TEXT\(\s*"[^"]*%(?:\d+\$)?lld)re"));
+    static const QRegularExpression plainQml(QStringLiteral(R"re(qsTr\(\s*"[^"]*%(?:\d+\$)?lld[^"]*"\s*\))re"));
+    for (const QString& text : sourceTexts()) {
+        const auto cpp = plainCpp.match(text);
+        EXPECT_FALSE(cpp.hasMatch()) << cpp.captured(0).toStdString();
+        const auto qml = plainQml.match(text);
+        EXPECT_FALSE(qml.hasMatch()) << qml.captured(0).toStdString();
     }
 }
 
@@ -128,7 +196,8 @@ TEST(StringTables, TurkishIsARealTranslation)
     static const QRegularExpression turkishLetters(QStringLiteral("[ıİşŞğĞçÇöÖüÜ]"));
     std::size_t translated = 0;
     std::size_t withTurkishLetters = 0;
-    for (const auto& [key, text] : turkish) {
+    for (const auto& [key, entry] : turkish) {
+        const QString& text = entry.text();
         EXPECT_FALSE(text.trimmed().isEmpty()) << key.toStdString();
         EXPECT_EQ(placeholdersOf(text), placeholdersOf(key)) << key.toStdString();
         translated += text != key;
@@ -141,7 +210,7 @@ TEST(StringTables, TurkishIsARealTranslation)
     }
     EXPECT_GT(translated * 10, turkish.size() * 9) << "more than a tenth of the texts are left in English";
     EXPECT_GT(withTurkishLetters * 2, turkish.size()) << "Turkish letters are missing: ASCII substitutes?";
-    EXPECT_EQ(turkish.at(QStringLiteral("Trash")), QStringLiteral("Çöp Kutusu"));
+    EXPECT_EQ(turkish.at(QStringLiteral("Trash")).text(), QStringLiteral("Çöp Kutusu"));
 }
 
 TEST(StringTables, CompiledBundleAnswersEveryKeyInEachLanguage)
@@ -152,8 +221,19 @@ TEST(StringTables, CompiledBundleAnswersEveryKeyInEachLanguage)
                                   orvelane::StringBundle::open(QStringLiteral(ORVELANE_TEST_BUNDLE_PATH)));
     for (const char* language : {"en", "tr"}) {
         localizer.setLanguageRawValue(QLatin1String(language));
-        for (const auto& [key, text] : readTable(QLatin1String(language)))
-            EXPECT_EQ(localizer.text(key), text) << language << ": " << key.toStdString();
+        for (const auto& [key, entry] : readTable(QLatin1String(language))) {
+            if (!entry.numerus) {
+                EXPECT_EQ(localizer.text(key), entry.text()) << language << ": " << key.toStdString();
+                continue;
+            }
+            // The language's plural rule picks the form: English "one" for 1 only, "other" for
+            // 0 and every other count; Turkish the same form for all.
+            for (const qint64 count : std::initializer_list<qint64>{0, 1, 2, 5, 11, 21, 101, 1'000'000, 5'000'000'000}) {
+                const qsizetype form = entry.forms.size() == 2 && count != 1 ? 1 : 0;
+                EXPECT_EQ(localizer.countedText(key, count), entry.forms.at(form))
+                    << language << ", " << count << ": " << key.toStdString();
+            }
+        }
     }
 }
 

@@ -1,111 +1,313 @@
 #!/bin/bash
-# Drives the real orvelane binary under Xvfb with the keyboard alone, on a throw-away home, through
-# a user's first session: scan, clean two node_modules folders to the Trash, see a clean refused
-# because its project marker changed, then empty the Trash for good. Checks the disk afterwards.
+# Drives the real orvelane binary under Xvfb and openbox with the keyboard (and the mouse for the
+# menu bar), on throw-away homes, through a user's first sessions, in English and then in
+# Turkish, at the smallest window (820 × 540) and maximised: the idle welcome, the first scan,
+# every category's header, the sheet of skipped paths, held Return in front of a confirmation,
+# cleans to the Trash, a refused clean, emptying the Trash for good, the File menu, and Ctrl+Q.
+# Checks the disk, and what the window shows through the probe the binary writes on request.
 # Usage: journey.sh <orvelane binary> [folder for screenshots]
-# Exits 77 (skipped) when xvfb-run or xdotool is missing.
+# Exits 77 (skipped) when a tool it needs is missing.
 set -u
 
 app=$1
 shots=${2:-}
-for tool in xvfb-run xdotool fallocate; do
+for tool in xvfb-run xdotool fallocate openbox wmctrl xprop import; do
     command -v "$tool" > /dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
 if [ -z "${ORVELANE_JOURNEY_IN_X:-}" ]; then
-    ORVELANE_JOURNEY_IN_X=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$@"
+    ORVELANE_JOURNEY_IN_X=1 exec xvfb-run -a -s "-screen 0 1440x900x24" "$0" "$@"
 fi
 
 root=$(mktemp -d /tmp/orvelane-journey-XXXXXX)
-home=$root/home
-trash=$home/.local/share/Trash
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null
-    wait 2> /dev/null
-    rm -rf "$root"
-}
-trap cleanup EXIT
-
 failures=0
-check() { # description, command...
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
-make_file() { mkdir -p "$(dirname "$home/$1")" && fallocate -l "$2" "$home/$1"; }
-shot() { [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/$1.png" 2> /dev/null; return 0; }
-keys() { xdotool key --delay 120 "$@"; sleep 0.4; }
 wait_for() { # seconds, command...: polls until the command succeeds
     local limit=$1
     shift
     for _ in $(seq $((limit * 5))); do "$@" && return 0; sleep 0.2; done
     return 1
 }
+source "$(dirname "$0")/session.sh"
 
-make_file Projects/web/node_modules/react.js 9M
-echo '{}' > "$home/Projects/web/package.json"
-make_file Projects/site/node_modules/vue.js 8M
-make_file Projects/engine/target/debug/engine 7M
-echo '[package]' > "$home/Projects/engine/Cargo.toml"
-make_file Library/Caches/com.example.browser/cache.db 12M
-make_file .local/share/Trash/files/old-report.pdf 2M
-mkdir -p "$trash/info" "$home/.config"
-printf '[Trash Info]\nPath=%s\nDeletionDate=2024-01-01T10:00:00\n' "$home/old-report.pdf" > "$trash/info/old-report.pdf.trashinfo"
+cleanup() {
+    session_stop
+    rm -rf "$root"
+}
+trap cleanup EXIT
 
-HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share QT_QUICK_CONTROLS_STYLE=Basic \
-    "$app" > "$root/app.log" 2>&1 &
-app_pid=$!
-main_window() { [ -n "$(xdotool search --onlyvisible --name '^Orvelane$' 2> /dev/null)" ]; }
-wait_for 20 main_window || { echo "FAIL: no main window"; cat "$root/app.log"; exit 1; }
+check() { # description, command...
+    local what=$1
+    shift
+    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+shot() { [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/$1.png" 2> /dev/null; return 0; }
+keys() { xdotool key --delay 120 "$@"; sleep 0.6; }
+# Holds a key down for the given seconds, as a user leaning on it: the X server repeats it.
+hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; sleep 1; }
+shown() { [ "$(probe_field "$1" visible)" = 1 ]; }
+whole() { [ "$(probe_field "$1" truncated)" = 0 ] && shown "$1"; }
+# Text checks say what they found when it was something else.
+text_is() {
+    [ "$(probe_text "$1")" = "$2" ] && return 0
+    echo "   $1 reads: $(probe_text "$1")"
+    return 1
+}
+text_starts() {
+    case "$(probe_text "$1")" in "$2"*) return 0 ;; esac
+    echo "   $1 reads: $(probe_text "$1")"
+    return 1
+}
+focus_first() { case "$(probe_focus)" in "$1<"*) return 0 ;; esac; return 1; }
+focus_in() { case "<$(probe_focus)<" in *"<$1<"*) return 0 ;; esac; return 1; }
+# glow_pulses NAME: six pictures of the named item and its surroundings over 1.5 s; a pulsing
+# glow makes at least three of them differ.
+glow_pulses() {
+    local x y w h left top pictures
+    x=$(probe_field "$1" x) y=$(probe_field "$1" y) w=$(probe_field "$1" w) h=$(probe_field "$1" h)
+    [ -n "$x" ] || return 1
+    eval "$(xdotool getwindowgeometry --shell "$app_window")"
+    left=$((X + x - 14)) top=$((Y + y - 14))
+    pictures=$(for _ in 1 2 3 4 5 6; do
+        import -window root -crop "$((w + 28))x$((h + 28))+$left+$top" rgb:- 2> /dev/null | md5sum
+        sleep 0.3
+    done | sort -u | wc -l)
+    [ "$pictures" -ge 3 ] || { echo "   only $pictures different pictures of $1"; return 1; }
+}
+glow_still() { ! glow_pulses "$1" > /dev/null; }
+trash_count() { ls -A "$1/.local/share/Trash/files" 2> /dev/null | wc -l; }
+
+make_home() { # folder
+    local home=$1
+    make_file() { mkdir -p "$(dirname "$home/$1")" && fallocate -l "$2" "$home/$1"; }
+    make_file Projects/web/node_modules/react.js 9M
+    echo '{}' > "$home/Projects/web/package.json"
+    make_file Projects/site/node_modules/vue.js 8M
+    make_file Projects/engine/target/debug/engine 7M
+    echo '[package]' > "$home/Projects/engine/Cargo.toml"
+    make_file Library/Caches/com.example.browser/cache.db 12M
+    mkdir -p "$home/Library/Caches/com.example.empty"
+    make_file Library/Logs/app/app.log 1M
+    make_file Downloads/Installer.dmg 40M
+    make_file Downloads/movie.mp4 25M
+    echo notes > "$home/Downloads/notes.txt"
+    make_file .local/share/Trash/files/old-report.pdf 2M
+    mkdir -p "$home/.local/share/Trash/info"
+    printf '[Trash Info]\nPath=%s\nDeletionDate=2024-01-01T10:00:00\n' "$home/old-report.pdf" \
+        > "$home/.local/share/Trash/info/old-report.pdf.trashinfo"
+}
+
+kinds=(caches logs xcode devCaches devArtifacts downloads trash insights)
+
+# Every category's title and description are whole; one screenshot each. Starts on the first
+# row with the keyboard in the sidebar and ends there again.
+check_headers() { # label
+    local label=$1 i
+    for i in "${!kinds[@]}"; do
+        [ "$i" -gt 0 ] && keys Down
+        sleep 0.4
+        check "$label ${kinds[$i]}: the title is whole ($(probe_text headerTitle))" whole headerTitle
+        check "$label ${kinds[$i]}: the description is whole" whole headerSubtitle
+        shot "$label-$i-${kinds[$i]}"
+    done
+    keys Up Up Up Up Up Up Up
+}
+
+idle_check() { # what
+    local reading frames cpu
+    reading=$(idle_reading 10)
+    frames=${reading% *}
+    cpu=${reading#* }
+    echo "figure: $1: $frames frames in 10 s ($(awk -v f="$frames" 'BEGIN { printf "%.1f", f / 10 }') per second), CPU time ${cpu} s"
+    check "$1 draws no frames" [ "$frames" -le 2 ]
+    check "$1 uses almost no CPU" awk -v c="$cpu" 'BEGIN { exit !(c <= 0.3) }'
+}
+
+quit_with_ctrl_q() { # label
+    keys ctrl+q
+    check "$1: Ctrl+Q ends the process" wait_for 10 sh -c "! kill -0 $app_pid 2> /dev/null"
+    check "$1: no window is left" sh -c "! xdotool search --onlyvisible --name '^Orvelane$' > /dev/null 2>&1"
+}
+
+session_start_window_manager || { echo "FAIL: openbox did not start"; exit 1; }
+
+# --- English, at the smallest window -------------------------------------------------------
+home=$root/home-en
+trash=$home/.local/share/Trash
+make_home "$home"
+app_start "$app" "$home" en || { echo "FAIL: no main window"; cat "$root/app.log"; exit 1; }
+window_size 820 540
+check "the window is 820 × 540" test "$(probe_window)" = "820 540"
 sleep 1.5
-shot 01-welcome
+shot 01-en-welcome-820x540
+idle_check "the idle welcome"
 
 # Return is the welcome's default action: the first scan.
 keys Return
 sleep 3
-shot 02-scanned
+shot 02-en-scanned
+check "the totals line shows what was found" text_starts totalText "Total found: "
+check "nothing pulses where nothing warns" glow_still headerIconGlow
+check_headers 03-en-820x540
 
 # Build Artifacts is the fifth row. Tab: the Scan button, Select All, then the list.
 keys Down Down Down Down
 keys Tab Tab Tab
 keys space Down space
-shot 03-two-ticked
+shot 04-en-two-ticked
+check "the footer counts two items" text_starts summaryText "2 items selected — "
 keys Return
-shot 04-confirm
+check "Return asks first" text_starts confirmationTitle "Move 2 items ("
+shot 05-en-confirm
 keys Return
 check "the first node_modules left its project" wait_for 15 test ! -e "$home/Projects/web/node_modules"
 check "the second node_modules left its project" wait_for 15 test ! -e "$home/Projects/site/node_modules"
 check "both are in the Trash" wait_for 5 sh -c "[ \$(ls '$trash/files' | grep -c '^node_modules') -eq 2 ]"
 check "the Rust build folder was left alone" test -e "$home/Projects/engine/target/debug/engine"
 sleep 1
-shot 05-cleaned
+shot 06-en-cleaned
 sleep 2
 
 # The project marker disappears between scan and clean: the clean is refused and reported.
 rm "$home/Projects/engine/Cargo.toml"
-keys space Return
+keys space
+check "one item reads as one" text_starts summaryText "1 item selected — "
+keys Return
+check "the question counts one item" text_starts confirmationTitle "Move 1 item ("
 keys Return
 sleep 2
-shot 06-alert
+shot 07-en-alert
+check "the alert tells why" text_is alertMessage "engine/target: The project marker changed after the scan."
 check "a refused item stays where it was" test -e "$home/Projects/engine/target/debug/engine"
 keys Return
+check "OK closes the alert" sh -c "[ \"\$(grep -m1 '^item alertTitle ' '$probe' | grep -o 'visible=[01]')\" != visible=1 ]"
 
 # Without its marker the folder is no build artifact any more: the rescan empties the list, and
-# the keyboard goes back to the sidebar. Down to the Trash, Tab to Select All, delete for good.
-keys Down Down
+# the keyboard goes back to the sidebar. Down to Downloads; Tab: Scan, then the skipped paths.
+keys Down
 keys Tab Tab space
-shot 07-trash-selected
+sleep 0.6
+shot 08-en-skipped-sheet
+check "the sheet opens at 600 × 480" sh -c "[ '$(probe_field skippedItemsView w)x$(probe_field skippedItemsView h)' = 600x480 ]"
+check "the sheet lists the skipped file" shown skippedList
+check "the sheet has the keyboard" focus_in skippedItemsView
+keys Tab Tab Tab
+check "Tab stays inside the sheet" focus_in skippedItemsView
+keys space
+check "Space behind the sheet ticks nothing" text_is summaryText "Selected items are moved to the Trash and can be restored."
+keys Escape
+check "Escape closes the sheet" sh -c "[ \"\$(grep -m1 '^item skippedItemsView ' '$probe' | grep -o 'visible=[01]')\" != visible=1 ]"
+shot 09-en-sheet-closed
+
+# Select All, then lean on Return: the question opens once and nothing moves.
+keys Tab space
+check "both downloads are ticked" text_starts summaryText "2 items selected — "
+hold Return 1.5
+shot 10-en-held-return-downloads
+check "a held Return opened the question" shown confirmationTitle
+check "a held Return moved nothing" test -e "$home/Downloads/Installer.dmg" -a -e "$home/Downloads/movie.mp4"
+keys Escape
+sleep 1
+check "Escape cancels: nothing moved" test -e "$home/Downloads/Installer.dmg" -a -e "$home/Downloads/movie.mp4"
+# Two fresh presses: ask, then move.
 keys Return
-shot 08-trash-confirm
+keys Return
+check "fresh presses move the downloads to the Trash" wait_for 15 test ! -e "$home/Downloads/Installer.dmg" -a ! -e "$home/Downloads/movie.mp4"
+check "… where they are" wait_for 5 test -e "$trash/files/Installer.dmg" -a -e "$trash/files/movie.mp4"
+sleep 1
+shot 11-en-downloads-cleaned
+sleep 2
+
+# The emptied list sends the keyboard back to the sidebar. Down to the Trash, Tab to Select All.
+before=$(trash_count "$home")
+keys Down
+check "the Trash's warning glow pulses" glow_pulses headerIconGlow
+keys Tab Tab space
+check "Delete Permanently glows too, once something is ticked" glow_pulses cleanGlow
+shot 12-en-trash-selected
+hold Return 1.5
+shot 13-en-held-return-trash
+check "a held Return in the Trash opened the question" shown confirmationTitle
+check "… with Cancel as the default button" focus_first cancelButton
+check "a held Return deleted nothing" test "$(trash_count "$home")" -eq "$before"
+keys Return
+sleep 1
+check "a fresh Return cancels" test "$(trash_count "$home")" -eq "$before"
+keys Return
+keys Tab
+check "Tab reaches Delete Permanently" focus_first confirmButton
+shot 14-en-trash-confirm
 keys Return
 check "the Trash was emptied for good" wait_for 15 sh -c "[ -z \"\$(ls -A '$trash/files')\" ]"
 check "its records went with it" wait_for 5 sh -c "[ -z \"\$(ls -A '$trash/info' 2> /dev/null)\" ]"
 check "the rest of the home is untouched" test -e "$home/Library/Caches/com.example.browser/cache.db"
 sleep 1
-shot 09-done
+shot 15-en-trash-emptied
 
-if grep -E "qrc:/|TypeError|ReferenceError" "$root/app.log"; then
+# The File menu, by the mouse: styled, with its shortcuts.
+xdotool mousemove --window "$app_window" 22 12 click 1
+sleep 1
+shot 16-en-file-menu
+check "the File menu shows Quit with its shortcut" sh -c "grep '^item menuItemShortcut ' '$probe' | grep -q 'visible=1.* text=Ctrl+Q$'"
+keys Escape
+xdotool mousemove --window "$app_window" 400 300
+sleep 0.5
+
+# Maximised: the header keeps its buttons beside the title.
+window_maximise
+shot 17-en-maximised
+check "maximised, the title is whole" whole headerTitle
+check "maximised, the window is larger" test "$(probe_window | cut -d' ' -f1)" -gt 1000
+window_restore
+quit_with_ctrl_q English
+
+# --- Turkish, at the smallest window and maximised -----------------------------------------
+home=$root/home-tr
+trash=$home/.local/share/Trash
+make_home "$home"
+app_start "$app" "$home" tr || { echo "FAIL: no main window in Turkish"; cat "$root/app.log"; exit 1; }
+window_size 820 540
+sleep 1.5
+shot 20-tr-welcome-820x540
+keys Return
+sleep 3
+shot 21-tr-scanned
+idle_check "an idle window after a scan"
+check_headers 22-tr-820x540
+
+# A row's context menu, by the mouse: styled like the File menu.
+xdotool mousemove --window "$app_window" "$(( $(probe_field nameLine x) + 20 ))" "$(( $(probe_field nameLine y) + 6 ))" click 3
+sleep 1
+shot 22-tr-row-menu
+check "the row menu offers Reveal in Finder in Turkish" sh -c "grep '^item menuItemText ' '$probe' | grep -q 'visible=1.* text=Finder.da Göster$'"
+keys Escape
+xdotool mousemove --window "$app_window" 5 300
+sleep 0.5
+
+# Downloads: Select All, ask, move; the session total fits the sidebar.
+keys Down Down Down Down Down
+keys Tab Tab Tab space
+check "the footer counts in Turkish" text_starts summaryText "2 öğe seçildi — "
+keys Return
+check "the question in Turkish" sh -c "sed -n 's/^item confirmationTitle .* text=//p' '$probe' | grep -q \"^2 öğe (.*) Çöp Kutusu'na taşınsın mı?\$\""
+shot 23-tr-confirm
+keys Return
+check "moved in Turkish too" wait_for 15 test ! -e "$home/Downloads/Installer.dmg"
+sleep 1
+shot 24-tr-cleaned
+check "the session total reads whole in the sidebar" whole cleanedText
+check "… in Turkish" text_starts cleanedText "Bu oturumda temizlenen: "
+sleep 2
+
+window_maximise
+shot 25-tr-maximised
+check "maximised in Turkish, the title is whole" whole headerTitle
+keys Up
+sleep 0.5
+shot 26-tr-maximised-devartifacts
+window_restore
+quit_with_ctrl_q Turkish
+
+if grep -E "qrc:/|TypeError|ReferenceError|no receivers connected" "$root/app.log"; then
     echo "FAIL: QML reported errors"
     failures=$((failures + 1))
 fi

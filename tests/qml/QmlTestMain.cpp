@@ -1,4 +1,5 @@
 #include "FakeHomeFolder.h"
+#include "HeldKeys.h"
 #include "LanguageBinding.h"
 #include "Localizer.h"
 
@@ -28,6 +29,7 @@ public slots:
         engine->addImportPath(QStringLiteral("qrc:/"));
         orvelane::bindEngineToLocalizer(*engine);
         qmlRegisterType<orvelane::testing::FakeHomeFolder>("OrvelaneTesting", 1, 0, "FakeHome");
+        qmlRegisterType<orvelane::testing::HeldKeys>("OrvelaneTesting", 1, 0, "HeldKeys");
     }
 
 private:

@@ -36,6 +36,20 @@ TestCase {
         }
     }
 
+    Component {
+        id: holderComponent
+        Item {
+            PulsingGlow {
+                color: "yellow"
+                active: true
+                Rectangle {
+                    width: 40
+                    height: 20
+                }
+            }
+        }
+    }
+
     SignalSpy {
         id: clickSpy
         signalName: "clicked"
@@ -81,13 +95,39 @@ TestCase {
         compare(glow.implicitHeight, 20)
     }
 
-    function test_glowTurnedOnLaterIsFaintAndSteady() {
+    function test_glowTurnedOnLaterStartsPulsingThen() {
         const glow = createTemporaryObject(glowComponent, testCase, { active: false })
+        wait(200)
         glow.active = true
-        compare(glow.glowColor.a.toFixed(2), "0.15")
-        compare(glow.glowRadius, 3)
-        wait(400)
-        verify(!glow.on, "the pulse starts only when the element is shown")
+        verify(glow.on, "a glow made active after it was shown pulses from then on")
+        compare(glow.glowColor.a.toFixed(2), "0.15", "from the faint end")
+        tryVerify(() => glow.phase > 0.95, 3000)
+        glow.active = false
+        verify(!glow.on)
+        compare(glow.phase, 0, "an inactive glow rests")
+        compare(glow.glowColor.a, 0)
+    }
+
+    function test_hiddenGlowRunsNothing() {
+        const glow = createTemporaryObject(glowComponent, testCase, { active: true })
+        verify(glow.on)
+        glow.visible = false
+        verify(!glow.on, "nothing runs for a glow nobody sees")
         compare(glow.phase, 0)
+        wait(300)
+        compare(glow.phase, 0)
+        glow.visible = true
+        verify(glow.on, "shown again, it pulses again")
+        tryVerify(() => glow.phase > 0.5, 3000)
+    }
+
+    function test_glowInsideAHiddenParentRunsNothing() {
+        const holder = createTemporaryObject(holderComponent, testCase)
+        const glow = holder.children[0]
+        verify(glow.on)
+        holder.visible = false
+        verify(!glow.on, "an ancestor's visibility counts")
+        holder.visible = true
+        verify(glow.on)
     }
 }

@@ -1,7 +1,9 @@
 #include "AppState.h"
 #include "FakeHome.h"
+#include "GatedRemover.h"
 #include "Layout.h"
 #include "Logger.h"
+#include "PublishLater.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -9,12 +11,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QThread>
+
 #include <fstream>
+#include <thread>
 #include <mutex>
 #include <sstream>
 
 using namespace orvelane;
 using orvelane::testing::FakeHome;
+using orvelane::testing::GatedRemover;
 
 namespace {
 
@@ -39,6 +45,7 @@ public:
 };
 
 constexpr std::int64_t kMiB = 1024 * 1024;
+
 
 class AppStateTest : public ::testing::Test
 {
@@ -126,6 +133,77 @@ TEST_F(AppStateTest, FullScanPublishesEveryCategoryAndTotalsLeaveOutInsights)
     EXPECT_EQ(state.grandTotal(), expected);
     EXPECT_LT(state.grandTotal(), 600 * kMiB);
     EXPECT_EQ(log->count(LogLevel::info, "Starting full system scan - 8 categories"), 1);
+}
+
+TEST(PublishLater, AResultReadyAtOnceStillArrivesThroughTheEventLoop)
+{
+    QObject receiver;
+    std::vector<int> published;
+    publishLater(QtFuture::makeReadyFuture(7), &receiver, [&published](int value) { published.push_back(value); });
+    EXPECT_TRUE(published.empty()) << "nothing is published inside the call that asked for it";
+    ASSERT_TRUE(QTest::qWaitFor([&published] { return !published.empty(); }, 5'000));
+    EXPECT_EQ(published, std::vector<int>{7});
+
+    // A result that comes from another thread arrives on the receiver's thread.
+    QPromise<int> promise;
+    Qt::HANDLE arrivedOn = nullptr;
+    publishLater(promise.future(), &receiver, [&arrivedOn](int) { arrivedOn = QThread::currentThreadId(); });
+    std::thread worker([&promise] {
+        promise.start();
+        promise.addResult(8);
+        promise.finish();
+    });
+    worker.join();
+    ASSERT_TRUE(QTest::qWaitFor([&arrivedOn] { return arrivedOn != nullptr; }, 5'000));
+    EXPECT_EQ(arrivedOn, QThread::currentThreadId());
+}
+
+TEST_F(AppStateTest, AFirstScanIsAnnouncedOnlyWithEveryCategoryScanning)
+{
+    // A view woken by any notice of the start must never see "scanned" without "scanning": it
+    // would show a size of zero that nobody measured.
+    std::vector<std::size_t> scanningWhenAnnounced;
+    std::vector<bool> scannedWhenScanningAnnounced;
+    QObject::connect(&state, &AppState::hasScannedChanged, &state,
+                     [&] { scanningWhenAnnounced.push_back(state.scanningKinds().size()); });
+    QObject::connect(&state, &AppState::scanningKindsChanged, &state,
+                     [&] { scannedWhenScanningAnnounced.push_back(state.hasScanned()); });
+    state.scanAll();
+    EXPECT_EQ(scanningWhenAnnounced, std::vector<std::size_t>{8});
+    ASSERT_FALSE(scannedWhenScanningAnnounced.empty());
+    EXPECT_TRUE(scannedWhenScanningAnnounced.front());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return state.scanningKinds().empty(); }, 60'000));
+    state.scanAll();
+    EXPECT_EQ(scanningWhenAnnounced.size(), 1u) << "announced once, on the first scan";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return state.scanningKinds().empty(); }, 60'000));
+}
+
+TEST_F(AppStateTest, AStopFinishesTheItemInHandAndLeavesTheRest)
+{
+    scanAndWait();
+    GatedRemover remover;
+    state.setRemover(&remover);
+    selectAllOf(CategoryKind::caches);
+    const auto chosen = state.selectedItems(CategoryKind::caches);
+    ASSERT_EQ(chosen.size(), 3u);
+
+    QFuture<CleanResult> future = state.cleanSelected(CategoryKind::caches);
+    ASSERT_TRUE(remover.waitForRequests(1));
+    state.stopCleaningAfterCurrentItem();
+    remover.open();
+    ASSERT_TRUE(QTest::qWaitFor([&future] { return future.isFinished(); }, 60'000));
+    EXPECT_EQ(remover.names(), std::vector<std::string>{chosen[0].name}) << "the rest were never touched";
+    EXPECT_FALSE(state.cleaning());
+    EXPECT_EQ(log->count(LogLevel::info, "Clean stopped after 1 of 3 items"), 1);
+    EXPECT_EQ(log->count(LogLevel::debug, "Rescanning category: Application Caches"), 0)
+        << "a clean stopped for quitting rescans nothing";
+
+    // A stop asked for while nothing runs does not cut the next clean short.
+    state.stopCleaningAfterCurrentItem();
+    selectAllOf(CategoryKind::caches);
+    ASSERT_EQ(cleanAndWait(CategoryKind::caches), CleanResult::completed);
+    EXPECT_EQ(remover.names().size(), 4u);
+    EXPECT_EQ(log->count(LogLevel::debug, "Rescanning category: Application Caches"), 1);
 }
 
 TEST_F(AppStateTest, ASecondScanWhileOneRunsIsRefusedOnce)

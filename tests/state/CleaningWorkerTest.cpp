@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fstream>
 #include <sstream>
 
@@ -25,6 +26,8 @@ public:
     std::optional<std::string> moveToTrash(const ScannedItem& item, const std::filesystem::path&) override
     {
         trashed.push_back(item.name);
+        if (raiseWhenCalled)
+            raiseWhenCalled->store(true); // as if Quit came while this item was being moved
         return failureFor(item);
     }
     std::optional<std::string> removePermanently(const ScannedItem& item, const std::filesystem::path&) override
@@ -39,6 +42,7 @@ public:
         return std::nullopt;
     }
     std::string failing;
+    std::atomic<bool>* raiseWhenCalled = nullptr;
     std::vector<std::string> trashed;
     std::vector<std::string> deleted;
 };
@@ -118,6 +122,30 @@ TEST_F(CleaningWorkerTest, EveryItemIsValidatedAndTheBatchNeverStopsEarly)
         "Moved to trash: d",
     };
     EXPECT_EQ(log->lines, expected);
+}
+
+TEST_F(CleaningWorkerTest, AStopLetsTheItemInHandFinishAndTouchesNoOther)
+{
+    const auto a = scanned(home.file("Library/Caches/a/f", 1000).parent_path(), 100);
+    const auto b = scanned(home.file("Library/Caches/b/f", 1000).parent_path(), 200);
+    const auto c = scanned(home.file("Library/Caches/c/f", 1000).parent_path(), 300);
+    std::atomic<bool> stop{false};
+    remover.raiseWhenCalled = &stop;
+
+    const CleanOutcome outcome = runCleaningWorker({a, b, c}, CategoryKind::caches, home.root(), remover, &stop);
+    EXPECT_EQ(remover.trashed, std::vector<std::string>{"a"});
+    EXPECT_EQ(outcome.cleaned, 100) << "the item in hand counts";
+    EXPECT_TRUE(outcome.errors.empty()) << "untouched items are no failures";
+    EXPECT_EQ(outcome.skippedByStop, 2u);
+    EXPECT_EQ(log->lines.back(), "Clean stopped after 1 of 3 items");
+
+    // Stopped before it began: nothing at all is touched.
+    remover.trashed.clear();
+    remover.raiseWhenCalled = nullptr;
+    const CleanOutcome none = runCleaningWorker({a, b}, CategoryKind::caches, home.root(), remover, &stop);
+    EXPECT_TRUE(remover.trashed.empty());
+    EXPECT_EQ(none.skippedByStop, 2u);
+    EXPECT_EQ(none.cleaned, 0);
 }
 
 TEST_F(CleaningWorkerTest, OnlyTheTrashIsDeletedPermanently)

@@ -3,7 +3,7 @@ import QtQuick.Layouts
 import Orvelane
 
 // Shared styles: the brand gradient, a pressable button at rest and held, and the glow
-// pulsing, at its bright end, and turned on after it was shown (faint and steady).
+// pulsing, at its bright end, and turned on after it was shown (pulsing from then on).
 Rectangle {
     id: scene
 
@@ -77,24 +77,29 @@ Rectangle {
         GlowSample {
             caption: "glow, pulsing"
             glow.active: true
+            glow.cornerRadius: 8
         }
         GlowSample {
             id: bright
             caption: "glow, bright end"
+            glow.cornerRadius: 8
         }
         GlowSample {
             id: late
-            caption: "glow, active later"
+            caption: "glow, turned on later"
+            glow.cornerRadius: 8
         }
     }
 
     Timer {
         interval: 100
         running: true
-        onTriggered: {
-            late.glow.active = true
-            bright.glow.active = true
-            bright.glow.phase = 1
-        }
+        onTriggered: late.glow.active = true
+    }
+    // Turned on one pulse (1.1 s) before the picture is taken, it is at its bright end then.
+    Timer {
+        interval: scene.settleMs - 1100
+        running: true
+        onTriggered: bright.glow.active = true
     }
 }

@@ -1,0 +1,97 @@
+#include "WindowProbe.h"
+
+#include <QFile>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSaveFile>
+#include <QTextStream>
+
+namespace orvelane {
+namespace {
+
+constexpr int kSettleMilliseconds = 200;
+constexpr int kLongestSilenceMilliseconds = 250;
+
+QString oneLine(QString text) { return text.replace(QLatin1Char('\n'), QLatin1String("\\n")); }
+
+// An item's name in the focus chain: its objectName, or its type where it has none.
+QString nameOf(const QQuickItem* item)
+{
+    return item->objectName().isEmpty() ? QString::fromLatin1(item->metaObject()->className()) : item->objectName();
+}
+
+} // namespace
+
+void WindowProbe::attachIfRequested(QQuickWindow* window)
+{
+    static bool attached = false;
+    const QString path = qEnvironmentVariable("ORVELANE_PROBE");
+    if (attached || path.isEmpty() || !window)
+        return;
+    attached = true;
+    new WindowProbe(window, path);
+}
+
+WindowProbe::WindowProbe(QQuickWindow* window, QString path)
+    : QObject(window), window_(window), path_(std::move(path))
+{
+    settled_.setSingleShot(true);
+    settled_.setInterval(kSettleMilliseconds);
+    connect(&settled_, &QTimer::timeout, this, &WindowProbe::write);
+    // frameSwapped comes from the render thread when rendering is threaded: count there, react here.
+    connect(window, &QQuickWindow::frameSwapped, this, [this] { ++frames_; }, Qt::DirectConnection);
+    connect(window, &QQuickWindow::frameSwapped, this, &WindowProbe::frameDrawn, Qt::QueuedConnection);
+    sinceWrite_.start();
+}
+
+void WindowProbe::frameDrawn()
+{
+    if (sinceWrite_.elapsed() >= kLongestSilenceMilliseconds)
+        write();
+    settled_.start();
+}
+
+void WindowProbe::write()
+{
+    if (!window_)
+        return;
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return;
+    QTextStream out(&file);
+    out << "frames " << frames_.load() << '\n';
+    out << "window " << window_->width() << ' ' << window_->height() << '\n';
+    QStringList chain;
+    for (const QQuickItem* item = window_->activeFocusItem(); item; item = item->parentItem())
+        chain << nameOf(item);
+    out << "focus " << chain.join(QLatin1Char('<')) << '\n';
+    describe(out, window_->contentItem());
+    out.flush();
+    file.commit();
+    sinceWrite_.restart();
+}
+
+void WindowProbe::describe(QTextStream& out, const QQuickItem* item) const
+{
+    if (!item)
+        return;
+    if (!item->objectName().isEmpty()) {
+        const QPointF place = item->mapToScene(QPointF(0, 0));
+        out << "item " << item->objectName() << " visible=" << int(item->isVisible())
+            << " x=" << qRound(place.x()) << " y=" << qRound(place.y()) << " w=" << qRound(item->width())
+            << " h=" << qRound(item->height());
+        for (const char* flag : {"truncated", "checked", "enabled"}) {
+            const QVariant value = item->property(flag);
+            if (value.isValid())
+                out << ' ' << flag << '=' << int(value.toBool());
+        }
+        const QVariant text = item->property("text");
+        if (text.isValid())
+            out << " text=" << oneLine(text.toString());
+        out << '\n';
+    }
+    for (const QQuickItem* child : item->childItems())
+        describe(out, child);
+}
+
+} // namespace orvelane

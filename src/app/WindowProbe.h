@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+#include <atomic>
+
+class QQuickItem;
+class QQuickWindow;
+class QTextStream;
+
+namespace orvelane {
+
+/**
+ * @brief Reports what a window shows, for the end-to-end journey that drives the real binary.
+ *
+ * Off unless the environment variable ORVELANE_PROBE names a file. The report holds the frames
+ * the window has drawn so far, its size, the chain of items that hold the keyboard focus, and
+ * for each named item its place, size, visibility and text (with whether the text is elided).
+ * It is rewritten a moment after the window stops drawing, and at least four times a second
+ * while it keeps drawing, so an idle window writes nothing and wakes nobody.
+ */
+class WindowProbe final : public QObject
+{
+public:
+    /// Probes `window` when ORVELANE_PROBE is set (the first window only); otherwise nothing.
+    static void attachIfRequested(QQuickWindow* window);
+
+    WindowProbe(QQuickWindow* window, QString path);
+
+private:
+    void frameDrawn();
+    void write();
+    void describe(QTextStream& out, const QQuickItem* item) const;
+
+    QPointer<QQuickWindow> window_;
+    QString path_;
+    std::atomic<qint64> frames_{0};
+    QTimer settled_;
+    QElapsedTimer sinceWrite_;
+};
+
+} // namespace orvelane
