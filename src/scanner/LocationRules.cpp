@@ -142,6 +142,17 @@ std::string withChild(const Location& row, const Path& path)
     return row.naming == Naming::child ? name : name + "/" + std::string(row.place);
 }
 
+// The name every candidate of the row ends in, where the row fixes it: a cheap test that spares
+// most paths (all of a walk's project folders) the comparison of whole locations.
+std::string_view fixedLastComponent(const Location& row)
+{
+    const std::string_view spelled = row.shape == Shape::eachChild ? row.place : row.path;
+    if (row.shape == Shape::entries || spelled.empty())
+        return {};
+    const auto slash = spelled.find_last_of('/');
+    return slash == std::string_view::npos ? spelled : spelled.substr(slash + 1);
+}
+
 // Whether `path` is exactly a candidate the row offers (not something inside one).
 bool offersExactly(const Location& row, const Path& path, const Path& location)
 {
@@ -214,8 +225,12 @@ bool rowAllows(const Layout& layout, const Location& row, const Path& item, cons
 
 std::optional<std::string> rowName(const Layout& layout, const Path& path, const LayoutFolders& folders)
 {
+    const Path filename = path.filename();
+    const std::string_view name = filename.native();
     for (const Location& row : layout.locations) {
         if (row.naming == Naming::lastComponent)
+            continue;
+        if (const auto last = fixedLastComponent(row); !last.empty() && last != name)
             continue;
         const auto location = folders.location(row);
         if (!location || !offersExactly(row, path, *location))
