@@ -263,8 +263,9 @@ TEST_F(LinuxDeveloperHome, EveryCategoryFindsWhatItShouldAndNothingItShouldNot)
     // A Cargo artefact linked from deps/ counts once.
     EXPECT_LT(entryOf(document, "devArtifacts", at("Projects/engine/target"))["size"].toDouble(), 7.0 * kMiB);
 
-    if (realNpm)
+    if (realNpm) {
         EXPECT_TRUE(fs::exists(home / "Projects/web/node_modules/.package-lock.json")) << "npm's own shape";
+    }
     EXPECT_EQ(entryOf(document, "devArtifacts", at("Projects/api/.venv"))["actionHint"].toString(), "poetry install");
     EXPECT_EQ(entryOf(document, "devArtifacts", at("Projects/android/app/build"))["actionHint"].toString(), "gradle build");
     EXPECT_EQ(entryOf(document, "caches", at(".var/app/org.mozilla.firefox/cache"))["name"].toString(),
