@@ -19,6 +19,10 @@ ORVELANE_PACKAGES+=(hyperfine gdu ncdu time python3)
 orvelane_install_packages
 CMAKE_BUILD_TYPE=Release orvelane_build "$build" -DORVELANE_BUILD_BENCHMARKS=ON -DORVELANE_BUILD_TESTS=OFF
 cli="$build/bin/orvelane-cli"
+# The synthetic home has the macOS shape (Library folder, Library/pnpm/store): scan it with the
+# layout it was made for, so that figures stay comparable. ORVELANE_LAYOUT=linux times the
+# freedesktop layout's rows on the same tree.
+export ORVELANE_LAYOUT="${ORVELANE_LAYOUT:-macos}"
 
 if [ ! -d "$home" ]; then
   echo "Generating a synthetic home of $entries entries in $home"
@@ -37,7 +41,7 @@ with open(sys.argv[2], "wb") as out:
             out.write(raw + b"\0")
 PY
 count=$(tr -cd '\0' < "$work/candidates-$entries" | wc -c)
-echo "$count candidate paths; $(find "$home" | wc -l) entries in the home"
+echo "$count candidate paths; $(find "$home" | wc -l) entries in the home; layout $ORVELANE_LAYOUT"
 
 hyperfine --warmup 2 --runs "$runs" --ignore-failure --export-json "$work/times-$entries.json" \
   -n "orvelane-cli scan" "HOME='$home' '$cli' scan --json > /dev/null" \

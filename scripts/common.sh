@@ -14,7 +14,7 @@ ORVELANE_PACKAGES=(
   qml6-module-qt5compat-graphicaleffects qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-material-design-icons-iconfont fonts-dejavu-core
-  xvfb xauth x11-utils xdotool trash-cli openbox wmctrl imagemagick
+  xvfb xauth x11-utils xdotool trash-cli python3-venv openbox wmctrl imagemagick
   locales
   librsvg2-bin desktop-file-utils appstream man-db dpkg-dev jq fontconfig
 )

@@ -203,6 +203,42 @@
         <translation>Reveal in Finder</translation>
     </message>
     <message>
+        <source>Ready to tidy up your computer</source>
+        <translation>Ready to tidy up your computer</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Show in File Manager</translation>
+    </message>
+    <message>
+        <source>The Trash can&apos;t be read</source>
+        <translation>The Trash can&apos;t be read</translation>
+    </message>
+    <message>
+        <source>Check the owner and permissions of the Trash folder, then scan again.</source>
+        <translation>Check the owner and permissions of the Trash folder, then scan again.</translation>
+    </message>
+    <message>
+        <source>Check the owner and permissions of %@, then scan again.</source>
+        <translation>Check the owner and permissions of %@, then scan again.</translation>
+    </message>
+    <message>
+        <source>App caches in ~/.cache, Flatpak and snap apps — rebuilt when needed.</source>
+        <translation>App caches in ~/.cache, Flatpak and snap apps — rebuilt when needed.</translation>
+    </message>
+    <message>
+        <source>Session logs and app logs in ~/.config and ~/.local — old diagnostic reports.</source>
+        <translation>Session logs and app logs in ~/.config and ~/.local — old diagnostic reports.</translation>
+    </message>
+    <message>
+        <source>Download caches from npm, pnpm, pip, Gradle, Maven, Cargo, Go, and more.</source>
+        <translation>Download caches from npm, pnpm, pip, Gradle, Maven, Cargo, Go, and more.</translation>
+    </message>
+    <message>
+        <source>Installers and large files in your Downloads folder — these are your files, review carefully.</source>
+        <translation>Installers and large files in your Downloads folder — these are your files, review carefully.</translation>
+    </message>
+    <message>
         <source>Read-only guidance — Orvelane never deletes these items.</source>
         <translation>Read-only guidance — Orvelane never deletes these items.</translation>
     </message>

@@ -202,6 +202,42 @@
         <translation>Finder&apos;da Göster</translation>
     </message>
     <message>
+        <source>Ready to tidy up your computer</source>
+        <translation>Bilgisayarınızı toparlamaya hazır</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Dosya Yöneticisinde Göster</translation>
+    </message>
+    <message>
+        <source>The Trash can&apos;t be read</source>
+        <translation>Çöp Kutusu okunamıyor</translation>
+    </message>
+    <message>
+        <source>Check the owner and permissions of the Trash folder, then scan again.</source>
+        <translation>Çöp Kutusu klasörünün sahibini ve izinlerini denetleyin, ardından yeniden tarayın.</translation>
+    </message>
+    <message>
+        <source>Check the owner and permissions of %@, then scan again.</source>
+        <translation>%@ klasörünün sahibini ve izinlerini denetleyin, ardından yeniden tarayın.</translation>
+    </message>
+    <message>
+        <source>App caches in ~/.cache, Flatpak and snap apps — rebuilt when needed.</source>
+        <translation>~/.cache içindeki uygulama önbellekleri, Flatpak ve snap uygulamaları — gerektiğinde yeniden oluşturulur.</translation>
+    </message>
+    <message>
+        <source>Session logs and app logs in ~/.config and ~/.local — old diagnostic reports.</source>
+        <translation>Oturum günlükleri ile ~/.config ve ~/.local içindeki uygulama günlükleri — eski tanılama raporları.</translation>
+    </message>
+    <message>
+        <source>Download caches from npm, pnpm, pip, Gradle, Maven, Cargo, Go, and more.</source>
+        <translation>npm, pnpm, pip, Gradle, Maven, Cargo, Go ve diğerlerinin indirme önbellekleri.</translation>
+    </message>
+    <message>
+        <source>Installers and large files in your Downloads folder — these are your files, review carefully.</source>
+        <translation>İndirilenler klasörünüzdeki yükleyiciler ve büyük dosyalar — bunlar sizin dosyalarınız, dikkatle inceleyin.</translation>
+    </message>
+    <message>
         <source>Read-only guidance — Orvelane never deletes these items.</source>
         <translation>Salt okunur bilgi — Orvelane bu öğeleri asla silmez.</translation>
     </message>

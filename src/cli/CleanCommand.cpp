@@ -5,6 +5,7 @@
 #include "DisplayText.h"
 #include "HomeFolder.h"
 #include "Logger.h"
+#include "ScanCommand.h"
 #include "ScanDocument.h"
 
 #include <QJsonArray>
@@ -87,6 +88,8 @@ int runClean(const CliOptions& options)
         return kBadInput;
 
     const CategoryKind kind = *options.cleanCategory;
+    if (const auto refusal = notOffered(kind))
+        return refuse(*refusal);
     const auto found = saved->items.find(kind);
     const std::vector<ScannedItem> listed = found == saved->items.end() ? std::vector<ScannedItem>{} : found->second;
     std::set<std::filesystem::path> known;

@@ -12,12 +12,34 @@ std::optional<CategoryKind> category(const std::string& raw, std::string& error)
     return kind;
 }
 
+// The value of `--name VALUE` or `--name=VALUE`; nothing when `argument` is neither.
+std::optional<std::string> optionValue(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
+                                       std::string& error, const char* missing)
+{
+    const std::string& argument = args[i];
+    if (argument == name) {
+        if (i + 1 >= args.size()) {
+            error = missing;
+            return std::string();
+        }
+        return args[++i];
+    }
+    if (argument.starts_with(name + "="))
+        return argument.substr(name.size() + 1);
+    return std::nullopt;
+}
+
 // Options shared by both commands; returns false when `argument` is not one of them.
 bool takeCommonOption(const std::vector<std::string>& args, std::size_t& i, CliOptions& options, std::string& error)
 {
     const std::string& argument = args[i];
     if (argument == "--json") {
         options.json = true;
+        return true;
+    }
+    if (const auto layout = optionValue(args, i, "--layout", error, "--layout needs a value: macos or linux")) {
+        if (error.empty() && !(options.layout = JunkScanner::layoutNamed(*layout)))
+            error = "--layout takes macos or linux, not '" + *layout + "'";
         return true;
     }
     std::string language;
@@ -99,10 +121,18 @@ ParseOutcome parseCommandLine(const std::vector<std::string>& args)
     } else {
         error = "unknown command '" + args[0] + "' (expected scan or clean)";
     }
-    for (const std::string& argument : args) {
-        if (argument == "--help" || argument == "-h") {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--help" || args[i] == "-h") {
             options.command = Command::help;
             error.clear();
+        }
+    }
+    // The help lists the categories of the layout asked for, wherever it was asked for.
+    if (options.command == Command::help && !options.layout) {
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            std::string ignored;
+            if (const auto layout = optionValue(args, i, "--layout", ignored, ""))
+                options.layout = JunkScanner::layoutNamed(*layout);
         }
     }
     if (!error.empty())
@@ -110,16 +140,25 @@ ParseOutcome parseCommandLine(const std::vector<std::string>& args)
     return {options, {}};
 }
 
+std::string offeredCategoryNames()
+{
+    std::string names;
+    for (CategoryKind kind : JunkScanner::activeLayout().categories)
+        names.append(names.empty() ? "" : " ").append(rawValue(kind));
+    return names;
+}
+
 std::string usageText()
 {
     return R"(orvelane-cli: find and clean reclaimable data in your home folder
 
 Usage:
-  orvelane-cli scan [--json] [--lang en|tr|system] [CATEGORY...]
-  orvelane-cli clean --from SCAN.json [--json] [--lang en|tr|system] CATEGORY PATH...
+  orvelane-cli scan [--json] [--lang en|tr|system] [--layout macos|linux] [CATEGORY...]
+  orvelane-cli clean --from SCAN.json [--json] [--lang en|tr|system] [--layout macos|linux]
+                     CATEGORY PATH...
   orvelane-cli --help
 
-scan     Scans the given categories (default: all eight) at the same time and prints a
+scan     Scans the given categories (default: all of the layout's) at the same time and prints a
          report per category: title, total, every item with its size, safety level, reason
          and hint, and how many paths were skipped. With --json, prints one JSON document:
            {"home", "hasFullDiskAccess", "categories": [{"kind", "items": [{"path", "name",
@@ -136,9 +175,11 @@ clean    Takes the items of CATEGORY from a saved `scan --json` document, keeps 
          With --json: {"result": "completed"|"notStarted", "cleaned": N, "errors": [...]}.
          Use -- before paths that begin with a dash.
 
-Categories: caches logs xcode devCaches devArtifacts downloads trash insights
+Categories: )" + offeredCategoryNames() + R"(
 
 --lang   Language of the readable report (default: the one chosen in the app's settings).
+--layout Where to look: the folders of macOS or of a freedesktop (Linux) desktop (default:
+         $ORVELANE_LAYOUT, else the platform's own). Validation before a clean uses the same.
 
 A scan document larger than 256 MiB is refused. An item listed twice is cleaned once.
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CategoryKind.h"
+#include "Layout.h"
 
 #include <filesystem>
 #include <optional>
@@ -17,6 +18,7 @@ struct CliOptions
     Command command = Command::help;
     bool json = false;
     std::optional<std::string> language; ///< "en", "tr" or "system"; absent means the stored choice
+    std::optional<JunkScanner::LayoutId> layout; ///< absent: ORVELANE_LAYOUT, else the platform's
     std::vector<CategoryKind> categories; ///< scan: what to scan (all when none given)
     std::filesystem::path document;       ///< clean: the saved scan
     std::optional<CategoryKind> cleanCategory;
@@ -32,7 +34,10 @@ struct ParseOutcome
 
 ParseOutcome parseCommandLine(const std::vector<std::string>& arguments);
 
-/// The text `--help` prints.
+/// The text `--help` prints; it lists the categories of the active layout.
 std::string usageText();
+
+/// The category names of the active layout, separated by spaces.
+std::string offeredCategoryNames();
 
 } // namespace orvelane::cli

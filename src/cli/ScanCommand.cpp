@@ -2,6 +2,7 @@
 
 #include "HomeFolder.h"
 #include "JunkScanner.h"
+#include "Layout.h"
 #include "TextReport.h"
 
 #include <algorithm>
@@ -57,11 +58,25 @@ CategoryResults scanConcurrently(const std::vector<CategoryKind>& categories)
     return results;
 }
 
+std::optional<std::string> notOffered(CategoryKind kind)
+{
+    if (JunkScanner::isOffered(kind))
+        return std::nullopt;
+    return "the " + std::string(JunkScanner::activeLayout().name) + " layout has no category '" +
+           std::string(rawValue(kind)) + "' (it has: " + offeredCategoryNames() + ")";
+}
+
 int runScan(const CliOptions& options)
 {
-    // Catalogue order whatever the order asked for, each category once.
+    for (CategoryKind kind : options.categories) {
+        if (const auto refusal = notOffered(kind)) {
+            std::fprintf(stderr, "orvelane-cli: %s\n", refusal->c_str());
+            return 2;
+        }
+    }
+    // Catalogue order whatever the order asked for, each category once; all the layout's by default.
     std::vector<CategoryKind> categories;
-    for (CategoryKind kind : allCategoryKinds)
+    for (CategoryKind kind : JunkScanner::activeLayout().categories)
         if (options.categories.empty() || std::ranges::find(options.categories, kind) != options.categories.end())
             categories.push_back(kind);
     const bool access = JunkScanner::hasFullDiskAccess();

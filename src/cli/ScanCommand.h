@@ -9,6 +9,9 @@ namespace orvelane::cli {
 /// Reports finished categories on standard error when it is a terminal.
 CategoryResults scanConcurrently(const std::vector<CategoryKind>& categories);
 
+/// Why the active layout refuses the category (it does not offer it), or nothing.
+std::optional<std::string> notOffered(CategoryKind kind);
+
 /// Runs `orvelane-cli scan`; returns the exit status.
 int runScan(const CliOptions& options);
 

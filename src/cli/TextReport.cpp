@@ -3,6 +3,7 @@
 #include "ByteCount.h"
 #include "ByteFormatter.h"
 #include "DisplayText.h"
+#include "Layout.h"
 
 #include <QString>
 
@@ -37,7 +38,7 @@ std::string textReport(const std::filesystem::path& home, bool hasFullDiskAccess
     const std::string& bytes = home.native();
     std::string out = "Orvelane — " + QString::fromUtf8(bytes.data(), qsizetype(bytes.size())).toStdString() + "\n";
     if (!hasFullDiskAccess)
-        out += localizedText(DISPLAY_TEXT("Full Disk Access required")) + "\n";
+        out += localizedText(JunkScanner::activeLayout().texts.accessTitle) + "\n";
     out += "\n";
     std::int64_t grand = 0;
     for (const auto& [kind, result] : results) {

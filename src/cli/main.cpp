@@ -1,5 +1,6 @@
 #include "CleanCommand.h"
 #include "CliOptions.h"
+#include "Layout.h"
 #include "Localizer.h"
 #include "ScanCommand.h"
 
@@ -32,6 +33,9 @@ int main(int argc, char* argv[])
         return 2;
     }
     const cli::CliOptions& options = *parsed.options;
+    // Before anything is scanned, validated or listed in the help.
+    if (options.layout)
+        JunkScanner::useLayout(*options.layout);
     if (options.command == cli::Command::help) {
         std::fputs(cli::usageText().c_str(), stdout);
         return 0;

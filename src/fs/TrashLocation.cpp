@@ -1,42 +1,39 @@
 #include "TrashLocation.h"
 
+#include "XdgFolders.h"
+
 namespace orvelane {
 
 #ifdef __APPLE__
 
-std::filesystem::path trashItemsRelativePath()
+std::filesystem::path trashRootFolder(const std::filesystem::path& home)
 {
-    return ".Trash";
+    return home / ".Trash";
+}
+std::filesystem::path trashItemsFolder(const std::filesystem::path& home)
+{
+    return trashRootFolder(home);
 }
 std::filesystem::path trashRecordsFolder(const std::filesystem::path&)
 {
     return {};
 }
-std::filesystem::path trashRootFolder(const std::filesystem::path& home)
-{
-    return home / ".Trash";
-}
 
 #else
 
-std::filesystem::path trashItemsRelativePath()
+std::filesystem::path trashRootFolder(const std::filesystem::path& home)
 {
-    return ".local/share/Trash/files";
+    return Xdg::dataHome(home) / "Trash";
+}
+std::filesystem::path trashItemsFolder(const std::filesystem::path& home)
+{
+    return trashRootFolder(home) / "files";
 }
 std::filesystem::path trashRecordsFolder(const std::filesystem::path& home)
 {
-    return home / ".local/share/Trash/info";
-}
-std::filesystem::path trashRootFolder(const std::filesystem::path& home)
-{
-    return home / ".local/share/Trash";
+    return trashRootFolder(home) / "info";
 }
 
 #endif
-
-std::filesystem::path trashItemsFolder(const std::filesystem::path& home)
-{
-    return home / trashItemsRelativePath();
-}
 
 } // namespace orvelane

@@ -5,13 +5,14 @@
 namespace orvelane {
 
 /**
- * @brief Where the desktop keeps the user's trash, relative to the home folder.
+ * @brief Where the desktop keeps the user's trash.
  *
- * Freedesktop systems keep trashed items in ".local/share/Trash/files" with one ".trashinfo"
- * record each in ".local/share/Trash/info"; macOS keeps them in ".Trash". Everything that
- * lists, probes, validates or fills the trash names it through these functions.
+ * Freedesktop systems keep the home trash in $XDG_DATA_HOME/Trash (~/.local/share/Trash when
+ * the variable is unset or not absolute), trashed items in its "files" folder with one
+ * ".trashinfo" record each in "info"; macOS keeps them in ~/.Trash. Everything that lists,
+ * probes, validates, fills or empties the trash names it through these functions, so that our
+ * items and those of other trash tools share one trash. Read afresh on every call.
  */
-std::filesystem::path trashItemsRelativePath();
 
 /// The folder that holds trashed items (a trashed file lands directly inside it).
 std::filesystem::path trashItemsFolder(const std::filesystem::path& home);

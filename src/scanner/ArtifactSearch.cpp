@@ -4,11 +4,13 @@
 #include "DirectoryStream.h"
 #include "FileSystem.h"
 #include "HomeFolder.h"
+#include "Layout.h"
+#include "LayoutFolders.h"
 #include "Logger.h"
 #include "PathText.h"
 #include "StatusQuery.h"
-#include "TrashLocation.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -47,11 +49,26 @@ std::optional<std::vector<ListedEntry>> listEntries(DirectoryStream& folder,
     return entries;
 }
 
+// The folders the walk stays out of by place rather than by name: the trash, and on layouts
+// that say so the freedesktop base folders wherever the variables put them in the home.
+std::vector<std::filesystem::path> closedFolders(const Layout& layout, const std::filesystem::path& home)
+{
+    const LayoutFolders folders(home, home);
+    std::vector<std::filesystem::path> closed;
+    if (const auto& trash = folders.trashRoot())
+        closed.push_back(*trash);
+    if (layout.walkSkipsBaseFolders)
+        for (const Base base : {Base::cache, Base::config, Base::data, Base::state})
+            if (const auto folder = folders.base(base))
+                closed.push_back(*folder);
+    return closed;
+}
+
 class ArtifactSearch
 {
 public:
     explicit ArtifactSearch(std::filesystem::path home)
-        : home_(std::move(home)), trashRoot_(trashRootFolder(home_))
+        : home_(std::move(home)), layout_(activeLayout()), closed_(closedFolders(layout_, home_))
     {}
 
     std::vector<std::filesystem::path> run()
@@ -87,12 +104,15 @@ private:
                 Logger::debug("JunkScanner: Not searching mount point " + displayText(path / name));
                 continue; // neither offered nor searched: its data is not this home's to clean
             }
-            if (devArtifactNamed(name) != nullptr) {
-                if (qualifies(folder, name, depth))
+            if (const DevArtifact* rule = devArtifactNamed(name)) {
+                if (qualifies(folder, name, depth)) {
                     found_.push_back(path / name);
-                continue; // qualified or not, an artifact-named folder is never searched
+                    continue; // an artifact's own folders are never searched
+                }
+                if (!rule->searchedWithoutMarker)
+                    continue; // nor, for names no plain folder carries, one without its project file
             }
-            if (devArtifactSkip().contains(name))
+            if (layout_.walkSkip.contains(name))
                 continue;
             enter(folder, *status, path / name, depth + 1);
         }
@@ -109,7 +129,7 @@ private:
     void enter(DirectoryStream& parent, const EntryStatus& status, const std::filesystem::path& path,
                int depth)
     {
-        if (depth > maxArtifactSearchDepth || isTrash(path))
+        if (depth > maxArtifactSearchDepth || isClosed(path))
             return;
         auto child = DirectoryStream::openAt(parent.fd(), path.filename().c_str());
         if (!child.isOpen()) {
@@ -119,10 +139,11 @@ private:
         walk(child, status, path, depth);
     }
 
-    // The skip names stand for the trash wherever the platform keeps it.
-    bool isTrash(const std::filesystem::path& path) const
+    bool isClosed(const std::filesystem::path& path) const
     {
-        return path.filename() == trashRoot_.filename() && path == trashRoot_;
+        return std::any_of(closed_.begin(), closed_.end(), [&](const std::filesystem::path& folder) {
+            return path.filename() == folder.filename() && path == folder;
+        });
     }
 
     static bool existsBeside(const DirectoryStream& folder, const std::string& sibling)
@@ -133,7 +154,8 @@ private:
     }
 
     std::filesystem::path home_;
-    std::filesystem::path trashRoot_;
+    const Layout& layout_;
+    std::vector<std::filesystem::path> closed_;
     std::vector<std::filesystem::path> found_;
 };
 

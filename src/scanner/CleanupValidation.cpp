@@ -1,6 +1,9 @@
 #include "CleanupValidation.h"
 
 #include "CandidateLocations.h"
+#include "Layout.h"
+#include "LayoutFolders.h"
+#include "LocationRules.h"
 #include "DeveloperArtifacts.h"
 #include "FileAnalysis.h"
 #include "FileSystem.h"
@@ -8,7 +11,6 @@
 #include "TrashLocation.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <string_view>
 
 namespace orvelane::JunkScanner {
@@ -16,58 +18,39 @@ namespace {
 
 using Path = std::filesystem::path;
 
-// Strictly inside: for the categories whose candidates are the entries of a folder, the folder
-// itself is never an item (emptying all of it would also orphan whatever keeps track of it, such
-// as the trash's records).
-bool isBelow(const Path& item, const Path& folder)
-{
-    return isContained(item, folder) && standardized(item) != standardized(folder);
-}
-
-template <typename Table> bool containedInAny(const Path& item, const Path& root, const Table& locations)
-{
-    return std::any_of(std::begin(locations), std::end(locations),
-                       [&](std::string_view location) { return isContained(item, root / location); });
-}
-
-template <typename Table> bool belowAny(const Path& item, const Path& root, const Table& locations)
-{
-    return std::any_of(std::begin(locations), std::end(locations),
-                       [&](std::string_view location) { return isBelow(item, root / location); });
-}
-
 bool isToolHome(const Path& item, const Path& root)
 {
     return item.parent_path() == root && isToolHomeNamedLikeArtifact(item.filename().native());
-}
-
-// The item is the named folder (or inside it) in the library of one container, at exactly
-// that place: `layout` is what follows the containers folder, "*" standing for the container.
-bool inLibraryOf(const Path& item, const Path& containers, std::initializer_list<std::string_view> layout)
-{
-    const Path base = standardized(containers);
-    if (!isContained(item, base))
-        return false;
-    const Path relative = standardized(item).lexically_relative(base);
-    auto component = relative.begin();
-    for (const auto expected : layout) {
-        if (component == relative.end() || (expected != "*" && component->native() != expected))
-            return false;
-        ++component;
-    }
-    return true;
-}
-
-bool inContainerLibrary(const Path& item, const Path& root, std::string_view name)
-{
-    return inLibraryOf(item, root / containersLocation, {"*", "Data", "Library", name}) ||
-           inLibraryOf(item, root / groupContainersLocation, {"*", "Library", name});
 }
 
 bool isTerraformPluginCache(const Path& item)
 {
     return item.filename() == "plugin-cache" &&
            std::string_view(item.native()).ends_with("/" + std::string(terraformPluginCache));
+}
+
+// The folders the artifact walk stays out of wherever their names are: the trash, and on
+// layouts that say so the freedesktop base folders, in validation's (resolved) form.
+std::vector<Path> closedToTheWalk(const Layout& layout, const LayoutFolders& folders)
+{
+    std::vector<Path> closed;
+    if (const auto& trash = folders.trashRoot())
+        closed.push_back(*trash);
+    if (layout.walkSkipsBaseFolders)
+        for (const Base base : {Base::cache, Base::config, Base::data, Base::state})
+            if (const auto folder = folders.base(base))
+                closed.push_back(*folder);
+    return closed;
+}
+
+bool artifactAllowed(const Layout& layout, const Path& item, const Path& root, const LayoutFolders& folders)
+{
+    if (isToolHome(item, root))
+        return false;
+    if (isContained(item, root / terraformPluginCache))
+        return true;
+    return devArtifactNamed(item.filename().native()) != nullptr &&
+           walkReaches(item, root, closedToTheWalk(layout, folders));
 }
 
 // Trailing separators make the system follow a final link; checks of the item itself drop them.
@@ -101,30 +84,18 @@ bool isAllowed(const Path& url, CategoryKind kind, const Path& home)
     const Path root = standardized(*resolvedHome);
     if (!isContained(item, root) || item == root)
         return false; // the home folder itself is never an item, whatever its name
-    // Candidates are entries of these folders, except the container libraries, which are
-    // candidates themselves; the developer caches and the plugin cache are locations themselves.
-    switch (kind) {
-    case CategoryKind::caches:
-        return isBelow(item, root / cachesLocation) || inContainerLibrary(item, root, "Caches");
-    case CategoryKind::logs:
-        return isBelow(item, root / logsLocation) || inContainerLibrary(item, root, "Logs");
-    case CategoryKind::xcode:
-        return belowAny(item, root, xcodeLocations);
-    case CategoryKind::devCaches:
-        return containedInAny(item, root, devCacheLocations);
-    case CategoryKind::devArtifacts:
-        if (isToolHome(item, root))
-            return false;
-        return isContained(item, root / terraformPluginCache) ||
-               devArtifactNamed(item.filename().native()) != nullptr;
-    case CategoryKind::downloads:
-        return isBelow(item, root / downloadsLocation);
-    case CategoryKind::trash:
-        return isBelow(item, root / trashItemsRelativePath());
-    case CategoryKind::insights:
+    const Layout& layout = activeLayout();
+    if (isGuidanceOnly(kind) || !isOffered(kind))
+        return false; // guidance is shown, never removed
+    const LayoutFolders folders(home, root);
+    // What lies in the trash is the trash's: no other category may reach into it.
+    if (const auto& trash = folders.trashRoot(); trash && kind != CategoryKind::trash && isContained(item, *trash))
         return false;
-    }
-    return false;
+    if (kind == CategoryKind::devArtifacts)
+        return artifactAllowed(layout, item, root, folders);
+    return std::any_of(layout.locations.begin(), layout.locations.end(), [&](const Location& row) {
+        return row.category == kind && rowAllows(layout, row, item, folders);
+    });
 }
 
 std::optional<std::string> validationFailure(const ScannedItem& item, CategoryKind kind, const Path& home)

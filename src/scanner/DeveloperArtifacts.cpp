@@ -1,6 +1,8 @@
 #include "DeveloperArtifacts.h"
 
+#include "CleanupValidation.h"
 #include "FileSystem.h"
+#include "Layout.h"
 
 #include <algorithm>
 
@@ -8,19 +10,7 @@ namespace orvelane::JunkScanner {
 
 const std::vector<DevArtifact>& devArtifacts()
 {
-    // ".gradle" also names Gradle's own home, so a project file must vouch for it.
-    static const std::vector<DevArtifact> rules{
-        {".terraform", {}, "terraform init"},
-        {"node_modules", {}, "npm install"},
-        {".next", {}, "next build"},
-        {".nuxt", {}, "nuxt build"},
-        {".gradle",
-         {"settings.gradle", "settings.gradle.kts", "build.gradle", "build.gradle.kts", "gradlew"},
-         "gradle build"},
-        {"target", {"Cargo.toml", "pom.xml"}, "cargo / mvn build"},
-        {"Pods", {"Podfile"}, "pod install"},
-    };
-    return rules;
+    return activeLayout().artifacts;
 }
 
 const DevArtifact* devArtifactNamed(std::string_view dirName)
@@ -33,16 +23,7 @@ const DevArtifact* devArtifactNamed(std::string_view dirName)
 
 const std::set<std::string, std::less<>>& devArtifactSkip()
 {
-    // The library, media folders, version control, editor and tool installations, language
-    // caches: large, never a project, or someone else's to manage.
-    static const std::set<std::string, std::less<>> names{
-        "Library",        "Applications", ".Trash",           ".git",           "Pictures",    "Movies",
-        "Music",          ".vscode",      ".vscode-insiders", ".vscode-server", ".vscode-oss", ".cursor",
-        ".cursor-server", ".windsurf",    ".windsurf-next",   ".theia",         ".trae",       ".pearai",
-        ".positron",      ".nvm",         ".rustup",          ".cargo",         ".rbenv",      ".pyenv",
-        ".asdf",          "go",
-    };
-    return names;
+    return activeLayout().walkSkip;
 }
 
 bool isToolHomeNamedLikeArtifact(std::string_view dirName)
@@ -73,9 +54,38 @@ std::optional<std::string> regenCommand(const std::filesystem::path& url)
     const auto name = url.filename();
     if (name == "plugin-cache")
         return "terraform init";
-    if (const DevArtifact* rule = devArtifactNamed(name.native()))
-        return rule->regen;
-    return std::nullopt;
+    const DevArtifact* rule = devArtifactNamed(name.native());
+    if (rule == nullptr)
+        return std::nullopt;
+    const auto parent = url.parent_path();
+    for (const LockFileHint& tool : rule->lockFileHints)
+        if (FileSystem::exists(parent / tool.lockFile))
+            return tool.regen;
+    return rule->regen;
+}
+
+bool walkReaches(const std::filesystem::path& item, const std::filesystem::path& root,
+                 const std::vector<std::filesystem::path>& closedFolders)
+{
+    const auto relative = item.lexically_relative(root);
+    std::vector<std::filesystem::path> parts(relative.begin(), relative.end());
+    if (parts.empty() || parts.size() > static_cast<std::size_t>(maxArtifactSearchDepth) + 1)
+        return false;
+    if (std::any_of(closedFolders.begin(), closedFolders.end(),
+                    [&](const std::filesystem::path& folder) { return isContained(item, folder); }))
+        return false;
+    std::filesystem::path folder = root;
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+        const std::string& name = parts[i].native();
+        if (name == ".." || devArtifactSkip().contains(name))
+            return false;
+        // An artifact is never searched; a plain folder that merely shares a common name is.
+        if (const DevArtifact* rule = devArtifactNamed(name);
+            rule && (!rule->searchedWithoutMarker || matchesSiblings(folder / name, name)))
+            return false;
+        folder /= name;
+    }
+    return true;
 }
 
 } // namespace orvelane::JunkScanner

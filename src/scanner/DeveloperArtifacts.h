@@ -11,6 +11,13 @@
 
 namespace orvelane::JunkScanner {
 
+/// A project's own tool, known by the lock file it leaves beside the folder.
+struct LockFileHint
+{
+    std::string lockFile;
+    std::string regen;
+};
+
 /// One kind of regenerable project folder.
 struct DevArtifact
 {
@@ -18,15 +25,20 @@ struct DevArtifact
     std::vector<std::string>
         siblings;      // project files of which one must lie beside it; empty: the name suffices
     std::string regen; // what rebuilds it, shown as a hint
+    /// Tried in order before `regen`: the first lock file beside the folder names the tool.
+    std::vector<LockFileHint> lockFileHints{};
+    /// A name common enough to be a plain folder ("build"): without its project file the walk
+    /// still searches it, as it would any folder.
+    bool searchedWithoutMarker = false;
 };
 
-/// The rules, in reading order. Built once, safely under concurrent first use.
+/// The active layout's rules, in reading order.
 const std::vector<DevArtifact>& devArtifacts();
 
 /// The rule for a folder name, if any.
 const DevArtifact* devArtifactNamed(std::string_view dirName);
 
-/// Folder names the search never enters, at any depth.
+/// Folder names the search never enters, at any depth (the active layout's).
 const std::set<std::string, std::less<>>& devArtifactSkip();
 
 /// Folders directly in the home folder that carry an artifact's name but are a tool's own home
@@ -55,7 +67,14 @@ bool matchesSiblings(const std::filesystem::path& folder, std::string_view name)
 /// The same rule with the existence test supplied, for callers that hold the parent open.
 bool matchesSiblings(std::string_view name, const std::function<bool(const std::string&)>& existsBeside);
 
-/// What regenerates the folder: "terraform init" for any "plugin-cache", else the rule's command.
+/// What regenerates the folder: "terraform init" for any "plugin-cache", else the tool whose lock
+/// file lies beside it, else the rule's command.
 std::optional<std::string> regenCommand(const std::filesystem::path& url);
+
+/// Whether the walk could have offered the folder (links resolved, below the resolved home
+/// `root`): within its depth, and with no folder on the way that the walk never enters (a
+/// skipped name, an artifact, the trash, or a folder in `closedFolders`).
+bool walkReaches(const std::filesystem::path& item, const std::filesystem::path& root,
+                 const std::vector<std::filesystem::path>& closedFolders);
 
 } // namespace orvelane::JunkScanner

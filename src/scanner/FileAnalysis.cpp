@@ -4,6 +4,9 @@
 #include "DeveloperArtifacts.h"
 #include "FileSystem.h"
 #include "HardLinkLedger.h"
+#include "HomeFolder.h"
+#include "Layout.h"
+#include "LocationRules.h"
 #include "Logger.h"
 #include "PathText.h"
 #include "TreeEnumerator.h"
@@ -116,19 +119,18 @@ std::optional<std::uint64_t> fileID(const std::filesystem::path& path)
 
 std::string displayName(const std::filesystem::path& path)
 {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kWellKnown{{
-        {"com.docker.docker/Data", "Docker data"},
-        {"CoreSimulator/Devices", "iOS Simulator devices"},
-        {"MobileSync/Backup", "iPhone and iPad backups"},
-    }};
-    for (const auto& [suffix, name] : kWellKnown) {
+    const Layout& layout = activeLayout();
+    for (const auto& [suffix, name] : layout.nameSuffixes) {
         if (endsWith(path, suffix))
             return std::string(name);
     }
-    for (const std::string_view marker : {"Containers", "Group Containers"}) {
+    for (const std::string_view marker : layout.containerMarkers) {
         if (auto container = componentAfter(path, marker))
             return *container;
     }
+    const auto home = homeFolder();
+    if (auto named = rowName(layout, path, LayoutFolders(home, home)))
+        return *named;
     const auto name = path.filename();
     if (devArtifactNamed(name.native()) != nullptr)
         return displayText(path.parent_path().filename()) + "/" + displayText(name);

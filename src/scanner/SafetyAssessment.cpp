@@ -2,8 +2,10 @@
 
 #include "AsciiText.h"
 #include "DeveloperArtifacts.h"
+#include "HomeFolder.h"
+#include "Layout.h"
+#include "LocationRules.h"
 
-#include <array>
 #include <string_view>
 
 namespace orvelane::JunkScanner {
@@ -18,25 +20,21 @@ bool containsMediaAnalysis(const std::filesystem::path& url)
 
 std::optional<std::string> insightHint(const std::filesystem::path& url)
 {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kHints{{
-        {"com.docker.docker/Data", "docker system prune"},
-        {"CoreSimulator/Devices", "xcrun simctl delete unavailable"},
-        {"MobileSync/Backup", "Finder \u2192 device \u2192 Manage Backups\u2026"},
-    }};
+    const Layout& layout = activeLayout();
     const std::string_view path = url.native();
-    for (const auto& [suffix, hint] : kHints) {
+    for (const auto& [suffix, hint] : layout.insightHints) {
         if (path.ends_with(suffix))
             return std::string(hint);
     }
-    return std::nullopt;
+    const auto home = homeFolder();
+    return rowHint(layout, CategoryKind::insights, url, LayoutFolders(home, home));
 }
 
 } // namespace
 
 const std::set<std::string, std::less<>>& installerExtensions()
 {
-    static const std::set<std::string, std::less<>> extensions{"dmg", "pkg", "iso"};
-    return extensions;
+    return activeLayout().installerExtensions;
 }
 
 std::optional<std::chrono::seconds> recentActivityThreshold(CategoryKind kind)

@@ -9,6 +9,7 @@
 #include "HomeFolder.h"
 #include "ItemKey.h"
 #include "JunkScanner.h"
+#include "Layout.h"
 #include "Localizer.h"
 #include "Logger.h"
 #include "PublishLater.h"
@@ -123,7 +124,8 @@ void AppState::scanAll()
         Logger::warning("Scan already in progress");
         return;
     }
-    Logger::info("Starting full system scan - " + std::to_string(allCategoryKinds.size()) + " categories");
+    const auto& offered = offeredKinds();
+    Logger::info("Starting full system scan - " + std::to_string(offered.size()) + " categories");
     selection_.clear();
     selectionDidChange();
     // Every field first, the notices after: whoever any of them wakes sees all categories being
@@ -133,13 +135,13 @@ void AppState::scanAll()
     const bool access = JunkScanner::hasFullDiskAccess();
     const bool accessChanged = access != hasFullDiskAccess_;
     hasFullDiskAccess_ = access;
-    scanningKinds_ = {allCategoryKinds.begin(), allCategoryKinds.end()};
+    scanningKinds_ = {offered.begin(), offered.end()};
     emit scanningKindsChanged();
     if (firstScan)
         emit hasScannedChanged();
     if (accessChanged)
         emit hasFullDiskAccessChanged();
-    for (CategoryKind kind : allCategoryKinds) {
+    for (CategoryKind kind : offered) {
         publishLater(QtConcurrent::run(&pool_, timedScan, kind), this, [this, kind](ScanResult result) {
             const std::int64_t total = sumOfSizes(result.items);
             publish(kind, std::move(result));
@@ -394,6 +396,19 @@ void AppState::reveal(const QString& itemKey)
 {
     if (const ScannedItem* item = findItem(itemKey))
         revealInFinder(*item);
+}
+
+const std::vector<CategoryKind>& AppState::offeredKinds()
+{
+    return JunkScanner::activeLayout().categories;
+}
+
+QStringList AppState::offeredKindNames()
+{
+    QStringList names;
+    for (CategoryKind kind : offeredKinds())
+        names << QString::fromLatin1(rawValue(kind).data(), static_cast<qsizetype>(rawValue(kind).size()));
+    return names;
 }
 
 QStringList AppState::scanningKindNames() const

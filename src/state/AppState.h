@@ -37,6 +37,8 @@ class ItemRemover;
 class AppState : public QObject
 {
     Q_OBJECT
+    /// The categories this desktop's layout offers, by raw value in catalogue order.
+    Q_PROPERTY(QStringList offeredKinds READ offeredKindNames CONSTANT)
     Q_PROPERTY(QStringList scanningKinds READ scanningKindNames NOTIFY scanningKindsChanged)
     Q_PROPERTY(bool cleaning READ cleaning NOTIFY cleaningChanged)
     Q_PROPERTY(QStringList errors READ errors WRITE setErrors NOTIFY errorsChanged)
@@ -112,6 +114,9 @@ public:
     Q_INVOKABLE void openAccessSettings() { openFullDiskAccessSettings(); }
 
     QStringList scanningKindNames() const;
+    static QStringList offeredKindNames();
+    /// The categories a full scan covers: the layout's, in catalogue order.
+    static const std::vector<CategoryKind>& offeredKinds();
     QVariant justCleanedValue() const;
     int selectionRevision() const { return selectionRevision_; }
 

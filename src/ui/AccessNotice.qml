@@ -2,7 +2,8 @@ import QtQuick
 import QtQuick.Layouts
 import Orvelane
 
-// The sidebar's notice that Full Disk Access is missing, with a button to the system settings.
+// The sidebar's notice that the Trash could not be read: the permission to grant and a button to
+// the system settings where a settings pane grants it, the folder to check where none does.
 // Input: shown — slides in from the bottom and fades in while true, out again when false.
 // Signal openSettings().
 Item {
@@ -61,20 +62,21 @@ Item {
                     Text {
                         objectName: "noticeTitle"
                         anchors.verticalCenter: parent.verticalCenter
-                        text: qsTr("Full Disk Access required")
+                        text: DesktopTexts.accessTitle
                         font: Theme.semibold(Theme.caption)
                         color: Theme.primaryText
                     }
                 }
                 Text {
                     Layout.fillWidth: true
-                    text: qsTr("Without it, the Trash and some app data can't be scanned.")
+                    text: DesktopTexts.accessNotice
                     font: Theme.caption2
                     color: Theme.secondaryText
                     wrapMode: Text.Wrap
                 }
                 PushButton {
                     objectName: "openSettingsButton"
+                    visible: DesktopTexts.opensAccessSettings
                     text: qsTr("Open Settings")
                     font: Theme.caption
                     onClicked: notice.openSettings()

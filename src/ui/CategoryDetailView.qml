@@ -353,9 +353,9 @@ Item {
         id: noAccessComponent
         UnavailableContent {
             symbol: "lock.shield"
-            title: qsTr("Full Disk Access required")
-            description: qsTr("Grant Full Disk Access in System Settings, then scan again.")
-            actionText: qsTr("Open Settings")
+            title: DesktopTexts.accessTitle
+            description: DesktopTexts.accessPlaceholder
+            actionText: DesktopTexts.opensAccessSettings ? qsTr("Open Settings") : ""
             onAction: detail.appState.openAccessSettings()
         }
     }

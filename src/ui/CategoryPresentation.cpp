@@ -4,6 +4,7 @@
 #include "ByteFormatter.h"
 #include "ColorConversion.h"
 #include "DisplayText.h"
+#include "Layout.h"
 #include "Localizer.h"
 
 namespace orvelane {
@@ -50,7 +51,10 @@ void CategoryPresentation::setKind(const QString& kind)
 
 QString CategoryPresentation::title() const { return kind_ ? text(orvelane::title(*kind_)) : QString(); }
 
-QString CategoryPresentation::subtitle() const { return kind_ ? text(orvelane::subtitle(*kind_)) : QString(); }
+QString CategoryPresentation::subtitle() const
+{
+    return kind_ ? text(JunkScanner::layoutSubtitle(*kind_)) : QString();
+}
 
 QString CategoryPresentation::icon() const
 {

@@ -128,7 +128,7 @@ Item {
         id: menu
         AppMenuItem {
             objectName: "revealItem"
-            text: qsTr("Reveal in Finder")
+            text: DesktopTexts.revealInFileManager
             onTriggered: row.revealRequested()
         }
     }

@@ -37,7 +37,7 @@ Item {
             Text {
                 objectName: "title"
                 Layout.alignment: Qt.AlignHCenter
-                text: qsTr("Ready to tidy up your Mac")
+                text: DesktopTexts.welcomeTitle
                 font: Theme.semibold(Theme.title2)
                 color: Theme.primaryText
             }

@@ -44,10 +44,7 @@ void WindowSummary::setState(AppState* state)
 
 QStringList WindowSummary::kinds()
 {
-    QStringList raws;
-    for (CategoryKind kind : allCategoryKinds)
-        raws << QString::fromLatin1(rawValue(kind).data(), static_cast<qsizetype>(rawValue(kind).size()));
-    return raws;
+    return AppState::offeredKindNames();
 }
 
 QString WindowSummary::totalText() const

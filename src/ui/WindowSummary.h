@@ -26,7 +26,7 @@ class WindowSummary : public QObject
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(orvelane::AppState* state READ state WRITE setState NOTIFY stateChanged)
-    /// The categories' raw values in sidebar order.
+    /// The raw values of the categories the layout offers, in sidebar order.
     Q_PROPERTY(QStringList kinds READ kinds CONSTANT)
     /// "Total found: <size>" once a scan was started, else "Not scanned yet".
     Q_PROPERTY(QString totalText READ totalText NOTIFY changed)

@@ -46,3 +46,43 @@ TEST(CliOptions, MistakesAreNamed)
 }
 
 } // namespace
+
+namespace orvelane::cli {
+namespace {
+
+TEST(CliOptions, TheLayoutIsAnOptionOfBothCommandsSpelledExactly)
+{
+    using JunkScanner::LayoutId;
+    EXPECT_EQ(parseCommandLine({"scan", "--layout", "linux"}).options->layout, LayoutId::linux);
+    EXPECT_EQ(parseCommandLine({"scan"}).options->layout, std::nullopt);
+    const auto clean = parseCommandLine({"clean", "--from", "s.json", "--layout=macos", "downloads", "/h/a"});
+    ASSERT_TRUE(clean.options) << clean.error;
+    EXPECT_EQ(clean.options->layout, LayoutId::macos);
+    EXPECT_EQ(clean.options->paths, std::vector<std::filesystem::path>{"/h/a"});
+    const auto afterSeparator = parseCommandLine({"clean", "--from", "s.json", "downloads", "--", "--layout"});
+    ASSERT_TRUE(afterSeparator.options) << afterSeparator.error;
+    EXPECT_EQ(afterSeparator.options->paths, std::vector<std::filesystem::path>{"--layout"});
+
+    const auto capital = parseCommandLine({"scan", "--layout", "Linux"});
+    EXPECT_FALSE(capital.options);
+    EXPECT_EQ(capital.error, "--layout takes macos or linux, not 'Linux'");
+    EXPECT_EQ(parseCommandLine({"scan", "--layout"}).error, "--layout needs a value: macos or linux");
+    // The help names the categories of the layout asked for, wherever it was asked for.
+    EXPECT_EQ(parseCommandLine({"--help", "--layout", "macos"}).options->layout, LayoutId::macos);
+    EXPECT_EQ(parseCommandLine({"scan", "--layout=linux", "-h"}).options->layout, LayoutId::linux);
+}
+
+TEST(CliOptions, TheHelpListsTheCategoriesOfTheActiveLayout)
+{
+    const auto suite = JunkScanner::activeLayout().id;
+    JunkScanner::useLayout(JunkScanner::LayoutId::linux);
+    EXPECT_NE(usageText().find("\nCategories: caches logs devCaches devArtifacts downloads trash insights\n"),
+              std::string::npos);
+    JunkScanner::useLayout(JunkScanner::LayoutId::macos);
+    EXPECT_NE(usageText().find("\nCategories: caches logs xcode devCaches devArtifacts downloads trash insights\n"),
+              std::string::npos);
+    JunkScanner::useLayout(suite);
+}
+
+} // namespace
+} // namespace orvelane::cli

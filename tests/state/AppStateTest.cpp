@@ -1,6 +1,7 @@
 #include "AppState.h"
 #include "FakeHome.h"
 #include "GatedRemover.h"
+#include "Layout.h"
 #include "Logger.h"
 #include "PublishLater.h"
 
@@ -370,3 +371,32 @@ TEST_F(AppStateTest, TheSessionTotalAddsUpEveryCleanAndNoCardFollowsACleanThatFr
 }
 
 } // namespace
+
+// The same window on the freedesktop layout: the layout decides what a full scan covers.
+TEST(AppStateLayout, AFullScanCoversTheCategoriesTheLayoutOffersAndNoOther)
+{
+    const JunkScanner::LayoutId suite = JunkScanner::activeLayout().id;
+    JunkScanner::useLayout(JunkScanner::LayoutId::linux);
+    FakeHome home;
+    home.file(".cache/fontconfig/cache-7", 20'000);
+    home.file("Library/Developer/Xcode/DerivedData/App/x", 20'000); // found only where Xcode is a category
+    auto log = std::make_shared<CapturingSink>();
+    Logger::setSink(log);
+    {
+        AppState state;
+        EXPECT_EQ(state.property("offeredKinds").toStringList(),
+                  (QStringList{"caches", "logs", "devCaches", "devArtifacts", "downloads", "trash", "insights"}));
+        QSignalSpy scanning(&state, &AppState::scanningKindsChanged);
+        state.scanAll();
+        EXPECT_EQ(state.scanningKinds().size(), 7u);
+        EXPECT_FALSE(state.scanningKinds().contains(CategoryKind::xcode));
+        ASSERT_TRUE(QTest::qWaitFor([&state] { return state.scanningKinds().empty(); }, 60'000));
+        EXPECT_FALSE(state.items().contains(CategoryKind::xcode));
+        EXPECT_EQ(state.items().at(CategoryKind::caches).size(), 1u);
+        EXPECT_EQ(state.totalSize(CategoryKind::xcode), 0);
+        EXPECT_EQ(log->count(LogLevel::info, "Starting full system scan - 7 categories"), 1);
+        EXPECT_EQ(scanning.count(), 8) << "one start and one finish per category";
+    }
+    Logger::setSink(nullptr);
+    JunkScanner::useLayout(suite);
+}

@@ -1,0 +1,97 @@
+import QtQuick
+import QtTest
+import Orvelane
+import OrvelaneTesting
+
+// The window on the freedesktop layout (this file runs with ORVELANE_LAYOUT=linux): the sidebar
+// has no Xcode row, and no text speaks of a Mac, Finder or a settings pane that does not exist.
+TestCase {
+    id: testCase
+    name: "LinuxLayout"
+    when: windowShown
+    visible: true
+    width: 1000
+    height: 640
+
+    Component {
+        id: homeComponent
+        FakeHome {}
+    }
+    Component {
+        id: contentComponent
+        ContentView {
+            width: 1000
+            height: 640
+        }
+    }
+
+    function init() {
+        Localizer.language = "en"
+    }
+    function cleanupTestCase() {
+        Localizer.language = "en"
+    }
+
+    function makeContent() {
+        const content = createTemporaryObject(contentComponent, testCase)
+        tryVerify(() => content.sidebar.list.itemAtIndex(6) !== null, 2000, "every sidebar row is laid out")
+        return content
+    }
+
+    function rowKinds(content) {
+        const list = content.sidebar.list
+        const kinds = []
+        for (let i = 0; i < list.count; ++i)
+            kinds.push(list.itemAtIndex(i).kind)
+        return kinds
+    }
+
+    function scanAndWait(content) {
+        content.appState.startScan()
+        tryVerify(() => !content.summary.busy, 30000, "the scan finishes")
+    }
+
+    function test_sevenCategoriesAndAGreetingForAnyComputer() {
+        createTemporaryObject(homeComponent, testCase)
+        const content = makeContent()
+        compare(rowKinds(content), ["caches", "logs", "devCaches", "devArtifacts", "downloads", "trash", "insights"])
+        compare(content.appState.offeredKinds, rowKinds(content))
+        compare(findChild(content.detail, "title").text, "Ready to tidy up your computer")
+        Localizer.language = "tr"
+        compare(findChild(content.detail, "title").text, "Bilgisayarınızı toparlamaya hazır")
+    }
+
+    function test_anUnreadableTrashAsksToCheckTheFolderAndOffersNoSettings() {
+        const home = createTemporaryObject(homeComponent, testCase)
+        home.file(".local/share/Trash/files", 10) // a trash that cannot be listed
+        const content = makeContent()
+        scanAndWait(content)
+        const notice = findChild(content, "accessNotice")
+        verify(notice.shown)
+        compare(findChild(notice, "noticeTitle").text, "The Trash can't be read")
+        verify(!findChild(notice, "openSettingsButton").visible)
+
+        content.sidebar.list.currentIndex = 5
+        compare(content.detail.kind, "trash")
+        compare(content.detail.presentation.content, "noAccess")
+        compare(findChild(content.detail, "placeholderTitle").text, "The Trash can't be read")
+        compare(findChild(content.detail, "placeholderDescription").text,
+                "Check the owner and permissions of ~/.local/share/Trash, then scan again.")
+        verify(!findChild(content.detail, "placeholderAction").visible)
+    }
+
+    function test_anItemIsShownInTheFileManager() {
+        const home = createTemporaryObject(homeComponent, testCase)
+        home.file(".cache/fontconfig/cache-7", 40000)
+        const content = makeContent()
+        scanAndWait(content)
+        content.sidebar.list.currentIndex = 0
+        const list = findChild(content.detail, "itemList")
+        tryVerify(() => list && list.itemAtIndex(0) !== null, 2000)
+        const row = list.itemAtIndex(0)
+        compare(row.name, "fontconfig")
+        compare(row.contextMenu.itemAt(0).text, "Show in File Manager")
+        compare(content.detail.presentation.subtitle,
+                "App caches in ~/.cache, Flatpak and snap apps — rebuilt when needed.")
+    }
+}
