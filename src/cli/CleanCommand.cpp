@@ -1,6 +1,7 @@
 #include "CleanCommand.h"
 
 #include "ByteFormatter.h"
+#include "CleanUndo.h"
 #include "CleaningWorker.h"
 #include "DisplayText.h"
 #include "HomeFolder.h"
@@ -113,6 +114,7 @@ int runClean(const CliOptions& options)
         return kNotStarted;
     }
     const CleanOutcome outcome = runCleaningWorker(chosen, kind, homeFolder());
+    recordCleanForUndo(outcome, kind, homeFolder()); // what `undo` and the window's Undo take back
     printOutcome(options.json, true, outcome);
     return outcome.errors.empty() ? kDone : kCompletedWithMessages;
 }

@@ -65,7 +65,9 @@ void parseScan(const std::vector<std::string>& args, CliOptions& options, std::s
     for (std::size_t i = 1; i < args.size() && error.empty(); ++i) {
         if (takeCommonOption(args, i, options, error))
             continue;
-        if (args[i].starts_with("--")) {
+        if (args[i] == "--no-exclusions") {
+            options.noExclusions = true;
+        } else if (args[i].starts_with("--")) {
             error = "unknown option '" + args[i] + "' for scan";
         } else if (const auto kind = category(args[i], error)) {
             options.categories.push_back(*kind);
@@ -104,6 +106,67 @@ void parseClean(const std::vector<std::string>& args, CliOptions& options, std::
         error = "clean needs at least one PATH from the saved scan";
 }
 
+// Options, then paths (all of them after "--"), as `restore` and `exclusions add|remove` take them.
+void parsePaths(const std::vector<std::string>& args, std::size_t first, CliOptions& options, std::string& error,
+                const std::string& command)
+{
+    bool afterSeparator = false;
+    for (std::size_t i = first; i < args.size() && error.empty(); ++i) {
+        if (!afterSeparator && args[i] == "--")
+            afterSeparator = true;
+        else if (!afterSeparator && takeCommonOption(args, i, options, error))
+            continue;
+        else if (!afterSeparator && args[i].starts_with("--"))
+            error = "unknown option '" + args[i] + "' for " + command;
+        else
+            options.paths.emplace_back(args[i]);
+    }
+}
+
+void parseUndo(const std::vector<std::string>& args, CliOptions& options, std::string& error)
+{
+    for (std::size_t i = 1; i < args.size() && error.empty(); ++i) {
+        if (takeCommonOption(args, i, options, error))
+            continue;
+        error = args[i].starts_with("--") ? "unknown option '" + args[i] + "' for undo"
+                                          : "undo takes no arguments (it undoes your last clean)";
+    }
+}
+
+void parseRestore(const std::vector<std::string>& args, CliOptions& options, std::string& error)
+{
+    parsePaths(args, 1, options, error, "restore");
+    if (error.empty() && options.paths.empty())
+        error = "restore needs at least one PATH of an item in the Trash";
+}
+
+void parseExclusions(const std::vector<std::string>& args, CliOptions& options, std::string& error)
+{
+    std::size_t first = 1;
+    if (args.size() > 1 && !args[1].starts_with("-")) {
+        const std::string& action = args[1];
+        if (action == "list")
+            options.exclusionAction = ExclusionAction::list;
+        else if (action == "add")
+            options.exclusionAction = ExclusionAction::add;
+        else if (action == "remove")
+            options.exclusionAction = ExclusionAction::remove;
+        else {
+            error = "unknown action '" + action + "' for exclusions (expected add, remove or list)";
+            return;
+        }
+        first = 2;
+    }
+    parsePaths(args, first, options, error, "exclusions");
+    if (!error.empty())
+        return;
+    if (options.exclusionAction == ExclusionAction::list && !options.paths.empty())
+        error = "exclusions list takes no paths";
+    else if (options.exclusionAction != ExclusionAction::list && options.paths.empty())
+        error = std::string("exclusions ") + (options.exclusionAction == ExclusionAction::add ? "add" : "remove") +
+                " needs at least one PATH";
+}
+
 } // namespace
 
 ParseOutcome parseCommandLine(const std::vector<std::string>& args)
@@ -118,8 +181,17 @@ ParseOutcome parseCommandLine(const std::vector<std::string>& args)
     } else if (args[0] == "clean") {
         options.command = Command::clean;
         parseClean(args, options, error);
+    } else if (args[0] == "undo") {
+        options.command = Command::undo;
+        parseUndo(args, options, error);
+    } else if (args[0] == "restore") {
+        options.command = Command::restore;
+        parseRestore(args, options, error);
+    } else if (args[0] == "exclusions") {
+        options.command = Command::exclusions;
+        parseExclusions(args, options, error);
     } else {
-        error = "unknown command '" + args[0] + "' (expected scan or clean)";
+        error = "unknown command '" + args[0] + "' (expected scan, clean, undo, restore or exclusions)";
     }
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--help" || args[i] == "-h") {
@@ -153,19 +225,27 @@ std::string usageText()
     return R"(orvelane-cli: find and clean reclaimable data in your home folder
 
 Usage:
-  orvelane-cli scan [--json] [--lang en|tr|system] [--layout macos|linux] [CATEGORY...]
+  orvelane-cli scan [--json] [--lang en|tr|system] [--layout macos|linux] [--no-exclusions]
+                    [CATEGORY...]
   orvelane-cli clean --from SCAN.json [--json] [--lang en|tr|system] [--layout macos|linux]
                      CATEGORY PATH...
+  orvelane-cli undo [--json] [--lang en|tr|system]
+  orvelane-cli restore [--json] [--lang en|tr|system] PATH...
+  orvelane-cli exclusions [list] [--json]
+  orvelane-cli exclusions add|remove PATH...
   orvelane-cli --help
 
 scan     Scans the given categories (default: all of the layout's) at the same time and prints a
          report per category: title, total, every item with its size, safety level, reason
-         and hint, and how many paths were skipped. With --json, prints one JSON document:
-           {"home", "hasFullDiskAccess", "categories": [{"kind", "items": [{"path", "name",
-            "size", "modified", "safetyLevel", "safetyReason", "actionHint", "fileID"}],
+         and hint, how many paths were skipped, and the free space of the home folder's disk.
+         With --json, prints one JSON document:
+           {"home", "hasFullDiskAccess", "diskSpace": {"available", "total"} or null,
+            "categories": [{"kind", "items": [{"path", "name", "size", "modified",
+            "safetyLevel", "safetyReason", "actionHint", "fileID"}],
             "skipped": [{"path", "name", "size", "reason"}]}]}
          A path that is not valid UTF-8 also carries "pathBytes" (its bytes in hex).
-         Progress goes to standard error when it is a terminal.
+         Paths you excluded are listed as skipped ("excludedByUser"), never as items, unless
+         --no-exclusions is given. Progress goes to standard error when it is a terminal.
 
 clean    Takes the items of CATEGORY from a saved `scan --json` document, keeps those whose
          path is listed, and cleans them exactly as the app does: protected and insight items
@@ -174,6 +254,21 @@ clean    Takes the items of CATEGORY from a saved `scan --json` document, keeps 
          permanently). Prints what was cleaned and one "name: reason" line per item kept.
          With --json: {"result": "completed"|"notStarted", "cleaned": N, "errors": [...]}.
          Use -- before paths that begin with a dash.
+
+undo     Puts the items of your last clean back from the Trash, each to the exact place it
+         came from (the window and this tool share the record of the last clean). Nothing is
+         ever overwritten: an item whose place is taken again stays in the Trash, with a
+         message, and a later undo tries it again. A permanent deletion cannot be undone.
+         With --json: {"result", "restored": N, "restoredItems": N, "errors": [...]}.
+
+restore  Puts items back from the Trash (PATH: the item in the Trash's files folder, as a
+         scan of the trash category lists it) to the place its .trashinfo record names, also
+         for items other tools trashed; records naming a place outside your home folder are
+         refused. With --json: {"result", "restored": [{"path"}], "errors": [...]}.
+
+exclusions  Lists (the default), adds or removes the paths that are never offered again.
+         A path excludes itself, byte for byte, and everything below it. The window's
+         "Never Offer This Again" adds to the same list.
 
 Categories: )" + offeredCategoryNames() + R"(
 
@@ -184,8 +279,8 @@ Categories: )" + offeredCategoryNames() + R"(
 A scan document larger than 256 MiB is refused. An item listed twice is cleaned once.
 
 Exit status: 0 done without messages; 1 completed with messages; 2 bad usage or an
-unreadable, invalid or oversized scan document (nothing touched); 3 not started (nothing
-cleanable was selected).
+unreadable, invalid or oversized scan document (nothing touched), or exclusions that could
+not be saved; 3 not started (nothing cleanable was selected, nothing to undo).
 )";
 }
 

@@ -10,7 +10,9 @@
 
 namespace orvelane::cli {
 
-enum class Command { scan, clean, help };
+enum class Command { scan, clean, undo, restore, exclusions, help };
+
+enum class ExclusionAction { list, add, remove };
 
 /// A parsed command line of orvelane-cli.
 struct CliOptions
@@ -22,7 +24,10 @@ struct CliOptions
     std::vector<CategoryKind> categories; ///< scan: what to scan (all when none given)
     std::filesystem::path document;       ///< clean: the saved scan
     std::optional<CategoryKind> cleanCategory;
-    std::vector<std::filesystem::path> paths; ///< clean: the items to remove, byte-exact
+    std::vector<std::filesystem::path> paths; ///< clean: the items to remove; restore: the Trash
+                                              ///< entries; exclusions: the paths; byte-exact
+    bool noExclusions = false;                ///< scan: offer what the user excluded, too
+    ExclusionAction exclusionAction = ExclusionAction::list;
 };
 
 /// The options, or the reason the command line is unusable.

@@ -1,5 +1,7 @@
 #include "ScanCommand.h"
 
+#include "DiskSpace.h"
+#include "ExclusionStore.h"
 #include "HomeFolder.h"
 #include "JunkScanner.h"
 #include "Layout.h"
@@ -41,14 +43,14 @@ private:
 
 } // namespace
 
-CategoryResults scanConcurrently(const std::vector<CategoryKind>& categories)
+CategoryResults scanConcurrently(const std::vector<CategoryKind>& categories, const ExclusionList& exclusions)
 {
     ProgressLine progress(categories.size());
     std::vector<std::future<ScanResult>> running;
     running.reserve(categories.size());
     for (CategoryKind kind : categories)
-        running.push_back(std::async(std::launch::async, [kind, &progress] {
-            ScanResult result = JunkScanner::scan(kind);
+        running.push_back(std::async(std::launch::async, [kind, &progress, &exclusions] {
+            ScanResult result = JunkScanner::scan(kind, exclusions);
             progress.finished(kind);
             return result;
         }));
@@ -80,11 +82,13 @@ int runScan(const CliOptions& options)
         if (options.categories.empty() || std::ranges::find(options.categories, kind) != options.categories.end())
             categories.push_back(kind);
     const bool access = JunkScanner::hasFullDiskAccess();
-    const CategoryResults results = scanConcurrently(categories);
+    const ExclusionList exclusions = options.noExclusions ? ExclusionList() : ExclusionStore::load();
+    const CategoryResults results = scanConcurrently(categories, exclusions);
+    const auto space = diskSpace(homeFolder());
     if (options.json) {
-        writeScanDocument(stdout, homeFolder(), access, results);
+        writeScanDocument(stdout, homeFolder(), access, results, space);
     } else {
-        const std::string report = textReport(homeFolder(), access, results);
+        const std::string report = textReport(homeFolder(), access, results, space);
         std::fwrite(report.data(), 1, report.size(), stdout);
     }
     return 0;

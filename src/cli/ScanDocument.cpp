@@ -156,7 +156,7 @@ void putList(std::FILE* out, const char* key, const std::vector<Record>& records
 } // namespace
 
 void writeScanDocument(std::FILE* out, const std::filesystem::path& home, bool hasFullDiskAccess,
-                       const CategoryResults& results)
+                       const CategoryResults& results, const std::optional<DiskSpace>& space)
 {
     QJsonObject header;
     writePath(header, home);
@@ -164,7 +164,13 @@ void writeScanDocument(std::FILE* out, const std::filesystem::path& home, bool h
     put(out, QJsonDocument(QJsonArray{header["path"]}).toJson(QJsonDocument::Compact).chopped(1).mid(1));
     if (header.contains("pathBytes"))
         std::fprintf(out, ",\n  \"homeBytes\": \"%s\"", header["pathBytes"].toString().toLatin1().constData());
-    std::fprintf(out, ",\n  \"hasFullDiskAccess\": %s,\n  \"categories\": [", hasFullDiskAccess ? "true" : "false");
+    std::fprintf(out, ",\n  \"hasFullDiskAccess\": %s", hasFullDiskAccess ? "true" : "false");
+    if (space)
+        std::fprintf(out, ",\n  \"diskSpace\": {\"available\": %lld, \"total\": %lld}",
+                     static_cast<long long>(space->available), static_cast<long long>(space->total));
+    else
+        std::fputs(",\n  \"diskSpace\": null", out);
+    std::fputs(",\n  \"categories\": [", out);
     bool first = true;
     for (const auto& [kind, result] : results) {
         std::fprintf(out, "%s\n    {\"kind\": \"%s\",\n    ", first ? "" : ",", std::string(rawValue(kind)).c_str());

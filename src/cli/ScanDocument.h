@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CategoryKind.h"
+#include "DiskSpace.h"
 #include "ScanRecords.h"
 
 #include <QByteArray>
@@ -27,7 +28,7 @@ using CategoryResults = std::vector<std::pair<CategoryKind, ScanResult>>;
  * JSON tree in memory next to the scan results.
  */
 void writeScanDocument(std::FILE* out, const std::filesystem::path& home, bool hasFullDiskAccess,
-                       const CategoryResults& results);
+                       const CategoryResults& results, const std::optional<DiskSpace>& space = {});
 
 /// The items of a saved scan by category, exactly as scanned (paths byte-exact, levels, file IDs).
 struct SavedScan

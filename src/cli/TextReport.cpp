@@ -33,7 +33,8 @@ void appendCategory(std::string& out, CategoryKind kind, const ScanResult& resul
 
 } // namespace
 
-std::string textReport(const std::filesystem::path& home, bool hasFullDiskAccess, const CategoryResults& results)
+std::string textReport(const std::filesystem::path& home, bool hasFullDiskAccess, const CategoryResults& results,
+                       const std::optional<DiskSpace>& space)
 {
     const std::string& bytes = home.native();
     std::string out = "Orvelane — " + QString::fromUtf8(bytes.data(), qsizetype(bytes.size())).toStdString() + "\n";
@@ -47,6 +48,9 @@ std::string textReport(const std::filesystem::path& home, bool hasFullDiskAccess
             grand = addBytes(grand, sumOfSizes(result.items));
     }
     out += localizedFormat(DISPLAY_TEXT("Total found: %@"), {formatBytes(grand)}) + "\n";
+    if (space)
+        out += localizedFormat(DISPLAY_TEXT("%@ free of %@"), {formatBytes(space->available), formatBytes(space->total)}) +
+               "\n";
     return out;
 }
 

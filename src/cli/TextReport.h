@@ -7,6 +7,8 @@
 namespace orvelane::cli {
 
 /// The readable scan report, in the current language: per category its title, total, items and skipped count.
-std::string textReport(const std::filesystem::path& home, bool hasFullDiskAccess, const CategoryResults& results);
+/// The free space of the home folder's disk closes it, when known.
+std::string textReport(const std::filesystem::path& home, bool hasFullDiskAccess, const CategoryResults& results,
+                       const std::optional<DiskSpace>& space = {});
 
 } // namespace orvelane::cli

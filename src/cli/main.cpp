@@ -2,6 +2,7 @@
 #include "CliOptions.h"
 #include "Layout.h"
 #include "Localizer.h"
+#include "RestoreCommands.h"
 #include "ScanCommand.h"
 
 #include <QCoreApplication>
@@ -44,5 +45,19 @@ int main(int argc, char* argv[])
     Localizer& localizer = Localizer::shared();
     if (options.language)
         localizer.useLanguageForThisRun(*Localizer::languageFromRawValue(QString::fromStdString(*options.language)));
-    return options.command == cli::Command::scan ? cli::runScan(options) : cli::runClean(options);
+    switch (options.command) {
+    case cli::Command::scan:
+        return cli::runScan(options);
+    case cli::Command::clean:
+        return cli::runClean(options);
+    case cli::Command::undo:
+        return cli::runUndo(options);
+    case cli::Command::restore:
+        return cli::runRestore(options);
+    case cli::Command::exclusions:
+        return cli::runExclusions(options);
+    case cli::Command::help:
+        break;
+    }
+    return 0;
 }

@@ -37,6 +37,12 @@ Result refused(const char* text, std::filesystem::path original = {})
     return {localizedText(text), false, std::move(original)};
 }
 
+// Refusals that no later attempt can overcome.
+Result lost(const char* text, std::filesystem::path original = {})
+{
+    return {localizedText(text), false, std::move(original), true};
+}
+
 Result failedWith(std::string text, std::filesystem::path original)
 {
     return {std::move(text), false, std::move(original)};
@@ -135,34 +141,34 @@ std::optional<Result> locate(const std::filesystem::path& entry, const std::file
     const auto plain = plainPath(entry);
     if (!plain || !plain->has_parent_path() || plain->parent_path().filename() != "files" ||
         plain->parent_path().parent_path() == "/")
-        return refused(kNotInTrash);
+        return lost(kNotInTrash);
     found.name = plain->filename().native();
     const std::filesystem::path root = plain->parent_path().parent_path();
     found.trash = TrashDirectory::existing(root);
     if (!found.trash.isOpen())
-        return refused(kNotInTrash);
+        return lost(kNotInTrash);
     // Any folder with files/ and info/ inside has the shape of a trash; only the desktop's home
     // trash and the volumes' trashes are ones.
     if (!found.trash.volumeTop() && !sameFolder(root, trashRootFolder(home)))
-        return refused(kNotInTrash);
+        return lost(kNotInTrash);
     if (::fstatat(found.trash.filesFd(), found.name.c_str(), &found.entry, AT_SYMLINK_NOFOLLOW) != 0)
-        return errno == ENOENT ? refused(kGone) : failedWith(FileSystem::describeError(errno), {});
+        return errno == ENOENT ? lost(kGone) : failedWith(FileSystem::describeError(errno), {});
 
     found.record = readRecord(found.trash.infoFd(), found.name + std::string(TrashInfoRecord::extension));
     const auto recorded = found.record.text ? TrashInfoRecord::originalPath(*found.record.text) : std::nullopt;
     if (!recorded)
-        return refused(kNoRecord);
+        return lost(kNoRecord);
     // Relative places count from the volume's top, or for the home trash from the folder it is in.
     std::filesystem::path place(*recorded);
     if (!place.is_absolute())
         place = found.trash.volumeTop().value_or(root.parent_path()) / place;
     const auto plainPlace = plainPath(place);
     if (!plainPlace)
-        return refused(kNoRecord);
+        return lost(kNoRecord);
     found.original = *plainPlace;
     const auto trusted = trustedHomeFor(found.original, home);
     if (!trusted || isInside(found.original, root))
-        return refused(kOutsideHome, found.original);
+        return lost(kOutsideHome, found.original);
     found.trustedHome = *trusted;
     return std::nullopt;
 }
@@ -204,7 +210,7 @@ Result putBack(const std::filesystem::path& entry, const ExpectedEntry& expected
     const std::filesystem::path& original = found.original;
     if ((expected.device && *expected.device != static_cast<std::uint64_t>(found.entry.st_dev)) ||
         (expected.fileNumber && *expected.fileNumber != static_cast<std::uint64_t>(found.entry.st_ino)))
-        return refused(kEntryChanged, original);
+        return lost(kEntryChanged, original);
 
     ParentFolder place = ParentFolder::open(original, found.trustedHome, true);
     if (!place.isOpen())
@@ -220,9 +226,9 @@ Result putBack(const std::filesystem::path& entry, const ExpectedEntry& expected
 
     struct stat now{};
     if (::fstatat(found.trash.filesFd(), found.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0)
-        return giveUp(refused(kGone, original));
+        return giveUp(lost(kGone, original));
     if (!sameObject(now, found.entry))
-        return giveUp(refused(kEntryChanged, original));
+        return giveUp(lost(kEntryChanged, original));
     if (auto moved = place.confirm())
         return giveUp(parentFailure(*moved, original));
 
@@ -241,7 +247,7 @@ Result putBack(const std::filesystem::path& entry, const ExpectedEntry& expected
             place.removeCreatedFolders();
         else
             Logger::error("A stranger put in the Trash in place of an item stays at " + displayText(original));
-        return refused(kEntryChanged, original);
+        return lost(kEntryChanged, original);
     }
     removeRecord(found);
     Logger::debug("Put back from the Trash: " + displayText(original));

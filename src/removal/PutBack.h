@@ -38,6 +38,9 @@ struct Result
     bool placeTaken = false;
     /// Where the record says the item came from; empty when no usable record was found.
     std::filesystem::path original;
+    /// The entry cannot be put back by trying again: it is gone, not the one expected, or has
+    /// no usable record. Other failures (a taken place, a link on the way) may pass later.
+    bool entryLost = false;
 
     bool succeeded() const { return !failure; }
 };

@@ -54,17 +54,18 @@ std::optional<std::filesystem::path> absolutePath(std::string_view hex)
 std::optional<UndoEntry> entryOf(std::string_view line)
 {
     const auto parts = fields(line);
-    if (parts.size() != 6)
+    if (parts.size() != 7)
         return std::nullopt;
     const auto category = categoryKindFromRawValue(parts[0]);
     const auto device = number<std::uint64_t>(parts[1]);
     const auto fileNumber = number<std::uint64_t>(parts[2]);
     const auto size = number<std::int64_t>(parts[3]);
-    const auto original = absolutePath(parts[4]);
-    const auto trashedAs = absolutePath(parts[5]);
-    if (!category || !device || !fileNumber || !size || *size < 0 || !original || !trashedAs)
+    const auto name = hexDecoded(parts[4]);
+    const auto original = absolutePath(parts[5]);
+    const auto trashedAs = absolutePath(parts[6]);
+    if (!category || !device || !fileNumber || !size || *size < 0 || !name || !original || !trashedAs)
         return std::nullopt;
-    return UndoEntry{*category, *original, *trashedAs, *device, *fileNumber, *size};
+    return UndoEntry{*category, *name, *original, *trashedAs, *device, *fileNumber, *size};
 }
 
 bool writeAll(int fd, const std::string& text)
@@ -135,7 +136,8 @@ std::string text(const UndoRecord& record)
     for (const UndoEntry& entry : record.entries) {
         out.append(kItemKey).append(rawValue(entry.category));
         out += "\t" + std::to_string(entry.device) + "\t" + std::to_string(entry.fileNumber) + "\t" +
-               std::to_string(entry.size) + "\t" + hexEncoded(entry.original.native()) + "\t" +
+               std::to_string(entry.size) + "\t" + hexEncoded(entry.name) + "\t" +
+               hexEncoded(entry.original.native()) + "\t" +
                hexEncoded(entry.trashedAs.native()) + "\n";
     }
     return out;

@@ -14,6 +14,7 @@ namespace orvelane {
 struct UndoEntry
 {
     CategoryKind category = CategoryKind::caches;
+    std::string name;                ///< as the clean listed it, for messages
     std::filesystem::path original;  ///< where it was, byte-exact
     std::filesystem::path trashedAs; ///< its entry in a trash's files/ folder
     std::uint64_t device = 0;        ///< the moved item's identity, which the entry keeps

@@ -137,17 +137,26 @@ std::optional<std::int64_t> sizeThreshold(CategoryKind kind)
     }
 }
 
-ScanResult scan(CategoryKind kind)
+ScanResult scan(CategoryKind kind, const ExclusionList& exclusions)
 {
     const std::string raw(rawValue(kind));
     Logger::debug("JunkScanner: Starting scan for category " + inQuotes(raw));
     const auto started = std::chrono::steady_clock::now();
-    const auto candidates = candidateURLs(kind);
+    std::vector<std::filesystem::path> candidates = candidateURLs(kind);
     Logger::debug("JunkScanner: Found " + std::to_string(candidates.size()) + " candidate paths for " +
                   inQuotes(raw));
 
-    const std::vector<FileAnalysis> analyses = measureAll(candidates);
     ScanResult result;
+    if (!exclusions.empty()) {
+        std::erase_if(candidates, [&](const std::filesystem::path& url) {
+            if (!exclusions.excludes(url))
+                return false;
+            Logger::debug("JunkScanner: Skipping " + inQuotes(displayText(url.filename())) + " - excluded by the user");
+            result.skipped.push_back({url, displayName(url), std::nullopt, SkipReason::excludedByUser});
+            return true;
+        });
+    }
+    const std::vector<FileAnalysis> analyses = measureAll(candidates);
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         const auto& url = candidates[i];
         const auto& analysis = analyses[i];

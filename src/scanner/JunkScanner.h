@@ -4,6 +4,7 @@
 #include "CategoryKind.h"
 #include "CleanupValidation.h"
 #include "DeveloperArtifacts.h"
+#include "ExclusionList.h"
 #include "FileAnalysis.h"
 #include "SafetyAssessment.h"
 #include "ScanRecords.h"
@@ -27,7 +28,10 @@ std::optional<std::int64_t> sizeThreshold(CategoryKind kind);
 /**
  * @brief Scans one category: its candidates measured once each, offered or skipped, judged,
  * both lists sorted by size (largest first, ties in candidate order). Blocking; never fails.
+ *
+ * A candidate the user excluded (see ExclusionList) is never offered: it is listed as skipped
+ * for that reason, without a size, and not measured.
  */
-ScanResult scan(CategoryKind kind);
+ScanResult scan(CategoryKind kind, const ExclusionList& exclusions = {});
 
 } // namespace orvelane::JunkScanner

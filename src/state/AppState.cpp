@@ -5,7 +5,9 @@
 #include "SecondsText.h"
 #include "CategoryItemsModel.h"
 #include "CleaningWorker.h"
+#include "CleanUndo.h"
 #include "DesktopServices.h"
+#include "ExclusionStore.h"
 #include "HomeFolder.h"
 #include "ItemKey.h"
 #include "JunkScanner.h"
@@ -31,12 +33,12 @@ std::size_t slot(CategoryKind kind) { return static_cast<std::size_t>(kind); }
 std::string raw(CategoryKind kind) { return std::string(rawValue(kind)); }
 
 // Scans one category for a full scan: timed and logged, run on the pool.
-ScanResult timedScan(CategoryKind kind)
+ScanResult timedScan(CategoryKind kind, const ExclusionList& exclusions)
 {
     Logger::debug("Scanning category: " + raw(kind));
     QElapsedTimer timer;
     timer.start();
-    ScanResult result = JunkScanner::scan(kind);
+    ScanResult result = JunkScanner::scan(kind, exclusions);
     const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     Logger::info("Category '" + raw(kind) + "' scan completed - " + std::to_string(result.items.size()) +
                  " items found in " + secondsText(elapsed, 2) + "s");
@@ -54,6 +56,8 @@ AppState::AppState(QObject* parent) : QObject(parent), remover_(&platformRemover
         for (auto* model : itemModels_)
             model->textsDidChange();
     });
+    reloadExclusions();
+    refreshDiskSpace();
 }
 
 AppState::~AppState()
@@ -130,6 +134,7 @@ void AppState::scanAll()
     selectionDidChange();
     // Every field first, the notices after: whoever any of them wakes sees all categories being
     // scanned already, so no sidebar row shows a size (zero) that nobody measured.
+    reloadExclusions(); // the command line may have changed them
     const bool firstScan = !hasScanned_;
     hasScanned_ = true;
     const bool access = JunkScanner::hasFullDiskAccess();
@@ -141,13 +146,16 @@ void AppState::scanAll()
         emit hasScannedChanged();
     if (accessChanged)
         emit hasFullDiskAccessChanged();
+    setUndoId(std::nullopt); // the window offers an undo only until the next scan
     for (CategoryKind kind : offered) {
-        publishLater(QtConcurrent::run(&pool_, timedScan, kind), this, [this, kind](ScanResult result) {
+        publishLater(QtConcurrent::run(&pool_, timedScan, kind, exclusions_), this, [this, kind](ScanResult result) {
             const std::int64_t total = sumOfSizes(result.items);
             publish(kind, std::move(result));
             scanningKinds_.erase(kind);
             emit scanningKindsChanged();
             Logger::debug("Category '" + title(kind) + "' total size: " + formatBytes(total));
+            if (scanningKinds_.empty())
+                refreshDiskSpace();
         });
     }
 }
@@ -191,6 +199,7 @@ QFuture<CleanResult> AppState::cleanSelected(CategoryKind kind)
                  std::to_string(chosen.size()) + " items in '" + title(kind) + "' (" +
                  formatBytes(sumOfSizes(chosen)) + ")");
     setCleaning(true);
+    setUndoId(std::nullopt);
     stopRequested_ = false;
 
     auto promise = std::make_shared<QPromise<CleanResult>>();
@@ -199,9 +208,13 @@ QFuture<CleanResult> AppState::cleanSelected(CategoryKind kind)
     // The pool is waited for before this object goes, so the worker may read the stop flag.
     const std::atomic<bool>* stop = &stopRequested_;
     const auto work = [chosen, kind, remover, stop] {
-        return runCleaningWorker(chosen, kind, homeFolder(), *remover, stop);
+        const std::filesystem::path home = homeFolder();
+        CleanOutcome outcome = runCleaningWorker(chosen, kind, home, *remover, stop);
+        return std::pair(outcome, recordCleanForUndo(outcome, kind, home));
     };
-    publishLater(QtConcurrent::run(&pool_, work), this, [this, chosen, kind, promise](CleanOutcome outcome) {
+    publishLater(QtConcurrent::run(&pool_, work), this, [this, chosen, kind, promise](std::pair<CleanOutcome, std::optional<std::string>> done) {
+        CleanOutcome& outcome = done.first;
+        setUndoId(done.second);
         totalCleaned_ = addBytes(totalCleaned_, outcome.cleaned);
         emit totalCleanedChanged();
         QStringList messages;
@@ -246,7 +259,7 @@ void AppState::rescanInTurn(std::vector<CategoryKind> remaining, std::function<v
     const CategoryKind kind = remaining.front();
     remaining.erase(remaining.begin());
     Logger::debug("Rescanning category: " + title(kind));
-    publishLater(QtConcurrent::run(&pool_, [kind] { return JunkScanner::scan(kind); }), this,
+    publishLater(QtConcurrent::run(&pool_, [kind, exclusions = exclusions_] { return JunkScanner::scan(kind, exclusions); }), this,
                  [this, kind, remaining, done](ScanResult result) {
                      publish(kind, std::move(result));
                      rescanInTurn(remaining, done);
@@ -258,9 +271,10 @@ void AppState::finishClean(std::int64_t cleaned, const std::shared_ptr<QPromise<
     if (cleaned > 0) {
         // No haptic feedback device on this desktop; the success card carries the news.
         setJustCleaned(cleaned);
-        QTimer::singleShot(kJustCleanedMilliseconds, this, [this] { setJustCleaned(std::nullopt); });
+        QTimer::singleShot(kJustCleanedMilliseconds, this, [this] { clearJustCleaned(); });
     }
     setCleaning(false);
+    refreshDiskSpace();
     promise->addResult(CleanResult::completed);
     promise->finish();
 }
@@ -297,6 +311,7 @@ QVariantList AppState::skippedEntries(const QString& kind) const
                                                          static_cast<qsizetype>(rawValue(item.reason).size()))}};
         if (item.size)
             entry.insert("size", static_cast<qint64>(*item.size));
+        entry.insert("key", itemKey(item.url));
         entries.append(entry);
     }
     return entries;

@@ -2,6 +2,8 @@
 
 #include "CategoryKind.h"
 #include "CleanResult.h"
+#include "DiskSpace.h"
+#include "ExclusionList.h"
 #include "ScanRecords.h"
 
 #include <QFuture>
@@ -50,6 +52,11 @@ class AppState : public QObject
     Q_PROPERTY(qint64 grandTotal READ grandTotal NOTIFY itemsChanged)
     /// Bumped on every change of the selection, for bindings that read selection-derived values.
     Q_PROPERTY(int selectionRevision READ selectionRevision NOTIFY selectionChanged)
+    /// This window's last clean moved items to the Trash and no scan or clean came since.
+    Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
+    /// The home folder's disk: bytes still free for the user and in all; -1 while unknown.
+    Q_PROPERTY(qint64 diskAvailable READ diskAvailable NOTIFY diskSpaceChanged)
+    Q_PROPERTY(qint64 diskTotal READ diskTotal NOTIFY diskSpaceChanged)
 
 public:
     using ItemMap = std::map<CategoryKind, std::vector<ScannedItem>>;
@@ -80,6 +87,42 @@ public:
 
     void scanAll();
     QFuture<CleanResult> cleanSelected(CategoryKind kind);
+
+    /**
+     * @brief Puts the items of this window's last clean back from the Trash (see
+     * undoLastClean in CleanUndo.h), then rescans the clean's categories and the Trash. Items
+     * that stay in the Trash leave their messages in `errors`. `notStarted` when there is
+     * nothing to undo or the window is busy; runs as a clean does (`cleaning` is set).
+     */
+    QFuture<CleanResult> undoLastClean();
+    bool canUndo() const { return undoId_.has_value(); }
+
+    /// Whether a Trash item has a record that names a place it can go back to.
+    bool canPutBack(const ScannedItem& item) const;
+    /// Puts one Trash item back to its recorded place, then rescans the Trash and the
+    /// categories that place belongs to; as a clean, with a message when it stays.
+    QFuture<CleanResult> putBack(const ScannedItem& item);
+
+    /**
+     * @brief Never offers the item again: its path joins the exclusion list of the settings
+     * store and the item moves to the category's skipped list at once, deselected. When the
+     * store cannot be written the exclusion holds for this run only (the log says why).
+     * Protected items and insights cannot be cleaned, and so are not excluded either.
+     */
+    bool exclude(const ScannedItem& item, CategoryKind kind);
+    /// Offers a skipped path again: every exclusion that covers it goes, the category is rescanned.
+    void offerAgain(CategoryKind kind, const std::filesystem::path& path);
+    const ExclusionList& exclusions() const { return exclusions_; }
+
+    std::optional<DiskSpace> diskSpace() const { return diskSpace_; }
+    qint64 diskAvailable() const { return diskSpace_ ? diskSpace_->available : -1; }
+    qint64 diskTotal() const { return diskSpace_ ? diskSpace_->total : -1; }
+    /// Asks the home folder's disk for its space, off the UI thread; done after every scan and clean.
+    void refreshDiskSpace();
+
+    /// Keeps the success card up while the pointer rests on it (its Undo button must stay
+    /// reachable); the 1.9 seconds run again from the moment it is released.
+    void holdJustCleaned(bool hold);
     void revealInFinder(const ScannedItem& item);
     void openFullDiskAccessSettings();
 
@@ -112,6 +155,17 @@ public:
     Q_INVOKABLE void startClean(const QString& kind);
     Q_INVOKABLE void reveal(const QString& itemKey);
     Q_INVOKABLE void openAccessSettings() { openFullDiskAccessSettings(); }
+    /// Starts an undo; `undoFinished` reports its result.
+    Q_INVOKABLE void startUndo();
+    Q_INVOKABLE bool canPutBack(const QString& itemKey) const;
+    /// Starts putting a Trash item back; `putBackFinished` reports its result.
+    Q_INVOKABLE void startPutBack(const QString& itemKey);
+    /// Whether the row may be excluded (it could be cleaned).
+    Q_INVOKABLE bool canExclude(const QString& itemKey) const;
+    Q_INVOKABLE void excludeItem(const QString& itemKey);
+    /// `key`: the skipped entry's "key" from skippedEntries.
+    Q_INVOKABLE void offerAgain(const QString& kind, const QString& key);
+    Q_INVOKABLE void holdSuccessCard(bool hold) { holdJustCleaned(hold); }
 
     QStringList scanningKindNames() const;
     static QStringList offeredKindNames();
@@ -132,6 +186,10 @@ signals:
     void justCleanedChanged();
     /// "completed" or "notStarted", for clean requests made from QML.
     void cleanFinished(const QString& kind, const QString& result);
+    void canUndoChanged();
+    void diskSpaceChanged();
+    void undoFinished(const QString& result);
+    void putBackFinished(const QString& result);
 
 private:
     void publish(CategoryKind kind, ScanResult result);
@@ -141,6 +199,21 @@ private:
     void rescanInTurn(std::vector<CategoryKind> remaining, std::function<void()> done);
     void finishClean(std::int64_t cleaned, const std::shared_ptr<QPromise<CleanResult>>& promise);
     const ScannedItem* findItem(const QString& itemKey) const;
+    std::optional<CategoryKind> kindOfItem(const ScannedItem& item) const;
+    void setUndoId(std::optional<std::string> id);
+    void clearJustCleaned();
+    void reloadExclusions();
+    /// Runs `work` like a clean: `cleaning` set, messages into `errors`, the categories it
+    /// names rescanned in turn, then the disk space asked again.
+    struct Restoration
+    {
+        std::vector<std::string> errors;
+        std::vector<CategoryKind> rescans;
+        bool started = true;
+        std::optional<std::string> undoId; ///< an undo: the journal's id while items remain
+    };
+    QFuture<CleanResult> runRestoration(std::function<Restoration()> work, bool undo);
+    static QString resultName(const QFuture<CleanResult>& future);
     static std::optional<CategoryKind> kindOf(const QString& raw);
 
     ItemMap items_;
@@ -154,6 +227,12 @@ private:
     bool hasScanned_ = false;
     std::optional<qint64> justCleaned_;
     int selectionRevision_ = 0;
+    std::optional<std::string> undoId_; // the journal id of this window's last clean
+    bool holdingJustCleaned_ = false;
+    bool clearWhenReleased_ = false;
+    std::optional<DiskSpace> diskSpace_;
+    ExclusionList exclusions_;
+    ExclusionList unsavedExclusions_; // kept for this run: the store could not take them
 
     std::array<CategoryItemsModel*, 8> itemModels_{};
     ItemRemover* remover_;

@@ -91,7 +91,12 @@ CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKi
             outcome.errors.push_back(item.name + ": " + *refusal);
             continue;
         }
-        const auto failure = permanent ? remover.removePermanently(item, home) : remover.moveToTrash(item, home);
+        RemovalResult removal;
+        if (permanent)
+            removal.failure = remover.removePermanently(item, home);
+        else
+            removal = remover.trash(item, home);
+        const auto& failure = removal.failure;
         if (failure) {
             outcome.errors.push_back(item.name + ": " + *failure);
             Logger::error("Failed to clean '" + item.name + "': " + *failure);
@@ -100,6 +105,9 @@ CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKi
         Logger::debug((permanent ? "Permanently deleted: " : "Moved to trash: ") + item.name);
         outcome.cleaned = addBytes(outcome.cleaned, item.size);
         removed.push_back(location);
+        if (!removal.trashedAs.empty())
+            outcome.trashed.push_back({kind, item.name, item.url, removal.trashedAs, removal.device,
+                                       removal.fileNumber, item.size});
     }
     return outcome;
 }

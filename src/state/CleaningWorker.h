@@ -1,7 +1,9 @@
 #pragma once
 
 #include "CategoryKind.h"
+#include "RemovalResult.h"
 #include "ScanRecords.h"
+#include "UndoJournal.h"
 
 #include <atomic>
 #include <cstdint>
@@ -20,6 +22,8 @@ struct CleanOutcome
     std::vector<std::string> errors;
     /// Items left untouched because a stop was asked for before their turn.
     std::size_t skippedByStop = 0;
+    /// The items moved to the Trash whose entry is known, in item order: what an undo puts back.
+    std::vector<UndoEntry> trashed;
 };
 
 /**
@@ -34,6 +38,12 @@ class ItemRemover
 public:
     virtual ~ItemRemover() = default;
     virtual std::optional<std::string> moveToTrash(const ScannedItem& item, const std::filesystem::path& home) = 0;
+    /// Moves to the Trash and tells where the item landed, for an undo. By default that place is
+    /// not known (and nothing can be put back).
+    virtual RemovalResult trash(const ScannedItem& item, const std::filesystem::path& home)
+    {
+        return {moveToTrash(item, home), {}};
+    }
     virtual std::optional<std::string> removePermanently(const ScannedItem& item,
                                                          const std::filesystem::path& home) = 0;
 };

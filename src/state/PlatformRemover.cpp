@@ -14,13 +14,18 @@ class FileSystemRemover final : public ItemRemover
 public:
     std::optional<std::string> moveToTrash(const ScannedItem& item, const std::filesystem::path& home) override
     {
+        return trash(item, home).failure;
+    }
+
+    RemovalResult trash(const ScannedItem& item, const std::filesystem::path& home) override
+    {
         const RemovalTarget target = RemovalTarget::open(item.url, item.fileID, home);
         if (!target.isOpen())
-            return target.failure();
+            return {target.failure(), {}};
 #ifdef __APPLE__
-        return TrashMover::moveToTrash(target).failure;
+        return TrashMover::moveToTrash(target);
 #else
-        return TrashMover::moveToTrash(target, trashRootFolder(home)).failure;
+        return TrashMover::moveToTrash(target, trashRootFolder(home));
 #endif
     }
 

@@ -17,7 +17,12 @@ WindowSummary::WindowSummary(QObject* parent) : QObject(parent)
     connect(&Localizer::shared(), &Localizer::bundleChanged, this, &WindowSummary::changed);
     heldCardTimer_.setSingleShot(true);
     heldCardTimer_.setInterval(heldCardMilliseconds);
-    connect(&heldCardTimer_, &QTimer::timeout, this, [this] { setCard(std::nullopt, false); });
+    connect(&heldCardTimer_, &QTimer::timeout, this, [this] {
+        if (holding_)
+            restartWhenReleased_ = true;
+        else
+            setCard(std::nullopt, false);
+    });
 }
 
 void WindowSummary::setState(AppState* state)
@@ -29,7 +34,7 @@ void WindowSummary::setState(AppState* state)
     state_ = state;
     if (state_) {
         for (auto signal : {&AppState::itemsChanged, &AppState::hasScannedChanged, &AppState::totalCleanedChanged,
-                            &AppState::errorsChanged})
+                            &AppState::errorsChanged, &AppState::diskSpaceChanged})
             connect(state_, signal, this, &WindowSummary::changed);
         connect(state_, &AppState::cleaningChanged, this, &WindowSummary::updateBusy);
         connect(state_, &AppState::scanningKindsChanged, this, &WindowSummary::updateBusy);
@@ -59,6 +64,14 @@ QString WindowSummary::cleanedText() const
     if (!state_ || state_->totalCleaned() <= 0)
         return {};
     return text(localizedFormat(DISPLAY_TEXT("Cleaned this session: %@"), {formatBytes(state_->totalCleaned())}));
+}
+
+QString WindowSummary::diskSpaceText() const
+{
+    const auto space = state_ ? state_->diskSpace() : std::nullopt;
+    if (!space)
+        return {};
+    return text(localizedFormat(DISPLAY_TEXT("%@ free of %@"), {formatBytes(space->available), formatBytes(space->total)}));
 }
 
 bool WindowSummary::busy() const { return busy_; }
@@ -111,6 +124,19 @@ void WindowSummary::setCard(std::optional<qint64> amount, bool released)
         return;
     card_ = amount;
     emit cardAmountChanged();
+}
+
+void WindowSummary::holdCard(bool hold)
+{
+    if (hold == holding_)
+        return;
+    holding_ = hold;
+    if (state_)
+        state_->holdJustCleaned(hold);
+    if (!hold && restartWhenReleased_) {
+        restartWhenReleased_ = false;
+        heldCardTimer_.start();
+    }
 }
 
 void WindowSummary::dismissAlert()

@@ -32,6 +32,8 @@ class WindowSummary : public QObject
     Q_PROPERTY(QString totalText READ totalText NOTIFY changed)
     /// "Cleaned this session: <size>", or empty while nothing was cleaned.
     Q_PROPERTY(QString cleanedText READ cleanedText NOTIFY changed)
+    /// "<free> free of <size>" of the home folder's disk, or empty while unknown.
+    Q_PROPERTY(QString diskSpaceText READ diskSpaceText NOTIFY changed)
     /// A scan or a clean runs: Scan is disabled and its arrow spins.
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
     Q_PROPERTY(bool showsAlert READ showsAlert NOTIFY changed)
@@ -58,6 +60,7 @@ public:
     static QStringList kinds();
     QString totalText() const;
     QString cleanedText() const;
+    QString diskSpaceText() const;
     bool busy() const;
     bool showsAlert() const;
     QString alertMessage() const;
@@ -65,6 +68,8 @@ public:
 
     /// Forgets the messages: the user has read the alert.
     Q_INVOKABLE void dismissAlert();
+    /// The pointer rests on the card: it stays until released, then shows its usual time again.
+    Q_INVOKABLE void holdCard(bool hold);
 
 signals:
     void stateChanged();
@@ -85,6 +90,8 @@ private:
     bool cardReleased_ = false;
     std::optional<qint64> held_;
     QTimer heldCardTimer_;
+    bool holding_ = false;
+    bool restartWhenReleased_ = false;
 };
 
 } // namespace orvelane

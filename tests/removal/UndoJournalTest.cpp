@@ -22,11 +22,11 @@ protected:
     {
         return {"1700000000-42-7",
                 {
-                    {CategoryKind::downloads, "/home/u/Downloads/caf\xE9\t#1\nx.log", "/home/u/.local/share/Trash/files/caf\xE9\t#1\nx.log",
+                    {CategoryKind::downloads, "caf\xE9\t#1\nx.log", "/home/u/Downloads/caf\xE9\t#1\nx.log", "/home/u/.local/share/Trash/files/caf\xE9\t#1\nx.log",
                      64769, 1234567, 4096},
-                    {CategoryKind::devArtifacts, "/home/u/Projects/app/node_modules", "/home/u/.local/share/Trash/files/node_modules 2",
+                    {CategoryKind::devArtifacts, "~/Projects/app/node_modules", "/home/u/Projects/app/node_modules", "/home/u/.local/share/Trash/files/node_modules 2",
                      18446744073709551615ULL, 9007199254740993ULL, 9223372036854775807LL},
-                    {CategoryKind::caches, "/home/u/.cache/İstanbul", "/vol/.Trash-1000/files/İstanbul", 1, 2, 0},
+                    {CategoryKind::caches, "İstanbul", "/home/u/.cache/İstanbul", "/vol/.Trash-1000/files/İstanbul", 1, 2, 0},
                 }};
     }
 
@@ -55,7 +55,7 @@ TEST_F(UndoJournalTest, ARecordComesBackByteForByte)
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
 
     // A new clean's record replaces the old one whole.
-    const UndoRecord next{"next", {{CategoryKind::logs, "/home/u/Library/Logs/a", "/t/files/a", 1, 2, 3}}};
+    const UndoRecord next{"next", {{CategoryKind::logs, "a", "/home/u/Library/Logs/a", "/t/files/a", 1, 2, 3}}};
     ASSERT_EQ(UndoJournal::write(journal, next), std::nullopt);
     EXPECT_EQ(UndoJournal::read(journal), next);
     ASSERT_EQ(UndoJournal::clear(journal), std::nullopt);
@@ -99,7 +99,7 @@ TEST_F(UndoJournalTest, AJournalThatCannotBeWrittenWholeLeavesTheLastOneAsItWas)
 
     UndoRecord huge{"huge", {}};
     for (int i = 0; i < 4000; ++i)
-        huge.entries.push_back({CategoryKind::caches, "/home/u/.cache/" + std::string(40, 'c') + std::to_string(i),
+        huge.entries.push_back({CategoryKind::caches, "c", "/home/u/.cache/" + std::string(40, 'c') + std::to_string(i),
                                 "/home/u/.local/share/Trash/files/" + std::to_string(i), 1, 2, 3});
     EXPECT_EQ(UndoJournal::write(file, huge), "No space left on device");
     EXPECT_EQ(UndoJournal::read(file), first);
@@ -110,19 +110,20 @@ TEST_F(UndoJournalTest, OnlyTheUsersOwnSmallRegularFileWhoseEveryLineParsesIsRea
 {
     const std::string good = UndoJournal::text(sample());
     ASSERT_TRUE(UndoJournal::parse(good));
-    const std::string item = "item downloads\t1\t2\t3\t2f61\t2f62\n";
+    const std::string item = "item downloads\t1\t2\t3\t61\t2f61\t2f62\n";
     const std::vector<std::pair<std::string, std::string>> broken{
         {"cut off", good.substr(0, good.size() - 1)},
         {"another format", "orvelane-undo 2\nid x\n"},
         {"no id", "orvelane-undo 1\n"},
         {"empty id", "orvelane-undo 1\nid \n"},
-        {"unknown category", "orvelane-undo 1\nid x\nitem Downloads\t1\t2\t3\t2f61\t2f62\n"},
-        {"relative path", "orvelane-undo 1\nid x\nitem downloads\t1\t2\t3\t61\t2f62\n"},
-        {"odd hex", "orvelane-undo 1\nid x\nitem downloads\t1\t2\t3\t2f6\t2f62\n"},
-        {"NUL in a path", "orvelane-undo 1\nid x\nitem downloads\t1\t2\t3\t2f0061\t2f62\n"},
-        {"negative size", "orvelane-undo 1\nid x\nitem downloads\t1\t2\t-3\t2f61\t2f62\n"},
-        {"too many fields", "orvelane-undo 1\nid x\nitem downloads\t1\t2\t3\t2f61\t2f62\t2f63\n"},
-        {"not a number", "orvelane-undo 1\nid x\nitem downloads\t1\t2x\t3\t2f61\t2f62\n"},
+        {"unknown category", "orvelane-undo 1\nid x\nitem Downloads\t1\t2\t3\t61\t2f61\t2f62\n"},
+        {"relative path", "orvelane-undo 1\nid x\nitem downloads\t1\t2\t3\t61\t61\t2f62\n"},
+        {"odd hex", "orvelane-undo 1\nid x\nitem downloads\t1\t2\t3\t61\t2f6\t2f62\n"},
+        {"a name that is not hex", "orvelane-undo 1\nid x\nitem downloads\t1\t2\t3\tzz\t2f61\t2f62\n"},
+        {"NUL in a path", "orvelane-undo 1\nid x\nitem downloads\t1\t2\t3\t61\t2f0061\t2f62\n"},
+        {"negative size", "orvelane-undo 1\nid x\nitem downloads\t1\t2\t-3\t61\t2f61\t2f62\n"},
+        {"too many fields", "orvelane-undo 1\nid x\nitem downloads\t1\t2\t3\t61\t2f61\t2f62\t2f63\n"},
+        {"not a number", "orvelane-undo 1\nid x\nitem downloads\t1\t2x\t3\t61\t2f61\t2f62\n"},
         {"a stray line", "orvelane-undo 1\nid x\n" + item + "\n"},
     };
     for (const auto& [name, text] : broken) {
