@@ -411,5 +411,45 @@
         <source>%@ stays in the Trash: something new is at its old place.</source>
         <translation>%@ stays in the Trash: something new is at its old place.</translation>
     </message>
+    <message>
+        <source>There is no clean to undo any more.</source>
+        <translation>There is no clean to undo any more.</translation>
+    </message>
+    <message>
+        <source>There is no clean to undo.</source>
+        <translation>There is no clean to undo.</translation>
+    </message>
+    <message>
+        <source>Put back from the Trash: %@</source>
+        <translation>Put back from the Trash: %@</translation>
+    </message>
+    <message>
+        <source>Put back: %@</source>
+        <translation>Put back: %@</translation>
+    </message>
+    <message>
+        <source>%@ free of %@</source>
+        <translation>%@ free of %@</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Undo Clean</source>
+        <translation>Undo Clean</translation>
+    </message>
+    <message>
+        <source>Put Back</source>
+        <translation>Put Back</translation>
+    </message>
+    <message>
+        <source>Never Offer This Again</source>
+        <translation>Never Offer This Again</translation>
+    </message>
+    <message>
+        <source>Offer Again</source>
+        <translation>Offer Again</translation>
+    </message>
 </context>
 </TS>

@@ -407,5 +407,45 @@
         <source>%@ stays in the Trash: something new is at its old place.</source>
         <translation>%@ Çöp Kutusunda kalıyor: eski yerinde artık yeni bir şey var.</translation>
     </message>
+    <message>
+        <source>There is no clean to undo any more.</source>
+        <translation>Geri alınacak bir temizlik artık yok.</translation>
+    </message>
+    <message>
+        <source>There is no clean to undo.</source>
+        <translation>Geri alınacak bir temizlik yok.</translation>
+    </message>
+    <message>
+        <source>Put back from the Trash: %@</source>
+        <translation>Çöp Kutusundan geri konan: %@</translation>
+    </message>
+    <message>
+        <source>Put back: %@</source>
+        <translation>Geri konuldu: %@</translation>
+    </message>
+    <message>
+        <source>%@ free of %@</source>
+        <translation>%@ boş (toplam %@)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Geri Al</translation>
+    </message>
+    <message>
+        <source>Undo Clean</source>
+        <translation>Temizliği Geri Al</translation>
+    </message>
+    <message>
+        <source>Put Back</source>
+        <translation>Geri Koy</translation>
+    </message>
+    <message>
+        <source>Never Offer This Again</source>
+        <translation>Bunu Bir Daha Önerme</translation>
+    </message>
+    <message>
+        <source>Offer Again</source>
+        <translation>Yeniden Öner</translation>
+    </message>
 </context>
 </TS>

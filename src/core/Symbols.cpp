@@ -6,7 +6,7 @@
 namespace orvelane {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 20> kSymbolTable{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 21> kSymbolTable{{
     {"internaldrive", "storage"},
     {"doc.text", "description"},
     {"hammer", "build"},
@@ -27,6 +27,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 20> kSymbolT
     {"folder", "folder_open"},
     {"chevron.up.chevron.down", "unfold_more"},
     {"checkmark", "check"},
+    {"arrow.uturn.backward", "undo"},
 }};
 
 } // namespace

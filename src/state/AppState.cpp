@@ -165,6 +165,7 @@ void AppState::publish(CategoryKind kind, ScanResult result)
     itemModels_[slot(kind)]->setItems(result.items);
     items_[kind] = std::move(result.items);
     skippedItems_[kind] = std::move(result.skipped);
+    ++resultRevision_;
     emit itemsChanged();
 }
 

@@ -52,6 +52,8 @@ class AppState : public QObject
     Q_PROPERTY(qint64 grandTotal READ grandTotal NOTIFY itemsChanged)
     /// Bumped on every change of the selection, for bindings that read selection-derived values.
     Q_PROPERTY(int selectionRevision READ selectionRevision NOTIFY selectionChanged)
+    /// Bumped whenever a category's result (items and skipped paths) is published.
+    Q_PROPERTY(int resultRevision READ resultRevision NOTIFY itemsChanged)
     /// This window's last clean moved items to the Trash and no scan or clean came since.
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
     /// The home folder's disk: bytes still free for the user and in all; -1 while unknown.
@@ -173,6 +175,7 @@ public:
     static const std::vector<CategoryKind>& offeredKinds();
     QVariant justCleanedValue() const;
     int selectionRevision() const { return selectionRevision_; }
+    int resultRevision() const { return resultRevision_; }
 
 signals:
     void itemsChanged();
@@ -227,6 +230,7 @@ private:
     bool hasScanned_ = false;
     std::optional<qint64> justCleaned_;
     int selectionRevision_ = 0;
+    int resultRevision_ = 0;
     std::optional<std::string> undoId_; // the journal id of this window's last clean
     bool holdingJustCleaned_ = false;
     bool clearWhenReleased_ = false;

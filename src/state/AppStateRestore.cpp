@@ -152,6 +152,7 @@ bool AppState::exclude(const ScannedItem& item, CategoryKind kind)
                                            [](const SkippedItem& other) { return !other.size; });
     skipped.insert(firstUnsized, entry);
     itemModels_[static_cast<std::size_t>(kind)]->setItems(listed);
+    ++resultRevision_;
     emit itemsChanged();
     selection_.erase(entry.url);
     selectionDidChange();

@@ -326,8 +326,11 @@ Item {
 
         contentItem: SkippedItemsView {
             objectName: "skippedItemsView"
-            items: skippedSheet.visible ? detail.appState.skippedEntries(detail.kind) : []
+            // Read again whenever a result is published: offering an entry again rescans.
+            items: skippedSheet.visible && detail.appState.resultRevision >= 0
+                   ? detail.appState.skippedEntries(detail.kind) : []
             onDismiss: skippedSheet.close()
+            onOfferAgainRequested: key => detail.appState.offerAgain(detail.kind, key)
         }
     }
 

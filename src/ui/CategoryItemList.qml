@@ -57,6 +57,9 @@ ListView {
                 list.hovered = ""   // only while it still points here: moving between rows keeps the new one
         }
         onRevealRequested: list.appState.reveal(key)
+        onMenuOpening: canPutBack = list.kind === "trash" && list.appState.canPutBack(key)
+        onPutBackRequested: list.appState.startPutBack(key)
+        onExcludeRequested: list.appState.excludeItem(key)
     }
 
     add: Transition {

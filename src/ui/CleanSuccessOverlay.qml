@@ -4,12 +4,19 @@ import Qt5Compat.GraphicalEffects as Effects
 import Orvelane
 
 // The card that celebrates a finished clean: a seal, a ripple ring and the space freed.
-// Input: cleaned — bytes freed. The card plays its entrance once, when shown; the main window
-// creates a new card for each new amount and takes it away again.
+// Inputs: cleaned — bytes freed; offersUndo — the clean moved items to the Trash, so an Undo
+// button is offered (signal undoRequested). Output: pointerInside, while the pointer rests on the
+// card (the window keeps it up meanwhile). The card plays its entrance once, when shown; the
+// main window creates a new card for each new amount and takes it away again.
 Item {
     id: overlay
 
     property real cleaned: 0
+    property bool offersUndo: false
+    readonly property bool pointerInside: pointer.hovered
+    readonly property alias undoButton: undoButton
+
+    signal undoRequested()
     // The card has made its entrance (sprung in); the ring has expanded (rippled out).
     property bool appeared: false
     property bool ring: false
@@ -31,6 +38,10 @@ Item {
         height: implicitHeight
         scale: overlay.appeared ? 1 : 0.7
         opacity: overlay.appeared ? 1 : 0
+
+        HoverHandler {
+            id: pointer
+        }
 
         Behavior on scale {
             NumberAnimation {
@@ -141,6 +152,16 @@ Item {
                 text: Localizer.format(qsTr("Cleaned %@"), [Localizer.formatBytes(overlay.cleaned)])
                 font: Theme.semibold(Theme.title3)
                 color: Theme.primaryText
+            }
+
+            PushButton {
+                id: undoButton
+                objectName: "undoButton"
+                Layout.alignment: Qt.AlignHCenter
+                visible: overlay.offersUndo
+                symbol: "arrow.uturn.backward"
+                text: qsTr("Undo")
+                onClicked: overlay.undoRequested()
             }
         }
     }

@@ -83,6 +83,9 @@ Item {
         id: successCards
         anchors.fill: parent
         amount: windowSummary.cardAmount
+        offersUndo: windowState.canUndo && !windowSummary.busy
+        onUndoRequested: windowState.startUndo()
+        onHoldRequested: hold => windowSummary.holdCard(hold)
     }
 
     CleanErrorsAlert {

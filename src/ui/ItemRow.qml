@@ -9,7 +9,8 @@ import Orvelane
 // actionHint, selected, cleanable), kind, tint (category colour), hovered (the pointer is on
 // this row), focused (the keyboard's current row).
 // Signals report what the user did; the list decides: toggled(on), hoverChanged(inside),
-// revealRequested().
+// revealRequested(), putBackRequested(), excludeRequested(). menuOpening() comes just before the
+// context menu opens, so that the list can say whether the item can be put back (canPutBack).
 Item {
     id: row
 
@@ -26,6 +27,8 @@ Item {
     property color tint: Theme.brandBlue
     property bool hovered: false
     property bool focused: false
+    // Set by the list as the menu opens: the item is in the Trash with a usable record.
+    property bool canPutBack: false
 
     readonly property alias checkBox: checkBox
     readonly property alias sizeLabel: sizeLabel
@@ -34,8 +37,12 @@ Item {
     signal toggled(bool on)
     signal hoverChanged(bool inside)
     signal revealRequested()
+    signal putBackRequested()
+    signal excludeRequested()
+    signal menuOpening()
 
     function openContextMenu(x, y) {
+        row.menuOpening()
         menu.popup(row, x, y)
     }
 
@@ -130,6 +137,21 @@ Item {
             objectName: "revealItem"
             text: DesktopTexts.revealInFileManager
             onTriggered: row.revealRequested()
+        }
+        // Left out, not greyed, where they do not apply: a menu lists what can be done.
+        AppMenuItem {
+            objectName: "putBackItem"
+            text: qsTr("Put Back")
+            visible: row.canPutBack
+            height: visible ? implicitHeight : 0
+            onTriggered: row.putBackRequested()
+        }
+        AppMenuItem {
+            objectName: "excludeItem"
+            text: qsTr("Never Offer This Again")
+            visible: row.cleanable
+            height: visible ? implicitHeight : 0
+            onTriggered: row.excludeRequested()
         }
     }
 }

@@ -22,6 +22,23 @@ ApplicationWindow {
     menuBar: AppMenuBar {
         AppMenu {
             title: qsTr("File")
+            // Takes this window's last clean back, until its next scan or clean.
+            Action {
+                objectName: "undoCleanAction"
+                text: qsTr("Undo Clean")
+                shortcut: StandardKey.Undo
+                enabled: content.appState.canUndo && !content.summary.busy
+                onTriggered: content.appState.startUndo()
+            }
+            MenuSeparator {
+                topPadding: 4
+                bottomPadding: 4
+                contentItem: Rectangle {
+                    implicitWidth: 180
+                    implicitHeight: 1
+                    color: Theme.separator
+                }
+            }
             Action {
                 text: qsTr("New Window")
                 shortcut: StandardKey.New

@@ -131,6 +131,17 @@ Rectangle {
                         maximumLineCount: 2
                         elide: Text.ElideRight
                     }
+                    Text {
+                        objectName: "diskSpaceText"
+                        Layout.fillWidth: true
+                        visible: text !== ""
+                        text: sidebar.summary ? sidebar.summary.diskSpaceText : ""
+                        font: Theme.caption
+                        color: Theme.secondaryText
+                        wrapMode: Text.Wrap
+                        maximumLineCount: 2
+                        elide: Text.ElideRight
+                    }
                 }
 
                 ScanButton {

@@ -1,6 +1,7 @@
 #include "SkippedItemsModel.h"
 
 #include "ByteFormatter.h"
+#include "ItemKey.h"
 #include "Localizer.h"
 #include "SafetyVocabulary.h"
 
@@ -46,7 +47,8 @@ void SkippedItemsModel::setEntries(const QVariantList& entries)
     for (const QVariant& value : entries) {
         const QVariantMap entry = value.toMap();
         rows.push_back({entry.value(QStringLiteral("name")).toString(), urlText(entry),
-                        sizeOf(entry.value(QStringLiteral("size"))), entry.value(QStringLiteral("reason")).toString()});
+                        sizeOf(entry.value(QStringLiteral("size"))), entry.value(QStringLiteral("reason")).toString(),
+                        entry.value(QStringLiteral("key")).toString()});
     }
     entries_ = entries;
     replaceRows(std::move(rows));
@@ -61,7 +63,8 @@ void SkippedItemsModel::setSkippedItems(const std::vector<SkippedItem>& items)
                         QUrl::fromLocalFile(QString::fromStdString(item.url.string())).toString(),
                         item.size ? std::optional<qint64>(*item.size) : std::nullopt,
                         QString::fromUtf8(rawValue(item.reason).data(),
-                                          static_cast<qsizetype>(rawValue(item.reason).size()))});
+                                          static_cast<qsizetype>(rawValue(item.reason).size())),
+                        itemKey(item.url)});
     }
     entries_.clear();
     replaceRows(std::move(rows));
@@ -105,6 +108,10 @@ QVariant SkippedItemsModel::data(const QModelIndex& index, int role) const
         return row.size.has_value();
     case Role::sizeText:
         return row.size ? QString::fromStdString(formatBytes(*row.size)) : QString();
+    case Role::key:
+        return row.key;
+    case Role::offersAgain:
+        return skipReasonFromRawValue(row.reason.toStdString()) == SkipReason::excludedByUser && !row.key.isEmpty();
     }
     return {};
 }
@@ -117,6 +124,8 @@ QHash<int, QByteArray> SkippedItemsModel::roleNames() const
         {int(Role::explanation), "explanation"},
         {int(Role::hasSize), "hasSize"},
         {int(Role::sizeText), "sizeText"},
+        {int(Role::key), "key"},
+        {int(Role::offersAgain), "offersAgain"},
     };
 }
 

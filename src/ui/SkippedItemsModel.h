@@ -15,7 +15,7 @@ namespace orvelane {
  * @brief The rows of the skipped-items sheet: the first 300 skipped paths of a category.
  *
  * Fed either from C++ with the scanner's records or from QML with `entries`, a list of
- * objects {name, url (or path), size, reason}: `size` is a byte count, absent (undefined,
+ * objects {name, url (or path), size, reason, key}: `size` is a byte count, absent (undefined,
  * null or negative) when unknown; `reason` is a skip reason's raw value, or words shown as given.
  * The scanner has already put the largest entries first, so the cap keeps those.
  */
@@ -39,6 +39,8 @@ public:
         explanation,
         hasSize,
         sizeText,
+        key,         ///< the entry's item key, for asking to offer it again
+        offersAgain, ///< the user excluded it: the sheet offers to show it again
     };
     Q_ENUM(Role)
 
@@ -66,6 +68,7 @@ private:
         QString url;
         std::optional<qint64> size;
         QString reason; ///< raw value or words
+        QString key;
     };
 
     void replaceRows(std::vector<Row> rows);

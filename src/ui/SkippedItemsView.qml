@@ -6,8 +6,9 @@ import Orvelane
 // The sheet that lists what a scan examined but did not offer, 600 × 480 unless whoever presents
 // it gives it less room.
 // Input: items — the category's skipped entries, in the scanner's order (largest first), as
-// objects {name, url (or path), size, reason}: size a byte count, absent (undefined or -1)
+// objects {name, url (or path), size, reason, key}: size a byte count, absent (undefined or -1)
 // when unknown; reason a skip reason's raw value. At most the first 300 are listed.
+// Signal offerAgainRequested(key): an entry the user excluded is to be offered again.
 // Signal dismiss(): the Done button; whoever presents the sheet closes it. takeFocus() gives the
 // keyboard to Done (Return or Space dismisses); Tab goes on to the list and back.
 Rectangle {
@@ -18,6 +19,7 @@ Rectangle {
     readonly property bool showsCapNote: rows.capped
 
     signal dismiss()
+    signal offerAgainRequested(string key)
 
     function takeFocus() {
         doneButton.forceActiveFocus()
@@ -88,6 +90,8 @@ Rectangle {
                 required property string explanation
                 required property bool hasSize
                 required property string sizeText
+                required property string key
+                required property bool offersAgain
 
                 width: ListView.view.width
                 implicitHeight: content.implicitHeight + 2 * 6
@@ -126,6 +130,12 @@ Rectangle {
                         text: row.sizeText
                         font: Theme.body
                         color: Theme.secondaryText
+                    }
+                    PushButton {
+                        objectName: "offerAgainButton"
+                        visible: row.offersAgain
+                        text: qsTr("Offer Again")
+                        onClicked: sheet.offerAgainRequested(row.key)
                     }
                 }
             }

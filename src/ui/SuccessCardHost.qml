@@ -3,13 +3,18 @@ import Orvelane
 
 // Shows the success card while `amount` holds a number of bytes (undefined: no card). Each new
 // amount gets a new card, which plays its entrance again; cards come and go with a fade and a
-// scale from 80 %.
+// scale from 80 %. offersUndo puts an Undo button on the card (signal undoRequested);
+// holdRequested(hold) reports the pointer resting on the card or leaving it.
 Item {
     id: host
 
     property var amount
+    property bool offersUndo: false
     // The card on show, or null; a leaving card is no longer counted.
     property Item card: null
+
+    signal undoRequested()
+    signal holdRequested(bool hold)
 
     onAmountChanged: {
         if (card)
@@ -28,6 +33,8 @@ Item {
             readonly property alias overlay: overlay
 
             function leave() {
+                if (overlay.pointerInside)
+                    host.holdRequested(false) // a card that goes holds nothing any more
                 enter.stop()
                 exit.start()
             }
@@ -42,6 +49,9 @@ Item {
                 id: overlay
                 anchors.fill: parent
                 cleaned: wrapper.cleaned
+                offersUndo: host.offersUndo
+                onUndoRequested: host.undoRequested()
+                onPointerInsideChanged: if (!exit.running) host.holdRequested(pointerInside)
             }
 
             ParallelAnimation {

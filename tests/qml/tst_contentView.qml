@@ -537,10 +537,13 @@ TestCase {
                 if (row.text !== undefined && row.text !== "")
                     rows.push(row.text + " " + row.shortcutText)
             }
-            compare(rows, ["New Window Ctrl+N", "Settings… Ctrl+,", "Close Window Ctrl+W", "Quit Orvelane Ctrl+Q"])
+            compare(rows, ["Undo Clean Ctrl+Z", "New Window Ctrl+N", "Settings… Ctrl+,", "Close Window Ctrl+W",
+                           "Quit Orvelane Ctrl+Q"])
+            verify(!menu.itemAt(0).enabled, "nothing to undo before a clean")
             verify(menu.background.radius > 0, "rounded like the rest of the app")
             Localizer.language = "tr"
-            compare(menu.itemAt(4).text + " " + menu.itemAt(4).shortcutText, "Orvelane'den Çık Ctrl+Q")
+            compare(menu.itemAt(6).text + " " + menu.itemAt(6).shortcutText, "Orvelane'den Çık Ctrl+Q")
+            compare(menu.itemAt(0).text, "Temizliği Geri Al")
         } finally {
             window.destroy()
         }
