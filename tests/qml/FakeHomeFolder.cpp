@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
 
 namespace orvelane::testing {
 namespace {
@@ -41,6 +42,12 @@ void FakeHomeFolder::file(const QString& relative, double bytes, int days)
 }
 
 void FakeHomeFolder::folder(const QString& relative) { home_->folder(relativePath(relative)); }
+
+void FakeHomeFolder::write(const QString& relative, const QString& text)
+{
+    const std::filesystem::path file = home_->file(relativePath(relative), 0);
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << text.toStdString();
+}
 
 void FakeHomeFolder::age(const QString& relative, int days)
 {

@@ -29,6 +29,8 @@ public:
     /// A file of `bytes` allocated bytes, its folders created; aged `days` days (0: now).
     Q_INVOKABLE void file(const QString& relative, double bytes, int days = 0);
     Q_INVOKABLE void folder(const QString& relative);
+    /// A file holding `text` (UTF-8), its folders created: a Trash record, say.
+    Q_INVOKABLE void write(const QString& relative, const QString& text);
     Q_INVOKABLE void age(const QString& relative, int days);
     Q_INVOKABLE bool exists(const QString& relative) const;
     Q_INVOKABLE void remove(const QString& relative);

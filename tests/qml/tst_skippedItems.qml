@@ -2,7 +2,7 @@ import QtQuick
 import QtTest
 import Orvelane
 
-// The sheet of skipped paths: the 300-entry cap, the note, sizes only where known.
+// The sheet of skipped paths: the 300-entry cap, the note, sizes only where known, Offer Again.
 TestCase {
     id: testCase
     name: "SkippedItems"
@@ -77,6 +77,29 @@ TestCase {
             compare(size.visible, expected[i], "row " + i)
         }
         compare(findChild(view.itemAtIndex(0), "sizeText").text, "48 kB")
+    }
+
+    SignalSpy {
+        id: offerSpy
+        signalName: "offerAgainRequested"
+    }
+
+    function test_offerAgainOnlyForWhatTheUserExcluded() {
+        const sheet = createTemporaryObject(sheetComponent, testCase, { items: [
+            { name: "mine", path: "/home/u/Library/Caches/mine", reason: "excludedByUser", key: "/home/u/Library/Caches/mine" },
+            { name: "small", path: "/home/u/b", size: 48000, reason: "belowSizeThreshold", key: "/home/u/b" },
+            { name: "keyless", path: "/home/u/c", reason: "excludedByUser" },
+        ] })
+        offerSpy.target = sheet
+        offerSpy.clear()
+        const view = findChild(sheet, "skippedList")
+        tryVerify(() => view.itemAtIndex(2))
+        const buttons = [0, 1, 2].map(i => findChild(view.itemAtIndex(i), "offerAgainButton"))
+        compare(buttons.map(b => b.visible), [true, false, false], "nothing to ask for without a key")
+        compare(view.itemAtIndex(0).explanation, "Excluded by you")
+        mouseClick(buttons[0])
+        compare(offerSpy.count, 1)
+        compare(offerSpy.signalArguments[0][0], "/home/u/Library/Caches/mine")
     }
 
     function test_doneDismisses() {

@@ -1,0 +1,295 @@
+import QtQuick
+import QtQuick.Window
+import QtTest
+import Orvelane
+import OrvelaneTesting
+
+// Taking a clean back in the window: the success card's Undo, the row menu's Put Back and Never
+// Offer This Again, the sheet's Offer Again, and the free space under the sidebar's totals.
+TestCase {
+    id: testCase
+    name: "Undo"
+    when: windowShown
+    visible: true
+    width: 1280
+    height: 774
+
+    readonly property real mib: 1024 * 1024
+
+    Component {
+        id: homeComponent
+        FakeHome {}
+    }
+    Component {
+        id: contentComponent
+        ContentView {}
+    }
+
+    function init() {
+        Localizer.language = "en"
+    }
+    function cleanupTestCase() {
+        Localizer.language = "en"
+    }
+
+    // A cache, a download, an insight, and three Trash entries: one with the record another tool
+    // writes, one without any record, one whose record points outside the home folder.
+    function makeHome() {
+        const home = createTemporaryObject(homeComponent, testCase)
+        home.file("Library/Caches/com.example.browser/cache.db", 12 * mib, 40)
+        home.age("Library/Caches/com.example.browser", 40)
+        home.file("Library/Caches/com.example.mail/cache.db", 6 * mib, 40)
+        home.age("Library/Caches/com.example.mail", 40)
+        home.file("Downloads/Installer.dmg", 40 * mib)
+        home.file("Library/Containers/com.docker.docker/Data/disk.img", 600 * mib)
+        home.file(".local/share/Trash/files/report.odt", 2 * mib)
+        home.write(".local/share/Trash/info/report.odt.trashinfo",
+                   "[Trash Info]\nPath=" + home.path + "/Documents/report.odt\nDeletionDate=2024-05-01T10:00:00\n")
+        home.file(".local/share/Trash/files/orphan.pdf", 3 * mib)
+        home.file(".local/share/Trash/files/elsewhere.bin", 1 * mib)
+        home.write(".local/share/Trash/info/elsewhere.bin.trashinfo",
+                   "[Trash Info]\nPath=/var/tmp/elsewhere.bin\nDeletionDate=2024-05-01T10:00:00\n")
+        return home
+    }
+
+    function makeContent(width, height) {
+        const content = createTemporaryObject(contentComponent, testCase, { width: width || 820, height: height || 514 })
+        tryVerify(() => content.sidebar.list.itemAtIndex(7) !== null, 2000, "every sidebar row is laid out")
+        return content
+    }
+
+    function scanAndWait(content) {
+        content.appState.startScan()
+        tryVerify(() => !content.summary.busy, 30000, "the scan finishes")
+    }
+
+    function show(content, kind) {
+        content.sidebar.list.currentIndex = content.summary.kinds.indexOf(kind)
+        compare(content.selectedKind, kind)
+        waitForRendering(content)
+    }
+
+    function named(item, objectName) {
+        const found = findChild(item, objectName)
+        verify(found, objectName)
+        return found
+    }
+
+    function rowNamed(content, name) {
+        const list = content.detail.itemList
+        verify(list, "a list is shown")
+        for (let i = 0; i < list.count; ++i) {
+            tryVerify(() => list.itemAtIndex(i) !== null, 2000)
+            if (list.itemAtIndex(i).name === name)
+                return list.itemAtIndex(i)
+        }
+        return null
+    }
+
+    function menuEntry(menu, objectName) {
+        for (let i = 0; i < menu.count; ++i)
+            if (menu.itemAt(i).objectName === objectName)
+                return menu.itemAt(i)
+        fail("no menu entry " + objectName)
+    }
+
+    // What the row's menu offers besides revealing, as [Put Back shown, Never Offer shown].
+    function offered(row) {
+        row.openContextMenu(20, 10)
+        tryVerify(() => row.contextMenu.opened, 2000)
+        const putBack = menuEntry(row.contextMenu, "putBackItem")
+        const exclude = menuEntry(row.contextMenu, "excludeItem")
+        // A left-out entry takes no room in the menu.
+        for (const entry of [putBack, exclude])
+            if (!entry.visible)
+                compare(entry.height, 0, entry.objectName)
+        const shown = [putBack.visible, exclude.visible]
+        keyClick(Qt.Key_Escape)
+        tryVerify(() => !row.contextMenu.visible, 2000)
+        return shown
+    }
+
+    function choose(row, objectName) {
+        row.openContextMenu(20, 10)
+        tryVerify(() => row.contextMenu.opened, 2000)
+        const entry = menuEntry(row.contextMenu, objectName)
+        verify(entry.visible && entry.enabled, objectName)
+        mouseClick(entry)
+        tryVerify(() => !row.contextMenu.visible, 2000)
+    }
+
+    // --- The success card's Undo -------------------------------------------------------------
+
+    function test_theCardOffersUndoOnlyWhenTheCleanMovedItemsToTheTrash() {
+        const home = makeHome()
+        const content = makeContent()
+        scanAndWait(content)
+        show(content, "caches")
+        content.appState.selectAll("caches")
+        content.appState.startClean("caches")
+        tryVerify(() => content.successCards.card !== null, 20000, "a card after the clean")
+        verify(!home.exists("Library/Caches/com.example.browser"))
+        const card = content.successCards.card.overlay
+        const undo = card.undoButton
+        verify(undo.visible, "the clean moved its items to the Trash")
+        compare(undo.text, "Undo")
+
+        // Resting the pointer on the card keeps it (and its button) up past its usual time.
+        tryVerify(() => card.card.opacity === 1, 3000)
+        mouseMove(card, card.width / 2, 8)
+        tryVerify(() => card.pointerInside, 1000)
+        wait(2300)
+        verify(content.successCards.card !== null, "still there under the pointer")
+        mouseClick(undo)
+        tryVerify(() => home.exists("Library/Caches/com.example.browser/cache.db"), 20000, "back in its place")
+        tryVerify(() => !content.appState.cleaning, 20000)
+        verify(home.exists("Library/Caches/com.example.mail/cache.db"))
+        compare(home.list(".local/share/Trash/files"), ["elsewhere.bin", "orphan.pdf", "report.odt"])
+        verify(!undo.visible, "nothing left to undo")
+        compare(content.appState.errors, [])
+        tryVerify(() => content.detail.itemList.count === 2, 5000, "the caches are listed again")
+
+        // Leaving the card lets it go.
+        mouseMove(content, 5, content.height - 5)
+        tryVerify(() => content.successCards.card === null, 4000)
+
+        // Deleting from the Trash for good has no Undo.
+        show(content, "trash")
+        content.appState.setSelected(rowNamed(content, "orphan.pdf").key, true)
+        content.appState.startClean("trash")
+        tryVerify(() => content.successCards.card !== null, 20000)
+        verify(!content.successCards.card.overlay.undoButton.visible)
+        verify(!content.appState.canUndo)
+        verify(!home.exists(".local/share/Trash/files/orphan.pdf"))
+    }
+
+    function test_undoButtonSpeaksTurkishAndFitsTheCard() {
+        Localizer.language = "tr"
+        const overlay = createTemporaryObject(Qt.createComponent("qrc:/Orvelane/CleanSuccessOverlay.qml"), testCase,
+                                              { cleaned: 2048, offersUndo: true })
+        compare(overlay.undoButton.text, "Geri Al")
+        const button = overlay.undoButton.mapToItem(overlay.card, 0, 0)
+        verify(button.x >= 0 && button.x + overlay.undoButton.width <= overlay.card.width, "inside the card")
+        verify(button.y + overlay.undoButton.height <= overlay.card.height, "inside the card")
+        const bare = createTemporaryObject(Qt.createComponent("qrc:/Orvelane/CleanSuccessOverlay.qml"), testCase,
+                                           { cleaned: 2048 })
+        verify(!bare.undoButton.visible)
+        verify(bare.card.height < overlay.card.height, "without Undo the card keeps its old size")
+    }
+
+    // --- The row menu ------------------------------------------------------------------------
+
+    function test_theRowMenuOffersPutBackAndNeverOfferAgainOnlyWhereTheyApply() {
+        const home = makeHome()
+        const content = makeContent(1000, 640)
+        scanAndWait(content)
+        show(content, "trash")
+        compare(offered(rowNamed(content, "report.odt")), [true, true], "a record that names a place in home")
+        compare(offered(rowNamed(content, "orphan.pdf")), [false, true], "no record")
+        compare(offered(rowNamed(content, "elsewhere.bin")), [false, true], "a record that points outside home")
+        show(content, "caches")
+        compare(offered(rowNamed(content, "com.example.browser")), [false, true])
+        show(content, "insights")
+        const insight = content.detail.itemList.itemAtIndex(0)
+        verify(insight, "an insight is listed")
+        compare(offered(insight), [false, false], "guidance is never cleaned, so never excluded")
+
+        // Put Back from the menu, for an item another tool trashed.
+        show(content, "trash")
+        choose(rowNamed(content, "report.odt"), "putBackItem")
+        tryVerify(() => home.exists("Documents/report.odt"), 20000)
+        tryVerify(() => !content.appState.cleaning, 20000)
+        verify(!home.exists(".local/share/Trash/info/report.odt.trashinfo"))
+        tryVerify(() => rowNamed(content, "report.odt") === null, 5000, "the Trash is listed again")
+
+        Localizer.language = "tr"
+        const row = rowNamed(content, "orphan.pdf")
+        row.openContextMenu(20, 10)
+        tryVerify(() => row.contextMenu.opened, 2000)
+        compare(menuEntry(row.contextMenu, "putBackItem").text, "Geri Koy")
+        compare(menuEntry(row.contextMenu, "excludeItem").text, "Bunu Bir Daha Önerme")
+        keyClick(Qt.Key_Escape)
+    }
+
+    // --- Never offer again, and the sheet's Offer Again -------------------------------------
+
+    function test_anExcludedItemWaitsInTheSheetUntilOfferedAgain() {
+        const home = makeHome()
+        const content = makeContent()
+        scanAndWait(content)
+        show(content, "caches")
+        const list = content.detail.itemList
+        compare(list.count, 2)
+        const opener = named(content.detail, "skippedButton")
+        const skippedBefore = content.appState.skippedCount("caches")
+        content.appState.setSelected(rowNamed(content, "com.example.browser").key, true)
+
+        choose(rowNamed(content, "com.example.browser"), "excludeItem")
+        tryVerify(() => list.count === 1, 3000, "the row leaves the list")
+        compare(content.appState.selectedCount("caches"), 0, "and the selection")
+        compare(content.appState.skippedCount("caches"), skippedBefore + 1)
+        verify(opener.visible)
+        compare(opener.text, "Protected / Skipped (" + (skippedBefore + 1) + ")")
+        verify(home.exists("Library/Caches/com.example.browser/cache.db"), "nothing is removed")
+
+        mouseClick(opener)
+        const sheet = content.detail.skippedSheet
+        tryVerify(() => sheet.opened, 2000)
+        const view = named(sheet.contentItem, "skippedList")
+        tryVerify(() => view.count === skippedBefore + 1, 2000)
+        let excludedRow = null
+        for (let i = 0; i < view.count; ++i) {
+            tryVerify(() => view.itemAtIndex(i) !== null, 2000)
+            const row = view.itemAtIndex(i)
+            const button = named(row, "offerAgainButton")
+            if (row.name === "com.example.browser") {
+                excludedRow = row
+                compare(row.explanation, "Excluded by you")
+                verify(button.visible)
+                compare(button.text, "Offer Again")
+            } else {
+                verify(!button.visible, "only what the user excluded: " + row.name)
+            }
+        }
+        verify(excludedRow, "the excluded item is in the sheet")
+        Localizer.language = "tr"
+        compare(excludedRow.explanation, "Sizin tarafınızdan hariç tutuldu")
+        compare(named(excludedRow, "offerAgainButton").text, "Yeniden Öner")
+        // The button stays inside its row however long the words are.
+        const button = named(excludedRow, "offerAgainButton")
+        const place = button.mapToItem(view, 0, 0)
+        verify(place.x + button.width <= view.width, "inside the sheet: " + (place.x + button.width) + " > " + view.width)
+        Localizer.language = "en"
+
+        mouseClick(named(excludedRow, "offerAgainButton"))
+        tryVerify(() => view.count === skippedBefore, 20000, "it leaves the sheet")
+        tryVerify(() => list.count === 2, 20000, "and is listed again")
+        verify(rowNamed(content, "com.example.browser") !== null)
+    }
+
+    // --- The sidebar's free space ------------------------------------------------------------
+
+    function test_theSidebarShowsTheFreeSpaceOfTheHomeDisk() {
+        makeHome()
+        const content = makeContent()
+        const line = named(content.sidebar, "diskSpaceText")
+        tryVerify(() => line.text !== "", 5000, "known soon after the window opens")
+        verify(line.visible)
+        verify(content.appState.diskAvailable > 0 && content.appState.diskAvailable <= content.appState.diskTotal)
+        verify(/^[0-9][0-9.,]* (bytes|kB|MB|GB|TB|PB) free of [0-9][0-9.,]* (kB|MB|GB|TB|PB)$/.test(line.text), line.text)
+
+        // Inside the narrowest sidebar, beside the Scan button, in both languages, not cut short.
+        const scan = named(content.sidebar, "scanButton")
+        for (const language of ["en", "tr"]) {
+            Localizer.language = language
+            waitForRendering(content)
+            const at = line.mapToItem(content.sidebar, 0, 0)
+            verify(at.x >= 0 && at.x + line.width <= content.sidebar.width, language)
+            const button = scan.mapToItem(content.sidebar, 0, 0)
+            verify(at.x + line.width <= button.x, language + ": clear of the Scan button")
+            verify(!line.truncated, language + ": " + line.text)
+        }
+        verify(/^[0-9][0-9.,]* (bayt|kB|MB|GB|TB|PB) boş \(toplam [0-9][0-9.,]* (kB|MB|GB|TB|PB)\)$/.test(line.text), line.text)
+        Localizer.language = "en"
+    }
+}
