@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+
 
 namespace orvelane {
 namespace {
@@ -162,6 +164,19 @@ void AppState::scanAll()
 
 void AppState::publish(CategoryKind kind, ScanResult result)
 {
+    // A scan looks with the exclusions of its start. What the user excluded since leaves its
+    // result here; what was offered again since needs the category scanned once more.
+    std::erase_if(result.items, [&](const ScannedItem& item) {
+        if (!exclusions_.excludes(item.url))
+            return false;
+        result.skipped.push_back({item.url, item.name, std::nullopt, SkipReason::excludedByUser});
+        return true;
+    });
+    const bool offeredSince = std::any_of(result.skipped.begin(), result.skipped.end(), [&](const SkippedItem& item) {
+        return item.reason == SkipReason::excludedByUser && !exclusions_.excludes(item.url);
+    });
+    if (offeredSince)
+        rescanInTurn({kind}, [] {});
     itemModels_[slot(kind)]->setItems(result.items);
     items_[kind] = std::move(result.items);
     skippedItems_[kind] = std::move(result.skipped);

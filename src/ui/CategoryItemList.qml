@@ -45,6 +45,7 @@ ListView {
         tint: list.tint
         hovered: list.hovered === key
         focused: list.activeFocus && ListView.isCurrentItem
+        busy: list.appState ? list.appState.cleaning || list.appState.scanningKinds.length > 0 : false
 
         onToggled: on => {
             list.currentIndex = index

@@ -7,7 +7,7 @@ import Orvelane
 // explanation), the safety badge and the size, tinted in the category colour while ticked.
 // Inputs: the item's model roles, all required (key, name, size, modified, safetyLevel, safetyReason,
 // actionHint, selected, cleanable), kind, tint (category colour), hovered (the pointer is on
-// this row), focused (the keyboard's current row).
+// this row), focused (the keyboard's current row), busy (a scan or clean runs).
 // Signals report what the user did; the list decides: toggled(on), hoverChanged(inside),
 // revealRequested(), putBackRequested(), excludeRequested(). menuOpening() comes just before the
 // context menu opens, so that the list can say whether the item can be put back (canPutBack).
@@ -29,6 +29,8 @@ Item {
     property bool focused: false
     // Set by the list as the menu opens: the item is in the Trash with a usable record.
     property bool canPutBack: false
+    // A scan or a clean runs: nothing can be put back until it ends.
+    property bool busy: false
 
     readonly property alias checkBox: checkBox
     readonly property alias sizeLabel: sizeLabel
@@ -138,11 +140,13 @@ Item {
             text: DesktopTexts.revealInFileManager
             onTriggered: row.revealRequested()
         }
-        // Left out, not greyed, where they do not apply: a menu lists what can be done.
+        // Left out, not greyed, where they do not apply: a menu lists what can be done. A
+        // left-out entry is disabled too, or the arrow keys would stop on it unseen.
         AppMenuItem {
             objectName: "putBackItem"
             text: qsTr("Put Back")
             visible: row.canPutBack
+            enabled: row.canPutBack && !row.busy
             height: visible ? implicitHeight : 0
             onTriggered: row.putBackRequested()
         }
@@ -150,6 +154,7 @@ Item {
             objectName: "excludeItem"
             text: qsTr("Never Offer This Again")
             visible: row.cleanable
+            enabled: row.cleanable
             height: visible ? implicitHeight : 0
             onTriggered: row.excludeRequested()
         }

@@ -25,6 +25,7 @@ app_start() {
     probe=$root/probe-$language.txt
     rm -f "$probe"
     HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_CACHE_HOME=$home/.cache \
+        XDG_STATE_HOME=$home/.local/state \
         QT_QUICK_CONTROLS_STYLE=Basic ORVELANE_PROBE=$probe "$binary" >> "$root/app.log" 2>&1 &
     app_pid=$!
     wait_for 20 main_window_id > /dev/null || return 1

@@ -196,6 +196,17 @@ TestCase {
         compare(offered(rowNamed(content, "elsewhere.bin")), [false, true], "a record that points outside home")
         show(content, "caches")
         compare(offered(rowNamed(content, "com.example.browser")), [false, true])
+        // The arrow keys step over what is left out.
+        const mail = rowNamed(content, "com.example.mail")
+        mail.openContextMenu(20, 10)
+        tryVerify(() => mail.contextMenu.opened, 2000)
+        keyClick(Qt.Key_Down)
+        compare(mail.contextMenu.currentIndex, 0)
+        keyClick(Qt.Key_Down)
+        compare(mail.contextMenu.currentIndex, 2, "past the hidden Put Back")
+        verify(mail.contextMenu.visible, "the menu keeps the keyboard")
+        keyClick(Qt.Key_Escape)
+        tryVerify(() => !mail.contextMenu.visible, 2000)
         show(content, "insights")
         const insight = content.detail.itemList.itemAtIndex(0)
         verify(insight, "an insight is listed")
@@ -208,6 +219,27 @@ TestCase {
         tryVerify(() => !content.appState.cleaning, 20000)
         verify(!home.exists(".local/share/Trash/info/report.odt.trashinfo"))
         tryVerify(() => rowNamed(content, "report.odt") === null, 5000, "the Trash is listed again")
+
+        // While a clean runs (of another category, so the Trash stays listed), Put Back is shown
+        // but cannot be chosen.
+        home.file(".local/share/Trash/files/later.odt", 1 * mib)
+        home.write(".local/share/Trash/info/later.odt.trashinfo",
+                   "[Trash Info]\nPath=" + home.path + "/Documents/later.odt\nDeletionDate=2024-05-01T10:00:00\n")
+        scanAndWait(content)
+        show(content, "trash")
+        const later = rowNamed(content, "later.odt")
+        verify(later, "listed")
+        content.appState.selectAll("downloads")
+        // Asked at once: the clean's rescan of the Trash replaces the rows as soon as events flow.
+        content.appState.startClean("downloads")
+        verify(content.appState.cleaning && later.busy)
+        later.openContextMenu(20, 10)
+        const putBack = menuEntry(later.contextMenu, "putBackItem")
+        verify(putBack.visible && !putBack.enabled, "greyed while cleaning")
+        verify(menuEntry(later.contextMenu, "excludeItem").enabled)
+        keyClick(Qt.Key_Escape)
+        tryVerify(() => !content.summary.busy, 30000)
+        verify(!rowNamed(content, "later.odt").busy)
 
         Localizer.language = "tr"
         const row = rowNamed(content, "orphan.pdf")

@@ -342,6 +342,27 @@ TEST_F(AppStateUndoTest, AnExcludedItemIsSkippedByYouAcrossRestartsUntilOfferedA
     EXPECT_TRUE(third.exclusions().paths().empty());
 }
 
+TEST_F(AppStateUndoTest, AChangeOfMindDuringAScanHoldsWhenTheScanEnds)
+{
+    scanAndWait();
+    const ScannedItem gamma = *named(listed(CategoryKind::caches), "com.gamma");
+    const ScannedItem beta = *named(listed(CategoryKind::caches), "com.beta");
+    ASSERT_TRUE(state.exclude(beta, CategoryKind::caches));
+
+    // The scan started before these changes looks with the old list; its results must not undo them.
+    state.scanAll();
+    ASSERT_TRUE(state.exclude(gamma, CategoryKind::caches));
+    state.offerAgain(CategoryKind::caches, beta.url);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return state.scanningKinds().empty(); }, 60'000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lists(listed(CategoryKind::caches), beta.url); }, 10'000))
+        << "offered again during the scan";
+    EXPECT_FALSE(lists(listed(CategoryKind::caches), gamma.url)) << "excluded during the scan";
+    const SkippedItem* skipped = skippedAt(state.skippedItems().at(CategoryKind::caches), gamma.url);
+    ASSERT_TRUE(skipped);
+    EXPECT_EQ(skipped->reason, SkipReason::excludedByUser);
+    EXPECT_FALSE(skippedAt(state.skippedItems().at(CategoryKind::caches), beta.url));
+}
+
 TEST_F(AppStateUndoTest, WhatCannotBeCleanedCannotBeExcluded)
 {
     home.allocated("Library/Containers/com.docker.docker/Data/disk.img", 600 * 1024 * 1024);
