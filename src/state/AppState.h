@@ -214,6 +214,7 @@ private:
         std::vector<CategoryKind> rescans;
         bool started = true;
         std::optional<std::string> undoId; ///< an undo: the journal's id while items remain
+        std::int64_t restored = 0;         ///< an undo: the cleaned bytes that came back
     };
     QFuture<CleanResult> runRestoration(std::function<Restoration()> work, bool undo);
     static QString resultName(const QFuture<CleanResult>& future);

@@ -55,10 +55,11 @@ QFuture<CleanResult> AppState::undoLastClean()
         return QtFuture::makeReadyFuture(CleanResult::notStarted);
     }
     const std::string id = *undoId_;
+    setJustCleaned(std::nullopt); // the card celebrates the clean being taken back: it goes
     return runRestoration(
         [id] {
             const UndoOutcome outcome = orvelane::undoLastClean(homeFolder(), id);
-            Restoration done{outcome.errors, outcome.categories, outcome.started, {}};
+            Restoration done{outcome.errors, outcome.categories, outcome.started, {}, outcome.restored};
             if (!outcome.started) // undone from the command line meanwhile, or replaced by its clean
                 done.errors.push_back(localizedText(DISPLAY_TEXT("There is no clean to undo any more.")));
             if (outcome.remaining > 0)
@@ -103,8 +104,14 @@ QFuture<CleanResult> AppState::runRestoration(std::function<Restoration()> work,
     auto promise = std::make_shared<QPromise<CleanResult>>();
     promise->start();
     publishLater(QtConcurrent::run(&pool_, std::move(work)), this, [this, promise, undo](Restoration done) {
-        if (undo)
+        if (undo) {
             setUndoId(done.undoId);
+            // What came back was not cleaned after all; the undone clean was this window's own.
+            if (done.restored > 0) {
+                totalCleaned_ = std::max<qint64>(0, totalCleaned_ - done.restored);
+                emit totalCleanedChanged();
+            }
+        }
         QStringList messages;
         for (const std::string& message : done.errors)
             messages << QString::fromStdString(message);

@@ -141,8 +141,10 @@ TEST_F(AppStateUndoTest, AnUndoPutsTheCleanBackButNeverOverWhatTookAnItemsPlace)
     const fs::path newcomer = chosen[1].url / "new";
     home.file(fs::relative(newcomer, home.root()), 4'000);
 
+    ASSERT_TRUE(state.justCleaned());
     QSignalSpy finished(&state, &AppState::undoFinished);
     state.startUndo();
+    EXPECT_FALSE(state.justCleaned()) << "no success card for a clean being taken back";
     EXPECT_TRUE(state.cleaning()) << "an undo keeps the window busy as a clean does";
     ASSERT_TRUE(finished.wait(60'000));
     EXPECT_EQ(finished.at(0).at(0).toString(), "completed");
@@ -157,6 +159,7 @@ TEST_F(AppStateUndoTest, AnUndoPutsTheCleanBackButNeverOverWhatTookAnItemsPlace)
     EXPECT_TRUE(fs::exists(trashEntry(home, "com.alpha") / "blob"));
     EXPECT_TRUE(fs::exists(trashRecord(home, "com.alpha")));
     EXPECT_EQ(state.errors().join('\n').toStdString(), "com.alpha stays in the Trash: something new is at its old place.");
+    EXPECT_EQ(state.totalCleaned(), chosen[1].size) << "what came back was not cleaned after all";
 
     // The clean's category and the Trash are scanned again and show where things are now.
     EXPECT_EQ(log->count(LogLevel::debug, "Rescanning category: Application Caches"), 2);
@@ -171,6 +174,7 @@ TEST_F(AppStateUndoTest, AnUndoPutsTheCleanBackButNeverOverWhatTookAnItemsPlace)
     ASSERT_EQ(wait(state.undoLastClean()), CleanResult::completed);
     EXPECT_TRUE(state.errors().isEmpty()) << state.errors().join('\n').toStdString();
     EXPECT_EQ(fs::file_size(chosen[1].url / "blob"), 20'000u);
+    EXPECT_EQ(state.totalCleaned(), 0);
     EXPECT_TRUE(listed(CategoryKind::trash).empty());
     EXPECT_FALSE(state.canUndo());
     EXPECT_EQ(wait(state.undoLastClean()), CleanResult::notStarted);
