@@ -448,6 +448,10 @@
         <translation>Never Offer This Again</translation>
     </message>
     <message>
+        <source>Some items could not be put back</source>
+        <translation>Some items could not be put back</translation>
+    </message>
+    <message>
         <source>Offer Again</source>
         <translation>Offer Again</translation>
     </message>

@@ -444,6 +444,10 @@
         <translation>Bunu Bir Daha Önerme</translation>
     </message>
     <message>
+        <source>Some items could not be put back</source>
+        <translation>Bazı öğeler geri konulamadı</translation>
+    </message>
+    <message>
         <source>Offer Again</source>
         <translation>Yeniden Öner</translation>
     </message>

@@ -68,6 +68,18 @@ AppState::~AppState()
     pool_.waitForDone();
 }
 
+void AppState::setMessages(const std::vector<std::string>& messages, bool fromPutBack)
+{
+    QStringList list;
+    for (const std::string& message : messages)
+        list << QString::fromStdString(message);
+    const bool kindChanged = fromPutBack != errorsFromPutBack_;
+    errorsFromPutBack_ = fromPutBack;
+    if (list == errors_ && kindChanged && !list.isEmpty())
+        emit errorsChanged(); // the same words, now under another heading
+    setErrors(list);
+}
+
 void AppState::setErrors(const QStringList& errors)
 {
     if (errors == errors_)
@@ -233,10 +245,7 @@ QFuture<CleanResult> AppState::cleanSelected(CategoryKind kind)
         setUndoId(done.second);
         totalCleaned_ = addBytes(totalCleaned_, outcome.cleaned);
         emit totalCleanedChanged();
-        QStringList messages;
-        for (const std::string& message : outcome.errors)
-            messages << QString::fromStdString(message);
-        setErrors(messages);
+        setMessages(outcome.errors, false);
         for (const ScannedItem& item : chosen)
             selection_.erase(item.url);
         selectionDidChange();

@@ -44,6 +44,8 @@ class AppState : public QObject
     Q_PROPERTY(QStringList scanningKinds READ scanningKindNames NOTIFY scanningKindsChanged)
     Q_PROPERTY(bool cleaning READ cleaning NOTIFY cleaningChanged)
     Q_PROPERTY(QStringList errors READ errors WRITE setErrors NOTIFY errorsChanged)
+    /// The messages are of items an undo or a put-back left in the Trash, not of a clean.
+    Q_PROPERTY(bool errorsFromPutBack READ errorsFromPutBack NOTIFY errorsChanged)
     Q_PROPERTY(qint64 totalCleaned READ totalCleaned NOTIFY totalCleanedChanged)
     Q_PROPERTY(bool hasFullDiskAccess READ hasFullDiskAccess NOTIFY hasFullDiskAccessChanged)
     Q_PROPERTY(bool hasScanned READ hasScanned NOTIFY hasScannedChanged)
@@ -75,6 +77,7 @@ public:
     const Selection& selection() const { return selection_; }
     QStringList errors() const { return errors_; }
     void setErrors(const QStringList& errors);
+    bool errorsFromPutBack() const { return errorsFromPutBack_; }
     qint64 totalCleaned() const { return totalCleaned_; }
     bool hasFullDiskAccess() const { return hasFullDiskAccess_; }
     bool hasScanned() const { return hasScanned_; }
@@ -197,6 +200,7 @@ signals:
 private:
     void publish(CategoryKind kind, ScanResult result);
     void setCleaning(bool cleaning);
+    void setMessages(const std::vector<std::string>& messages, bool fromPutBack);
     void setJustCleaned(std::optional<qint64> value);
     void selectionDidChange();
     void rescanInTurn(std::vector<CategoryKind> remaining, std::function<void()> done);
@@ -226,6 +230,7 @@ private:
     bool cleaning_ = false;
     Selection selection_;
     QStringList errors_;
+    bool errorsFromPutBack_ = false;
     qint64 totalCleaned_ = 0;
     bool hasFullDiskAccess_ = true;
     bool hasScanned_ = false;

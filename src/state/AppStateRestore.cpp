@@ -112,10 +112,7 @@ QFuture<CleanResult> AppState::runRestoration(std::function<Restoration()> work,
                 emit totalCleanedChanged();
             }
         }
-        QStringList messages;
-        for (const std::string& message : done.errors)
-            messages << QString::fromStdString(message);
-        setErrors(messages);
+        setMessages(done.errors, true);
         std::vector<CategoryKind> rescans = done.rescans;
         rescans.push_back(CategoryKind::trash);
         const auto finish = [this, promise, started = done.started] {

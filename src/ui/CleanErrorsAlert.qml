@@ -68,7 +68,8 @@ Popup {
         Text {
             objectName: "alertTitle"
             Layout.fillWidth: true
-            text: qsTr("Some items could not be cleaned")
+            text: alert.summary && alert.summary.state && alert.summary.state.errorsFromPutBack
+                  ? qsTr("Some items could not be put back") : qsTr("Some items could not be cleaned")
             font: Theme.semibold(Theme.body)
             color: Theme.primaryText
             horizontalAlignment: Text.AlignHCenter

@@ -246,6 +246,17 @@ TestCase {
         compare(menuEntry(row.contextMenu, "putBackItem").text, "Geri Koy")
         compare(menuEntry(row.contextMenu, "excludeItem").text, "Bunu Bir Daha Önerme")
         keyClick(Qt.Key_Escape)
+        tryVerify(() => !row.contextMenu.visible, 2000)
+
+        // What stays in the Trash is told under its own heading.
+        content.appState.startPutBack(rowNamed(content, "elsewhere.bin").key)
+        tryVerify(() => content.alert.opened, 20000)
+        compare(named(content.alert.contentItem, "alertTitle").text, "Bazı öğeler geri konulamadı")
+        Localizer.language = "en"
+        compare(named(content.alert.contentItem, "alertTitle").text, "Some items could not be put back")
+        // The message was written in the language of its moment, and is shown as it is.
+        verify(named(content.alert.contentItem, "alertMessage").text.startsWith("elsewhere.bin: "))
+        verify(home.exists(".local/share/Trash/files/elsewhere.bin"))
     }
 
     // --- Never offer again, and the sheet's Offer Again -------------------------------------
@@ -301,7 +312,12 @@ TestCase {
         calmClick(named(excludedRow, "offerAgainButton"))
         tryVerify(() => view.count === skippedBefore, 20000, "it leaves the sheet")
         tryVerify(() => list.count === 2, 20000, "and is listed again")
-        verify(rowNamed(content, "com.example.browser") !== null)
+        tryVerify(() => {
+            for (let i = 0; i < list.count; ++i)
+                if (list.itemAtIndex(i) && list.itemAtIndex(i).name === "com.example.browser")
+                    return true
+            return false
+        }, 5000, "its row is back")
     }
 
     // --- The sidebar's free space ------------------------------------------------------------

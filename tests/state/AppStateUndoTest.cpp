@@ -160,6 +160,7 @@ TEST_F(AppStateUndoTest, AnUndoPutsTheCleanBackButNeverOverWhatTookAnItemsPlace)
     EXPECT_TRUE(fs::exists(trashRecord(home, "com.alpha")));
     EXPECT_EQ(state.errors().join('\n').toStdString(), "com.alpha stays in the Trash: something new is at its old place.");
     EXPECT_EQ(state.totalCleaned(), chosen[1].size) << "what came back was not cleaned after all";
+    EXPECT_TRUE(state.errorsFromPutBack()) << "the alert speaks of putting back, not of cleaning";
 
     // The clean's category and the Trash are scanned again and show where things are now.
     EXPECT_EQ(log->count(LogLevel::debug, "Rescanning category: Application Caches"), 2);
@@ -238,6 +239,7 @@ TEST_F(AppStateUndoTest, AnUndoIsRefusedWhileTheWindowIsBusyAndAFailedCleanOffer
     ASSERT_EQ(wait(state.cleanSelected(CategoryKind::caches)), CleanResult::completed);
     EXPECT_EQ(state.errors().size(), 2);
     EXPECT_FALSE(state.canUndo());
+    EXPECT_FALSE(state.errorsFromPutBack());
     EXPECT_FALSE(UndoJournal::read(UndoJournal::location(home.root())));
 }
 
@@ -282,6 +284,7 @@ TEST_F(AppStateUndoTest, PutBackIsOfferedOnlyForTrashItemsWithARecordThatNamesAP
     EXPECT_EQ(state.errors()[0].toStdString(), "elsewhere: Its Trash record points outside your home folder.");
     EXPECT_FALSE(fs::exists("/var/orvelane-put-back-never-lands-here"));
     EXPECT_TRUE(fs::exists(elsewhere.url));
+    EXPECT_TRUE(state.errorsFromPutBack());
 
     // Ours goes back, its record goes, and both lists show it where it is now.
     state.select(gamma.url, true);
@@ -296,6 +299,16 @@ TEST_F(AppStateUndoTest, PutBackIsOfferedOnlyForTrashItemsWithARecordThatNamesAP
     EXPECT_TRUE(lists(listed(CategoryKind::caches), home / "Library/Caches/com.gamma"));
     EXPECT_FALSE(lists(listed(CategoryKind::trash), gamma.url));
     EXPECT_FALSE(state.selection().contains(gamma.url));
+
+    // The messages of a clean that follows are a clean's again.
+    ASSERT_EQ(wait(state.putBack(elsewhere)), CleanResult::completed);
+    ASSERT_TRUE(state.errorsFromPutBack());
+    const ScannedItem beta = *named(listed(CategoryKind::caches), "com.beta");
+    state.select(beta.url, true);
+    fs::remove_all(beta.url);
+    ASSERT_EQ(wait(state.cleanSelected(CategoryKind::caches)), CleanResult::completed);
+    ASSERT_EQ(state.errors().size(), 1);
+    EXPECT_FALSE(state.errorsFromPutBack());
 }
 
 // --- Never offer again -------------------------------------------------------------------------
