@@ -10,6 +10,16 @@ Menu {
 
     padding: 5
     delegate: AppMenuItem {}
+    // As wide as its widest entry shown, so that a long text (Turkish runs long) is never cut.
+    width: {
+        let widest = implicitWidth
+        for (let i = 0; i < count; ++i) {
+            const entry = itemAt(i)
+            if (entry && entry.visible)
+                widest = Math.max(widest, entry.implicitWidth + leftPadding + rightPadding)
+        }
+        return widest
+    }
 
     background: Rectangle {
         implicitWidth: 200

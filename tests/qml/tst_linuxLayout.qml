@@ -91,6 +91,17 @@ TestCase {
         const row = list.itemAtIndex(0)
         compare(row.name, "fontconfig")
         compare(row.contextMenu.itemAt(0).text, "Show in File Manager")
+        // The menu is as wide as its longest entry, in the language that runs longest.
+        Localizer.language = "tr"
+        row.openContextMenu(10, 10)
+        tryVerify(() => row.contextMenu.opened, 2000)
+        const reveal = row.contextMenu.itemAt(0)
+        compare(reveal.text, "Dosya Yöneticisinde Göster")
+        // Its layout settles once the menu is shown.
+        tryVerify(() => !findChild(reveal, "menuItemText").truncated, 2000, "shown whole: " + row.contextMenu.width)
+        keyClick(Qt.Key_Escape)
+        tryVerify(() => !row.contextMenu.visible, 2000)
+        Localizer.language = "en"
         compare(content.detail.presentation.subtitle,
                 "App caches in ~/.cache, Flatpak and snap apps — rebuilt when needed.")
     }

@@ -245,6 +245,12 @@ TestCase {
         tryVerify(() => row.contextMenu.opened, 2000)
         compare(menuEntry(row.contextMenu, "putBackItem").text, "Geri Koy")
         compare(menuEntry(row.contextMenu, "excludeItem").text, "Bunu Bir Daha Önerme")
+        // Every entry whole, however long its words run.
+        for (let i = 0; i < row.contextMenu.count; ++i) {
+            const entry = row.contextMenu.itemAt(i)
+            if (entry.visible)
+                tryVerify(() => !findChild(entry, "menuItemText").truncated, 2000, entry.text)
+        }
         keyClick(Qt.Key_Escape)
         tryVerify(() => !row.contextMenu.visible, 2000)
 
