@@ -108,6 +108,7 @@ Rectangle {
                         spacing: 3
 
                         Text {
+                            objectName: "skippedName"
                             Layout.fillWidth: true
                             text: row.name
                             textFormat: Text.PlainText
@@ -117,6 +118,7 @@ Rectangle {
                             elide: Text.ElideRight
                         }
                         Text {
+                            objectName: "skippedExplanation"
                             Layout.fillWidth: true
                             text: row.explanation
                             font: Theme.caption

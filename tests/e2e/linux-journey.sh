@@ -1,8 +1,10 @@
 #!/bin/bash
 # The journey once more on the freedesktop layout (ORVELANE_LAYOUT=linux), on a home shaped like
 # a Linux user's: the greeting and the seven category headers, a project folder cleaned into the
-# freedesktop trash where trash-cli finds it, container layers left alone, and the Trash, with
-# what trash-put put there, emptied for good. Keyboard only.
+# freedesktop trash where trash-cli finds it and taken back twice (Ctrl+Z, then the success card's
+# Undo), container layers left alone, the Trash, with what trash-put put there, emptied for good,
+# and a cache never offered again until the skipped sheet offers it again. The keyboard, and the
+# pointer where only it reaches (the card, a row's menu, the sheet's buttons).
 # Usage: linux-journey.sh <orvelane binary> [folder for screenshots]
 # Exits 77 (skipped) when a tool it needs is missing.
 set -u
@@ -39,6 +41,22 @@ check() { # description, command...
 }
 shot() { [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/linux-$1.png" 2> /dev/null; return 0; }
 keys() { xdotool key --delay 120 "$@"; sleep 0.6; }
+# click_line PROBE-LINE [BUTTON]: the pointer to the middle of the item the line describes, then a click.
+click_line() {
+    local x y w h
+    x=$(grep -o ' x=[-0-9]*' <<< "$1" | cut -d= -f2)
+    y=$(grep -o ' y=[-0-9]*' <<< "$1" | cut -d= -f2)
+    w=$(grep -o ' w=[0-9]*' <<< "$1" | cut -d= -f2)
+    h=$(grep -o ' h=[0-9]*' <<< "$1" | cut -d= -f2)
+    [ -n "$x" ] && [ -n "$h" ] || return 1
+    xdotool mousemove --window "$app_window" $((x + w / 2)) $((y + h / 2))
+    sleep 0.3
+    xdotool click "${2:-1}"
+    sleep 0.6
+}
+click_item() { click_line "$(probe_item "$1")" "${2:-1}"; }
+# The list row showing NAME.
+name_line() { grep -m1 "^item nameLine visible=1 .* text=$1\$" "$probe"; }
 shown() { [ "$(probe_field "$1" visible)" = 1 ]; }
 text_is() {
     [ "$(probe_text "$1")" = "$2" ] && return 0
@@ -54,7 +72,7 @@ text_starts() {
 home=$root/home
 trash=$home/.local/share/Trash
 # trash-cli and the app share HOME and the data folder, both inside the throw-away home.
-as_user() { HOME=$home XDG_DATA_HOME=$home/.local/share XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache "$@"; }
+as_user() { HOME=$home XDG_DATA_HOME=$home/.local/share XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache XDG_STATE_HOME=$home/.local/state "$@"; }
 make_file() { mkdir -p "$(dirname "$home/$1")" && fallocate -l "$2" "$home/$1"; }
 make_file Projects/web/node_modules/react.js 9M
 echo '{}' > "$home/Projects/web/package.json"
@@ -108,13 +126,40 @@ sleep 1
 shot 04-cleaned
 sleep 2
 
+# Ctrl+Z takes the clean back: the folder returns to its project, its record leaves the trash.
+keys ctrl+z
+check "Ctrl+Z put node_modules back in its project" wait_for 15 test -e "$home/Projects/web/node_modules/react.js"
+check "its trash record is gone" wait_for 5 test ! -e "$trash/info/node_modules.trashinfo"
+check "trash-list no longer lists it" sh -c "! HOME='$home' XDG_DATA_HOME='$home/.local/share' trash-list | grep -q node_modules"
+check "the project folder is listed again" wait_for 5 sh -c "grep -q '^item nameLine visible=1 .* text=web/node_modules\$' '$probe'"
+# With nothing left to undo, Ctrl+Z does nothing at all.
+keys ctrl+z
+check "a second Ctrl+Z raises no alert" sh -c "! grep -q '^item alertTitle visible=1' '$probe'"
+shot 04b-undone
+
+# Once more, and this time the success card's Undo button takes it back.
+keys Tab Tab space
+check "the folder is ticked again" text_starts summaryText "1 item selected — "
+keys Return
+keys Return
+check "node_modules left its project again" wait_for 15 test ! -e "$home/Projects/web/node_modules"
+check "the success card offers Undo" wait_for 5 shown undoButton
+shot 04c-card-with-undo
+click_item undoButton
+check "the card's Undo put it back" wait_for 15 test -e "$home/Projects/web/node_modules/react.js"
+check "trash-list holds only what trash-put put there" \
+    sh -c "[ \"\$(HOME='$home' XDG_DATA_HOME='$home/.local/share' trash-list | sed 's/^[^/]*//')\" = '$home/Documents/old-report.pdf' ]"
+check "the card went with the clean it celebrated" wait_for 5 sh -c "! grep -q '^item undoButton visible=1' '$probe'"
+check "the keyboard is back in the sidebar" sh -c "grep -q '^focus .*sidebarList' '$probe'"
+sleep 1
+
 # The emptied list sends the keyboard back to the sidebar. Down twice to the Trash.
 keys Down Down
 check "on the Trash" text_is headerTitle "Trash"
 keys Tab Tab space
-check "both trashed items are ticked" text_starts summaryText "2 items selected — "
+check "the trashed item is ticked" text_starts summaryText "1 item selected — "
 keys Return
-check "the question warns" text_starts confirmationTitle "Permanently delete 2 items ("
+check "the question warns" text_starts confirmationTitle "Permanently delete 1 item ("
 keys Tab
 keys Return
 check "the Trash was emptied for good" wait_for 15 sh -c "[ -z \"\$(ls -A '$trash/files')\" ]"
@@ -123,6 +168,31 @@ check "trash-list sees an empty trash" sh -c "[ -z \"\$(HOME='$home' XDG_DATA_HO
 check "the rest of the home is untouched" test -e "$home/.cache/mozilla/firefox/abc.default/cache2/entries/E1"
 sleep 1
 shot 05-trash-emptied
+check "nothing deleted for good can be undone" sh -c "[ ! -e '$home/.local/state/orvelane/last-clean' ]"
+
+# Never offer this again, from a row's menu; the skipped sheet offers it again.
+keys Up Up Up Up Up
+check "back on the caches" text_is headerTitle "Application Caches"
+check "the Firefox cache is listed" wait_for 5 sh -c "grep -q '^item nameLine visible=1 .* text=mozilla\$' '$probe'"
+click_line "$(name_line mozilla)" 3
+check "its menu offers Never Offer This Again" wait_for 3 text_is excludeItem "Never Offer This Again"
+check "but no Put Back outside the Trash" sh -c "! grep -q '^item putBackItem visible=1' '$probe'"
+shot 06-row-menu
+click_item excludeItem
+check "the cache left the list" wait_for 5 sh -c "! grep -q '^item nameLine visible=1 .* text=mozilla\$' '$probe'"
+check "the exclusion is kept in the settings" grep -q '^ExcludedPaths=' "$home/.config/Orvelane/Orvelane.conf"
+check "the cache itself is untouched" test -e "$home/.cache/mozilla/firefox/abc.default/cache2/entries/E1"
+check "the sheet's button counts it" text_starts skippedButton "Protected / Skipped ("
+click_item skippedButton
+check "the sheet offers it again" wait_for 3 text_is offerAgainButton "Offer Again"
+check "excluded by you" sh -c "grep -q '^item skippedExplanation visible=1 .* text=Excluded by you\$' '$probe'"
+shot 07-sheet-excluded
+click_item offerAgainButton
+check "it left the sheet" wait_for 10 sh -c "! grep -q '^item offerAgainButton visible=1' '$probe'"
+keys Escape
+check "and is listed again" wait_for 10 sh -c "grep -q '^item nameLine visible=1 .* text=mozilla\$' '$probe'"
+check "the settings no longer exclude it" sh -c "! grep -q '^ExcludedPaths=' '$home/.config/Orvelane/Orvelane.conf'"
+shot 08-offered-again
 
 if grep -E "qrc:/|TypeError|ReferenceError" "$root/app.log"; then
     echo "FAIL: QML reported errors"
