@@ -285,4 +285,24 @@ TEST_F(UndoCommand, AnEntryThatIsNotTheOneMovedThereStays)
     EXPECT_EQ(contentOf(entry), "stranger");
 }
 
+TEST_F(UndoCommand, AnItemWhoseRecordNowNamesAnotherPlaceStaysInTheTrash)
+{
+    // Undo takes an item back to where it came from: a record rewritten since the clean (by
+    // whoever can write the Trash) must not send it somewhere else, such as a folder of files
+    // that run at login.
+    ASSERT_EQ(clean("downloads", {installer, image}).status, 0);
+    const fs::path elsewhere = home / ".config/autostart/tool.desktop";
+    write(trash() / "info/tool 1.0.deb.trashinfo", "[Trash Info]\nPath=" + elsewhere.string() + "\n");
+    const CliRun undone = runCli({"undo", "--json", "--lang", "en"});
+    EXPECT_EQ(undone.status, 1) << undone.out << undone.err;
+    const QJsonObject result = jsonOf(undone.out);
+    EXPECT_EQ(result["restoredItems"].toInt(), 1);
+    ASSERT_EQ(result["errors"].toArray().size(), 1) << undone.out;
+    EXPECT_TRUE(result["errors"][0].toString().startsWith("tool 1.0.deb: ")) << undone.out;
+    EXPECT_FALSE(fs::exists(elsewhere));
+    EXPECT_FALSE(fs::exists(installer));
+    EXPECT_TRUE(fs::exists(trash() / "files/tool 1.0.deb"));
+    EXPECT_TRUE(fs::exists(image));
+}
+
 } // namespace
