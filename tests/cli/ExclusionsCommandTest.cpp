@@ -9,9 +9,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <sys/stat.h>
 
@@ -35,10 +34,12 @@ std::map<std::string, std::string> outcome(const std::string& json)
         for (const char* list : {"items", "skipped"})
             for (const QJsonValue& value : category.toObject()[QLatin1String(list)].toArray()) {
                 const QJsonObject entry = value.toObject();
-                const std::string path = entry.contains("pathBytes")
-                                             ? QByteArray::fromHex(entry["pathBytes"].toString().toLatin1()).toStdString()
-                                             : entry["path"].toString().toStdString();
-                found[path] = list == std::string("items") ? "item" : entry["reason"].toString().toStdString();
+                const std::string path =
+                    entry.contains("pathBytes")
+                        ? QByteArray::fromHex(entry["pathBytes"].toString().toLatin1()).toStdString()
+                        : entry["path"].toString().toStdString();
+                found[path] =
+                    list == std::string("items") ? "item" : entry["reason"].toString().toStdString();
             }
     return found;
 }
@@ -100,9 +101,11 @@ TEST_F(ExclusionsCommand, AFolderExcludesWholeComponentsBelowItOnly)
     auto before = scan();
     ASSERT_EQ(before[at("Downloads/Setups")], "item");
     ASSERT_EQ(before[at("Downloads/Setups2")], "item");
-    ASSERT_EQ(runCli({"exclusions", "add", at("Downloads/Setups/")}).status, 0) << "a trailing slash names the same";
+    ASSERT_EQ(runCli({"exclusions", "add", at("Downloads/Setups/")}).status, 0)
+        << "a trailing slash names the same";
     ASSERT_EQ(runCli({"exclusions", "add", at("Downloads/tool.deb.d/../tool.deb")}).status, 0);
-    EXPECT_EQ(runCli({"exclusions", "list"}).out, at("Downloads/Setups") + "\n" + at("Downloads/tool.deb") + "\n")
+    EXPECT_EQ(runCli({"exclusions", "list"}).out,
+              at("Downloads/Setups") + "\n" + at("Downloads/tool.deb") + "\n")
         << "kept as plain paths";
     auto found = scan();
     EXPECT_EQ(found[at("Downloads/Setups")], "excludedByUser");
@@ -124,14 +127,17 @@ TEST_F(ExclusionsCommand, NamesThatAreNotUtf8AreMatchedByteForByte)
 {
     const std::string excluded = at("Downloads/caf\xFF\xFE.deb");
     const std::string neighbour = at("Downloads/caf\xFF\xFD.deb");
-    const std::string lookalike = at("Downloads/caf\xEF\xBF\xBD\xEF\xBF\xBD.deb"); // what a UTF-8 decoder would make of it
+    const std::string lookalike =
+        at("Downloads/caf\xEF\xBF\xBD\xEF\xBF\xBD.deb"); // what a UTF-8 decoder would make of it
     for (const std::string& path : {excluded, neighbour, lookalike})
         write(path, 30'000);
     ASSERT_EQ(runCli({"exclusions", "add", excluded}).status, 0);
     EXPECT_EQ(runCli({"exclusions", "list"}).out, excluded + "\n") << "the bytes as they are";
     const QJsonObject listed =
-        QJsonDocument::fromJson(QByteArray::fromStdString(runCli({"exclusions", "list", "--json"}).out)).object();
-    EXPECT_EQ(QByteArray::fromHex(listed["exclusions"][0]["pathBytes"].toString().toLatin1()).toStdString(), excluded);
+        QJsonDocument::fromJson(QByteArray::fromStdString(runCli({"exclusions", "list", "--json"}).out))
+            .object();
+    EXPECT_EQ(QByteArray::fromHex(listed["exclusions"][0]["pathBytes"].toString().toLatin1()).toStdString(),
+              excluded);
 
     const auto found = scan();
     EXPECT_EQ(found.at(excluded), "excludedByUser");

@@ -10,9 +10,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <sys/statvfs.h>
 
@@ -28,7 +27,8 @@ struct Space
 
 Space statvfsOf(const fs::path& folder)
 {
-    struct statvfs status{};
+    struct statvfs status
+    {};
     if (::statvfs(folder.c_str(), &status) != 0)
         return {};
     return {static_cast<std::int64_t>(status.f_bavail) * static_cast<std::int64_t>(status.f_frsize),
@@ -59,7 +59,8 @@ TEST(FreeSpaceReport, TheJsonFigureIsWhatStatvfsAndDfSayOfTheHomesDisk)
     ASSERT_EQ(scan.status, 0) << scan.err;
     ASSERT_GT(before.total, 0);
 
-    const QJsonObject space = QJsonDocument::fromJson(QByteArray::fromStdString(scan.out)).object()["diskSpace"].toObject();
+    const QJsonObject space =
+        QJsonDocument::fromJson(QByteArray::fromStdString(scan.out)).object()["diskSpace"].toObject();
     ASSERT_TRUE(space["available"].isDouble() && space["total"].isDouble()) << scan.out;
     const std::int64_t available = space["available"].toInteger();
     EXPECT_EQ(space["total"].toInteger(), before.total) << "the size of a file system does not drift";

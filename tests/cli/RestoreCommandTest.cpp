@@ -11,9 +11,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using namespace orvelane::testing;
@@ -117,9 +116,11 @@ TEST_F(RestoreCommand, RecordsNamingAPlaceOutsideTheHomeAreRefusedAndNothingMove
     EXPECT_TRUE(result["restored"].toArray().isEmpty()) << run.out;
     const QJsonArray errors = result["errors"].toArray();
     ASSERT_EQ(errors.size(), 5) << run.out;
-    EXPECT_TRUE(errors.contains("climbing: The item has no Trash record that can be read.")) << "\"..\" is refused";
+    EXPECT_TRUE(errors.contains("climbing: The item has no Trash record that can be read."))
+        << "\"..\" is refused";
     for (const char* name : {"absolute", "encoded", "into-trash", "root"})
-        EXPECT_TRUE(errors.contains(QString::fromStdString(std::string(name) + ": Its Trash record points outside your home folder.")))
+        EXPECT_TRUE(errors.contains(QString::fromStdString(
+            std::string(name) + ": Its Trash record points outside your home folder.")))
             << name << ": " << run.out;
     for (const fs::path& entry : entries) {
         EXPECT_TRUE(fs::exists(entry)) << entry;
@@ -154,7 +155,8 @@ TEST_F(RestoreCommand, ALinkInTheTrashGoesBackAsTheLinkAndItsTargetIsUntouched)
     write(target, "the target");
     fs::create_directories(trash() / "files");
     fs::create_symlink(target, trash() / "files/shortcut");
-    write(trash() / "info/shortcut.trashinfo", "[Trash Info]\nPath=" + (home.root() / "Desktop/shortcut").string() + "\n");
+    write(trash() / "info/shortcut.trashinfo",
+          "[Trash Info]\nPath=" + (home.root() / "Desktop/shortcut").string() + "\n");
 
     const CliRun run = restore({trash() / "files/shortcut"});
     EXPECT_EQ(run.status, 0) << run.out << run.err;
@@ -191,15 +193,16 @@ TEST_F(RestoreCommand, WhatIsNotATrashEntryWithASmallRegularRecordStaysWhereItIs
 {
     // A folder shaped like a trash that is not the Trash, and an entry whose record is a FIFO.
     write(home / "Downloads/files/setup.deb", "mine");
-    write(home / "Downloads/info/setup.deb.trashinfo", "[Trash Info]\nPath=" + (home.root() / "setup.deb").string() + "\n");
+    write(home / "Downloads/info/setup.deb.trashinfo",
+          "[Trash Info]\nPath=" + (home.root() / "setup.deb").string() + "\n");
     write(trash() / "files/piped", "p");
     fs::create_directories(trash() / "info");
     ASSERT_EQ(::mkfifo((trash() / "info/piped.trashinfo").c_str(), 0600), 0);
     const fs::path taken = trashed("taken.txt", "old", (home.root() / "taken.txt").string());
     write(home / "taken.txt", "new");
     write(trash() / "files/oversized", "o");
-    write(trash() / "info/oversized.trashinfo",
-          "[Trash Info]\nPath=" + (home.root() / "oversized").string() + "\n#" + std::string(70'000, 'x') + "\n");
+    write(trash() / "info/oversized.trashinfo", "[Trash Info]\nPath=" + (home.root() / "oversized").string() +
+                                                    "\n#" + std::string(70'000, 'x') + "\n");
 
     const CliRun run = restore({home / "Downloads/files/setup.deb", trash() / "files/piped", taken,
                                 trash() / "files/oversized", home / "Downloads/nothing-here"});

@@ -11,9 +11,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using namespace orvelane::testing;
@@ -100,7 +99,8 @@ TEST_F(UndoCommand, TwoComeBackWithTheirContentsAndTheOneWhosePlaceIsTakenStays)
     EXPECT_GE(result["restored"].toInteger(), 70'000);
     EXPECT_LT(result["restored"].toInteger(), 1024 * 1024) << "the movie is not counted";
     ASSERT_EQ(result["errors"].toArray().size(), 1) << undone.out;
-    EXPECT_EQ(result["errors"][0].toString(), "movie.mkv stays in the Trash: something new is at its old place.");
+    EXPECT_EQ(result["errors"][0].toString(),
+              "movie.mkv stays in the Trash: something new is at its old place.");
 
     EXPECT_EQ(contentOf(installer), std::string(30'000, 'd'));
     EXPECT_EQ(contentOf(image), std::string(40'000, 'a'));
@@ -185,18 +185,19 @@ std::string journalText(const std::vector<JournalLine>& lines)
 {
     std::string text = "orvelane-undo 1\nid crafted\n";
     for (const JournalLine& line : lines)
-        text += "item " + line.category + "\t" + std::to_string(line.device) + "\t" + std::to_string(line.fileNumber) +
-                "\t" + std::to_string(line.size) + "\t" + hex(line.name) + "\t" + hex(line.original) + "\t" +
-                hex(line.trashedAs) + "\n";
+        text += "item " + line.category + "\t" + std::to_string(line.device) + "\t" +
+                std::to_string(line.fileNumber) + "\t" + std::to_string(line.size) + "\t" + hex(line.name) +
+                "\t" + hex(line.original) + "\t" + hex(line.trashedAs) + "\n";
     return text;
 }
 
 JournalLine lineFor(const fs::path& entry, const fs::path& original)
 {
-    struct stat status{};
+    struct stat status
+    {};
     ::lstat(entry.c_str(), &status);
-    return {"downloads", status.st_dev, status.st_ino, 1000, original.filename().string(), original.string(),
-            entry.string()};
+    return {"downloads",       status.st_dev, status.st_ino, 1000, original.filename().string(),
+            original.string(), entry.string()};
 }
 
 TEST_F(UndoCommand, AJournalThatIsAFifoOrHugeIsNoJournal)
@@ -231,23 +232,29 @@ TEST_F(UndoCommand, CraftedLinesMoveNothingOutsideTheTrashOrTheHome)
     FakeHome elsewhere; // a second temporary folder: a place outside this home
     const fs::path outsider = elsewhere / "files/secret.txt";
     write(outsider, "outside");
-    write(elsewhere / "info/secret.txt.trashinfo", "[Trash Info]\nPath=" + (home / "secret.txt").string() + "\n");
+    write(elsewhere / "info/secret.txt.trashinfo",
+          "[Trash Info]\nPath=" + (home / "secret.txt").string() + "\n");
     // A folder with the shape of a trash inside the home, which is not the Trash.
     const fs::path lookalike = home / "Documents/files/report.pdf";
     write(lookalike, "mine");
-    write(home / "Documents/info/report.pdf.trashinfo", "[Trash Info]\nPath=" + (home / "report.pdf").string() + "\n");
+    write(home / "Documents/info/report.pdf.trashinfo",
+          "[Trash Info]\nPath=" + (home / "report.pdf").string() + "\n");
     // Set XDG_DATA_HOME back to the fake home's, which the second FakeHome changed.
     ::setenv("HOME", home.root().c_str(), 1);
-    for (const auto& [name, relative] : {std::pair{"XDG_DATA_HOME", ".local/share"}, {"XDG_STATE_HOME", ".local/state"},
-                                         {"XDG_CONFIG_HOME", ".config"}, {"XDG_CACHE_HOME", ".cache"}})
+    for (const auto& [name, relative] : {std::pair{"XDG_DATA_HOME", ".local/share"},
+                                         {"XDG_STATE_HOME", ".local/state"},
+                                         {"XDG_CONFIG_HOME", ".config"},
+                                         {"XDG_CACHE_HOME", ".cache"}})
         ::setenv(name, (home / relative).c_str(), 1);
 
     // The record of the image names a place outside the home now, as if someone rewrote it.
-    write(trash() / "info/Kritä.AppImage.trashinfo", "[Trash Info]\nPath=" + (elsewhere / "Kritä.AppImage").string() + "\n");
+    write(trash() / "info/Kritä.AppImage.trashinfo",
+          "[Trash Info]\nPath=" + (elsewhere / "Kritä.AppImage").string() + "\n");
 
     const JournalLine real = lineFor(trash() / "files/tool 1.0.deb", installer);
-    write(journal(), journalText({lineFor(outsider, home / "secret.txt"), lineFor(lookalike, home / "report.pdf"),
-                                  lineFor(trash() / "files/Kritä.AppImage", image), real, real}));
+    write(journal(),
+          journalText({lineFor(outsider, home / "secret.txt"), lineFor(lookalike, home / "report.pdf"),
+                       lineFor(trash() / "files/Kritä.AppImage", image), real, real}));
     const CliRun undone = runCli({"undo", "--json", "--lang", "en"});
     EXPECT_EQ(undone.status, 1) << undone.out << undone.err;
     const QJsonObject result = jsonOf(undone.out);
