@@ -312,4 +312,52 @@ TEST_F(UndoCommand, AnItemWhoseRecordNowNamesAnotherPlaceStaysInTheTrash)
     EXPECT_TRUE(fs::exists(image));
 }
 
+TEST_F(UndoCommand, AFolderOnTheWaySwappedForALinkIsNotFollowedAndAMissingOneIsMadeAgain)
+{
+    ASSERT_EQ(clean("downloads", {installer, image}).status, 0);
+
+    // ~/Downloads now leads out of the home; after the first undo it is gone altogether.
+    FakeHome elsewhere;
+    ::setenv("HOME", home.root().c_str(), 1);
+    for (const auto& [name, relative] : {std::pair{"XDG_DATA_HOME", ".local/share"},
+                                         {"XDG_STATE_HOME", ".local/state"},
+                                         {"XDG_CONFIG_HOME", ".config"}})
+        ::setenv(name, (home / relative).c_str(), 1);
+    fs::remove_all(home / "Downloads");
+    fs::create_symlink(elsewhere.root(), home / "Downloads");
+    const CliRun refused = runCli({"undo", "--json", "--lang", "en"});
+    EXPECT_EQ(refused.status, 1) << refused.out << refused.err;
+    const QJsonObject result = jsonOf(refused.out);
+    EXPECT_EQ(result["restoredItems"].toInt(), 0);
+    for (const QJsonValue& message : result["errors"].toArray())
+        EXPECT_TRUE(message.toString().endsWith(": A folder on the way to its old place is a symbolic link."))
+            << refused.out;
+    EXPECT_TRUE(fs::is_empty(elsewhere.root())) << "nothing went through the link";
+    EXPECT_TRUE(fs::exists(journal())) << "the items may go back once the link is gone";
+
+    fs::remove(home / "Downloads");
+    const CliRun undone = runCli({"undo"});
+    EXPECT_EQ(undone.status, 0) << undone.out << undone.err;
+    EXPECT_TRUE(fs::is_directory(fs::symlink_status(home / "Downloads")));
+    EXPECT_EQ(contentOf(installer), std::string(30'000, 'd'));
+    EXPECT_EQ(contentOf(image), std::string(40'000, 'a'));
+}
+
+TEST_F(UndoCommand, ANameThatIsNotUtf8ComesBackByteForByte)
+{
+    const fs::path odd = home / "Downloads/caf\xFF\xFE.deb";
+    const fs::path neighbour = home / "Downloads/caf\xFF\xFD.deb";
+    write(odd, "odd");
+    write(neighbour, "neighbour");
+    const CliRun cleaned = clean("downloads", {odd});
+    ASSERT_EQ(cleaned.status, 0) << cleaned.out << cleaned.err;
+    ASSERT_FALSE(fs::exists(odd));
+    EXPECT_TRUE(fs::exists(trash() / "files/caf\xFF\xFE.deb"));
+    const CliRun undone = runCli({"undo", "--json"});
+    EXPECT_EQ(undone.status, 0) << undone.out << undone.err;
+    EXPECT_EQ(contentOf(odd), "odd");
+    EXPECT_EQ(contentOf(neighbour), "neighbour");
+    EXPECT_TRUE(fs::is_empty(trash() / "files"));
+}
+
 } // namespace
