@@ -388,10 +388,6 @@
         <translation>Its Trash record points outside your home folder.</translation>
     </message>
     <message>
-        <source>Its Trash record names another place than the one it came from.</source>
-        <translation>Its Trash record names another place than the one it came from.</translation>
-    </message>
-    <message>
         <source>The item is no longer in the Trash.</source>
         <translation>The item is no longer in the Trash.</translation>
     </message>

@@ -384,10 +384,6 @@
         <translation>Çöp Kutusu kaydı ev klasörünüzün dışını gösteriyor.</translation>
     </message>
     <message>
-        <source>Its Trash record names another place than the one it came from.</source>
-        <translation>Çöp Kutusu kaydı, geldiği yerden başka bir yeri gösteriyor.</translation>
-    </message>
-    <message>
         <source>The item is no longer in the Trash.</source>
         <translation>Öğe artık Çöp Kutusunda değil.</translation>
     </message>

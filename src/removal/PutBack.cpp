@@ -31,7 +31,6 @@ constexpr const char* kEntryChanged = DISPLAY_TEXT("The item in the Trash is not
 constexpr const char* kPlaceTaken = DISPLAY_TEXT("Something new is at its old place.");
 constexpr const char* kLinkOnWay = DISPLAY_TEXT("A folder on the way to its old place is a symbolic link.");
 constexpr const char* kOtherVolume = DISPLAY_TEXT("Its old place is on another volume than the Trash.");
-constexpr const char* kRecordMoved = DISPLAY_TEXT("Its Trash record names another place than the one it came from.");
 
 Result refused(const char* text, std::filesystem::path original = {})
 {
@@ -116,18 +115,16 @@ bool sameFolder(const std::filesystem::path& a, const std::filesystem::path& b)
     return realA && realB && plainPath(*realA) == plainPath(*realB);
 }
 
-// The place a record names and the one an item was moved from, spelt alike or leading to the
-// same place through the links of the home folder's own path.
-bool samePlace(const std::filesystem::path& recorded, const std::filesystem::path& expected)
+// The place an item was moved from and the place its record names, which may be spelled
+// differently when the record counts from a volume's top reached through a link.
+bool samePlace(const std::filesystem::path& a, const std::filesystem::path& b)
 {
-    const auto plainExpected = plainPath(expected);
-    if (!plainExpected)
+    const auto plainA = plainPath(a);
+    const auto plainB = plainPath(b);
+    if (!plainA || !plainB)
         return false;
-    if (*plainExpected == recorded)
-        return true;
-    const auto realRecorded = resolvingLinks(recorded);
-    const auto realExpected = resolvingLinks(*plainExpected);
-    return realRecorded && realExpected && plainPath(*realRecorded) == plainPath(*realExpected);
+    return *plainA == *plainB ||
+           (plainA->filename() == plainB->filename() && sameFolder(plainA->parent_path(), plainB->parent_path()));
 }
 
 bool isInside(const std::filesystem::path& place, const std::filesystem::path& folder)
@@ -217,18 +214,16 @@ Result originalPlace(const std::filesystem::path& entry, const std::filesystem::
     return {std::nullopt, false, found.original};
 }
 
-Result putBack(const std::filesystem::path& entry, const ExpectedEntry& expected, const std::filesystem::path& home,
-               const std::optional<std::filesystem::path>& movedFrom)
+Result putBack(const std::filesystem::path& entry, const ExpectedEntry& expected, const std::filesystem::path& home)
 {
     Located found;
     if (auto refusal = locate(entry, home, found))
         return std::move(*refusal);
     const std::filesystem::path& original = found.original;
     if ((expected.device && *expected.device != static_cast<std::uint64_t>(found.entry.st_dev)) ||
-        (expected.fileNumber && *expected.fileNumber != static_cast<std::uint64_t>(found.entry.st_ino)))
+        (expected.fileNumber && *expected.fileNumber != static_cast<std::uint64_t>(found.entry.st_ino)) ||
+        (expected.original && !samePlace(*expected.original, original)))
         return lost(kEntryChanged, original);
-    if (movedFrom && !samePlace(original, *movedFrom))
-        return lost(kRecordMoved, original);
 
     ParentFolder place = ParentFolder::open(original, found.trustedHome, true);
     if (!place.isOpen())

@@ -26,8 +26,11 @@ namespace orvelane::PutBack {
 /// or the file number a scan of the Trash saw. Unknown parts are not checked.
 struct ExpectedEntry
 {
-    std::optional<std::uint64_t> device;
-    std::optional<std::uint64_t> fileNumber;
+    std::optional<std::uint64_t> device = {};
+    std::optional<std::uint64_t> fileNumber = {};
+    /// Where the item came from, when we moved it ourselves: a record rewritten since then to
+    /// name another place is not followed.
+    std::optional<std::filesystem::path> original = {};
 };
 
 struct Result
@@ -55,12 +58,9 @@ Result originalPlace(const std::filesystem::path& entry, const std::filesystem::
  *        ".Trash/$uid" under the volume's top, whose records name places relative to the top)
  * @param home the home folder: the only place items go back to, and the folder whose own path
  *        may run through links
- * @param movedFrom the place the item was moved from, when known: its record must still name
- *        it (the same place, maybe spelt through the home folder's links), or the item stays,
- *        since a record rewritten since the move must not send it somewhere else
  */
 Result putBack(const std::filesystem::path& entry, const ExpectedEntry& expected,
-               const std::filesystem::path& home, const std::optional<std::filesystem::path>& movedFrom = {});
+               const std::filesystem::path& home);
 
 /// The message for an item that stays in the Trash, in the cleaning pipeline's "name: reason"
 /// form; a taken place reads "name stays in the Trash: something new is at its old place."
