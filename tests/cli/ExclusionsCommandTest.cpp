@@ -173,7 +173,7 @@ TEST_F(ExclusionsCommand, TheListLivesInTheSettingsFileAndAFifoThereSavesNothing
 
     fs::remove(settings);
     ASSERT_EQ(::mkfifo(settings.c_str(), 0600), 0);
-    const CliRun refused = runCli({"exclusions", "add", at("Downloads/app.AppImage")}, 20);
+    const CliRun refused = runCli({"exclusions", "add", "--lang", "en", at("Downloads/app.AppImage")}, 20);
     EXPECT_EQ(refused.status, 2) << "142 means it hung on the FIFO: " << refused.err;
     EXPECT_NE(refused.err.find("The settings file is not a regular file."), std::string::npos) << refused.err;
     EXPECT_TRUE(fs::is_fifo(fs::symlink_status(settings)));
