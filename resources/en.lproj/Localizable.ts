@@ -416,6 +416,18 @@
         <translation>There is no clean to undo any more.</translation>
     </message>
     <message>
+        <source>The settings file is not a regular file.</source>
+        <translation>The settings file is not a regular file.</translation>
+    </message>
+    <message>
+        <source>The settings file could not be written.</source>
+        <translation>The settings file could not be written.</translation>
+    </message>
+    <message>
+        <source>Only absolute paths without &quot;..&quot; can be excluded.</source>
+        <translation>Only absolute paths without &quot;..&quot; can be excluded.</translation>
+    </message>
+    <message>
         <source>There is no clean to undo.</source>
         <translation>There is no clean to undo.</translation>
     </message>

@@ -412,6 +412,18 @@
         <translation>Geri alınacak bir temizlik artık yok.</translation>
     </message>
     <message>
+        <source>The settings file is not a regular file.</source>
+        <translation>Ayar dosyası normal bir dosya değil.</translation>
+    </message>
+    <message>
+        <source>The settings file could not be written.</source>
+        <translation>Ayar dosyasına yazılamadı.</translation>
+    </message>
+    <message>
+        <source>Only absolute paths without &quot;..&quot; can be excluded.</source>
+        <translation>Yalnızca &quot;..&quot; içermeyen mutlak yollar hariç tutulabilir.</translation>
+    </message>
+    <message>
         <source>There is no clean to undo.</source>
         <translation>Geri alınacak bir temizlik yok.</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "ExclusionStore.h"
 
+#include "DisplayText.h"
 #include "HexBytes.h"
 #include "Logger.h"
 #include "PlainPath.h"
@@ -26,7 +27,7 @@ SaveFailure changeList(const QString& file, const std::function<bool(ExclusionLi
     const auto store = openSettingsStore(file);
     if (!store) {
         Logger::warning("Exclusions cannot be saved: the settings file is not a regular file");
-        return std::string("The settings file is not a regular file.");
+        return localizedText(DISPLAY_TEXT("The settings file is not a regular file."));
     }
     ExclusionList list = listIn(*store);
     if (!change(list))
@@ -41,7 +42,7 @@ SaveFailure changeList(const QString& file, const std::function<bool(ExclusionLi
     store->sync();
     if (store->status() != QSettings::NoError) {
         Logger::warning("Exclusions could not be saved to " + file.toStdString());
-        return std::string("The settings file could not be written.");
+        return localizedText(DISPLAY_TEXT("The settings file could not be written."));
     }
     return std::nullopt;
 }
@@ -57,7 +58,7 @@ ExclusionList load(const QString& file)
 SaveFailure add(const std::filesystem::path& path, const QString& file)
 {
     if (!ExclusionList::normalized(path))
-        return std::string("Only absolute paths without \"..\" can be excluded.");
+        return localizedText(DISPLAY_TEXT("Only absolute paths without \"..\" can be excluded."));
     return changeList(file, [&](ExclusionList& list) { return list.add(path); });
 }
 

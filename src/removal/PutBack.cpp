@@ -115,6 +115,18 @@ bool sameFolder(const std::filesystem::path& a, const std::filesystem::path& b)
     return realA && realB && plainPath(*realA) == plainPath(*realB);
 }
 
+// The place an item was moved from and the place its record names, which may be spelled
+// differently when the record counts from a volume's top reached through a link.
+bool samePlace(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    const auto plainA = plainPath(a);
+    const auto plainB = plainPath(b);
+    if (!plainA || !plainB)
+        return false;
+    return *plainA == *plainB ||
+           (plainA->filename() == plainB->filename() && sameFolder(plainA->parent_path(), plainB->parent_path()));
+}
+
 bool isInside(const std::filesystem::path& place, const std::filesystem::path& folder)
 {
     if (isSameOrBelow(place, folder))
@@ -209,7 +221,8 @@ Result putBack(const std::filesystem::path& entry, const ExpectedEntry& expected
         return std::move(*refusal);
     const std::filesystem::path& original = found.original;
     if ((expected.device && *expected.device != static_cast<std::uint64_t>(found.entry.st_dev)) ||
-        (expected.fileNumber && *expected.fileNumber != static_cast<std::uint64_t>(found.entry.st_ino)))
+        (expected.fileNumber && *expected.fileNumber != static_cast<std::uint64_t>(found.entry.st_ino)) ||
+        (expected.original && !samePlace(*expected.original, original)))
         return lost(kEntryChanged, original);
 
     ParentFolder place = ParentFolder::open(original, found.trustedHome, true);

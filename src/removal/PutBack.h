@@ -26,8 +26,11 @@ namespace orvelane::PutBack {
 /// or the file number a scan of the Trash saw. Unknown parts are not checked.
 struct ExpectedEntry
 {
-    std::optional<std::uint64_t> device;
-    std::optional<std::uint64_t> fileNumber;
+    std::optional<std::uint64_t> device = {};
+    std::optional<std::uint64_t> fileNumber = {};
+    /// Where the item came from, when we moved it ourselves: a record rewritten since then to
+    /// name another place is not followed.
+    std::optional<std::filesystem::path> original = {};
 };
 
 struct Result

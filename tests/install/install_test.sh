@@ -161,7 +161,11 @@ manual=$root/orvelane-cli.txt
 for category in $(sed -n 's/^Categories: *//p' "$root/help.txt"); do
     check "the manual describes the category $category" section_has "$manual" CATEGORIES "^ {7}$category( |\$)"
 done
-for option in $(grep -oE -- '(^| |\[)--?[a-z]+' "$root/help.txt" | tr -d ' [' | sort -u); do
+for command in $(sed -n 's/^ *orvelane-cli \([a-z][a-z]*\).*/\1/p' "$root/help.txt" | sort -u); do
+    check "the manual describes the command $command" section_has "$manual" COMMANDS "^ {7}$command( |\$)"
+done
+# Whole option names: "--no-exclusions" is one option, not "--no".
+for option in $(grep -oE -- '(^| |\[)--?[a-z]+(-[a-z]+)*' "$root/help.txt" | tr -d ' [' | sort -u); do
     check "the manual describes the option $option" section_has "$manual" OPTIONS "^ {7}([^ ]+, )?$option( |,|=|\$)"
 done
 for status in $(sed -n '/^Exit status:/,$p' "$root/help.txt" | grep -oE '(^|; |: )[0-9]+ ' | tr -dc '0-9\n'); do
@@ -181,12 +185,16 @@ complete_line() { # words of the command line; the last one is being completed
              _orvelane_cli "$1" "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
              printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$@" 2> /dev/null | sort | tr '\n' ' '
 }
-check "completion offers the commands" test "$(complete_line "$cli" '')" = "--help clean scan "
+check "completion offers the commands" \
+    test "$(complete_line "$cli" '')" = "--help clean exclusions restore scan undo "
 check "completion offers the categories to scan" test "$(complete_line "$cli" scan dev)" = "devArtifacts devCaches "
 check "completion asks a program typed as ~/.local/bin/orvelane-cli for its categories" \
     test "$(complete_line '~/.local/bin/orvelane-cli' scan dev)" = "devArtifacts devCaches "
 check "completion offers the languages" test "$(complete_line "$cli" scan --lang '')" = "en system tr "
 check "completion offers scan's options" test "$(complete_line "$cli" scan --j)" = "--json "
+check "completion offers scan's --no-exclusions" test "$(complete_line "$cli" scan --no)" = "--no-exclusions "
+check "completion offers undo's options" test "$(complete_line "$cli" undo --)" = "--help --json --lang "
+check "completion offers the actions of exclusions" test "$(complete_line "$cli" exclusions '')" = "add list remove "
 check "completion offers clean's category after --from" \
     test "$(complete_line "$cli" clean --from "$root/scan.json" devA)" = "devArtifacts "
 check "completion offers the saved scan's items, not its skipped paths" \
@@ -199,5 +207,26 @@ check "a completed path with spaces and quotes reads back as the item's path" \
 "$cli" clean --json --from "$root/scan.json" devArtifacts "${words[0]:-none}" > "$root/clean.json"
 check "orvelane-cli cleans the completed path" jq_true '.result == "completed" and .cleaned > 0' "$root/clean.json"
 check "the folder went to the fake home's Trash" test ! -e "$quoted_path" -a -d "$HOME/.local/share/Trash/files/node_modules"
+
+# ---- Undo, put back and exclusions from the installed tree.
+check "completion offers what is in the Trash to restore" \
+    test "$(complete_line "$cli" restore '')" = "$HOME/.local/share/Trash/files/node_modules "
+"$cli" undo --json > "$root/undo.json"
+check "orvelane-cli undo puts the cleaned folder back" \
+    jq_true '.result == "completed" and .restoredItems == 1 and .errors == []' "$root/undo.json"
+check "the folder is back with its contents, the Trash empty" \
+    test -f "$quoted_path/index.js" -a -z "$(ls -A "$HOME/.local/share/Trash/files")"
+for key in $(jq -r 'keys[]' "$root/undo.json"); do
+    check "the manual explains undo's key $key" section_has "$manual" "JSON OUTPUT" "^ {7}(.*, )?$key(,| |\$)"
+done
+"$cli" undo > /dev/null
+check "a second undo has nothing to undo (exit status 3)" test $? -eq 3
+"$cli" exclusions add "$HOME/Projects/web"
+check "completion offers the listed exclusions to remove" \
+    test "$(complete_line "$cli" exclusions remove "$HOME/Pro")" = "$HOME/Projects/web "
+"$cli" exclusions list --json > "$root/exclusions.json"
+for key in $(jq -r '[.. | objects | keys[]] | unique[]' "$root/exclusions.json"); do
+    check "the manual explains the exclusions key $key" section_has "$manual" "JSON OUTPUT" "^ {7}(.*, )?$key(,| |\$)"
+done
 
 finish

@@ -30,9 +30,11 @@ finish() {
 # nothing lands in the real home.
 make_fake_home() { # folder
     fake_home=$1
-    mkdir -p "$fake_home/.config" "$fake_home/.cache" "$fake_home/.local/share"
+    mkdir -p "$fake_home/.config" "$fake_home/.cache" "$fake_home/.local/share" "$fake_home/.local/state"
     export HOME=$fake_home XDG_CONFIG_HOME=$fake_home/.config XDG_CACHE_HOME=$fake_home/.cache
     export XDG_DATA_HOME=$fake_home/.local/share MESA_SHADER_CACHE_DIR=$fake_home/.cache/mesa
+    # The record of the last clean lives here: never the real one.
+    export XDG_STATE_HOME=$fake_home/.local/state
     export LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QUICK_CONTROLS_STYLE=Basic
     unset LANGUAGE
 }

@@ -316,6 +316,27 @@ TEST_F(PutBackTest, AnEntryThatIsNotTheOneMovedThereStays)
     EXPECT_EQ(readFile(item), "another report");
 }
 
+TEST_F(PutBackTest, ARecordRewrittenToNameAnotherPlaceIsNotFollowedForAnItemWeMoved)
+{
+    const fs::path item = fake.home() / ".cache/thumbnails";
+    writeFile(item / "a.png", "thumb");
+    const RemovalResult moved = trash(item);
+    ASSERT_TRUE(moved.succeeded());
+    const fs::path record = fake.trash() / "info/thumbnails.trashinfo";
+    writeFile(record, recordFor((fake.home() / ".config/autostart/thumbnails").string()));
+
+    PutBack::ExpectedEntry expected{moved.device, moved.fileNumber, item};
+    EXPECT_EQ(putBack(moved.trashedAs, expected).failure, kEntryChanged);
+    EXPECT_FALSE(fs::exists(fake.home() / ".config/autostart"));
+    EXPECT_EQ(readFile(moved.trashedAs / "a.png"), "thumb");
+
+    // The record as we wrote it, the same place however it is spelled, lets it go back.
+    writeFile(record, recordFor(item.string()));
+    expected.original = fake.home() / ".cache/./thumbnails/";
+    ASSERT_TRUE(putBack(moved.trashedAs, expected).succeeded());
+    EXPECT_EQ(readFile(item / "a.png"), "thumb");
+}
+
 TEST_F(PutBackTest, AVolumesTrashPutsBackRelativeToTheVolumesTop)
 {
     const auto volume = fake.mountVolume("home/volume");
@@ -327,7 +348,7 @@ TEST_F(PutBackTest, AVolumesTrashPutsBackRelativeToTheVolumesTop)
     RemovalResult moved = trash(item);
     ASSERT_TRUE(moved.succeeded()) << *moved.failure;
     ASSERT_EQ(moved.trashedAs, *volume / (".Trash-" + uid) / "files/old.iso");
-    PutBack::Result back = putBack(moved.trashedAs, identityOf(moved));
+    PutBack::Result back = putBack(moved.trashedAs, {moved.device, moved.fileNumber, item});
     ASSERT_TRUE(back.succeeded()) << *back.failure;
     EXPECT_EQ(readFile(item), "image");
 
