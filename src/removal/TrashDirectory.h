@@ -61,7 +61,7 @@ public:
     bool takesItemsFrom(int folderFd) const;
 
     /// The original location as the record stores it: absolute in the home trash, relative
-    /// to the volume's top folder in a volume's trash (as the freedesktop.org Trash specification allows
+    /// to the volume's top folder in a volume's trash (as the freedesktop.org Trash standard allows
     /// there), by the item's real location, whatever links its path was given through.
     std::string recordedPath(const RemovalTarget& target) const;
 

@@ -13,7 +13,7 @@ class RemovalTarget;
  * it was, whole.
  *
  * On Linux and other freedesktop systems this follows the freedesktop.org Trash
- * specification, so file managers and other trash clients list the item with its original
+ * standard, so file managers and other trash clients list the item with its original
  * path and can restore it: first a `.trashinfo` record is created exclusively in info/, then
  * the item is renamed into files/ under the same name, and the record is removed again when
  * the rename fails. On macOS the system's own trash call does the move.

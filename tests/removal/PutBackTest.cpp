@@ -291,7 +291,11 @@ TEST_F(PutBackTest, LinksOnTheWayToTheOldPlaceAreNeverFollowed)
     const RemovalResult moved = TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), linkedHome),
                                                         linkedHome / ".local/share/Trash");
     ASSERT_TRUE(moved.succeeded());
-    const PutBack::Result back = PutBack::putBack(moved.trashedAs, identityOf(moved), linkedHome);
+    // The record names the real place, the undo journal the place as the scan spelled it; the
+    // two agree even once the folder it was in has gone.
+    fs::remove(linkedHome / "Downloads");
+    const PutBack::Result back =
+        PutBack::putBack(moved.trashedAs, {moved.device, moved.fileNumber, item}, linkedHome);
     ASSERT_TRUE(back.succeeded()) << *back.failure;
     EXPECT_EQ(readFile(fake.root() / "data/me/Downloads/setup.iso"), "image");
 }
