@@ -4,6 +4,7 @@
 #include "CleanUndo.h"
 #include "CleaningWorker.h"
 #include "DisplayText.h"
+#include "ExitStatus.h"
 #include "HomeFolder.h"
 #include "Logger.h"
 #include "ScanCommand.h"
@@ -19,15 +20,10 @@
 namespace orvelane::cli {
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kCompletedWithMessages = 1;
-constexpr int kBadInput = 2;
-constexpr int kNotStarted = 3;
-
 int refuse(const std::string& message)
 {
     std::fprintf(stderr, "orvelane-cli: %s\n", message.c_str());
-    return kBadInput;
+    return ExitStatus::badInput;
 }
 
 void printOutcome(bool json, bool started, const CleanOutcome& outcome)
@@ -86,7 +82,7 @@ int runClean(const CliOptions& options)
 {
     const auto saved = loadSavedScan(options.document);
     if (!saved)
-        return kBadInput;
+        return ExitStatus::badInput;
 
     const CategoryKind kind = *options.cleanCategory;
     if (const auto refusal = notOffered(kind))
@@ -111,12 +107,12 @@ int runClean(const CliOptions& options)
     if (chosen.empty()) {
         Logger::warning("Clean attempted with no items selected");
         printOutcome(options.json, false, {});
-        return kNotStarted;
+        return ExitStatus::notStarted;
     }
     const CleanOutcome outcome = runCleaningWorker(chosen, kind, homeFolder());
     recordCleanForUndo(outcome, kind, homeFolder()); // what `undo` and the window's Undo take back
     printOutcome(options.json, true, outcome);
-    return outcome.errors.empty() ? kDone : kCompletedWithMessages;
+    return outcome.errors.empty() ? ExitStatus::done : ExitStatus::completedWithMessages;
 }
 
 } // namespace orvelane::cli

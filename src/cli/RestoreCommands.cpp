@@ -4,6 +4,7 @@
 #include "CleanUndo.h"
 #include "DisplayText.h"
 #include "ExclusionStore.h"
+#include "ExitStatus.h"
 #include "HomeFolder.h"
 #include "PathText.h"
 #include "PutBack.h"
@@ -17,11 +18,6 @@
 
 namespace orvelane::cli {
 namespace {
-
-constexpr int kDone = 0;
-constexpr int kCompletedWithMessages = 1;
-constexpr int kBadInput = 2;
-constexpr int kNotStarted = 3;
 
 QJsonArray textArray(const std::vector<std::string>& texts)
 {
@@ -67,8 +63,8 @@ int runUndo(const CliOptions& options)
         printLines(outcome.errors);
     }
     if (!outcome.started)
-        return kNotStarted;
-    return outcome.errors.empty() ? kDone : kCompletedWithMessages;
+        return ExitStatus::notStarted;
+    return outcome.errors.empty() ? ExitStatus::done : ExitStatus::completedWithMessages;
 }
 
 int runRestore(const CliOptions& options)
@@ -95,7 +91,7 @@ int runRestore(const CliOptions& options)
         printLines(lines);
         printLines(errors);
     }
-    return errors.empty() ? kDone : kCompletedWithMessages;
+    return errors.empty() ? ExitStatus::done : ExitStatus::completedWithMessages;
 }
 
 int runExclusions(const CliOptions& options)
@@ -116,7 +112,7 @@ int runExclusions(const CliOptions& options)
                 std::fputc('\n', stdout);
             }
         }
-        return kDone;
+        return ExitStatus::done;
     }
     const bool adding = options.exclusionAction == ExclusionAction::add;
     for (const auto& given : options.paths) {
@@ -124,10 +120,10 @@ int runExclusions(const CliOptions& options)
         const auto failure = adding ? ExclusionStore::add(path) : ExclusionStore::remove(path);
         if (failure) {
             std::fprintf(stderr, "orvelane-cli: %s: %s\n", path.c_str(), failure->c_str());
-            return kBadInput;
+            return ExitStatus::badInput;
         }
     }
-    return kDone;
+    return ExitStatus::done;
 }
 
 } // namespace orvelane::cli

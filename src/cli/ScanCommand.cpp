@@ -2,6 +2,7 @@
 
 #include "DiskSpace.h"
 #include "ExclusionStore.h"
+#include "ExitStatus.h"
 #include "HomeFolder.h"
 #include "JunkScanner.h"
 #include "Layout.h"
@@ -73,7 +74,7 @@ int runScan(const CliOptions& options)
     for (CategoryKind kind : options.categories) {
         if (const auto refusal = notOffered(kind)) {
             std::fprintf(stderr, "orvelane-cli: %s\n", refusal->c_str());
-            return 2;
+            return ExitStatus::badInput;
         }
     }
     // Catalogue order whatever the order asked for, each category once; all the layout's by default.
@@ -91,7 +92,7 @@ int runScan(const CliOptions& options)
         const std::string report = textReport(homeFolder(), access, results, space);
         std::fwrite(report.data(), 1, report.size(), stdout);
     }
-    return 0;
+    return ExitStatus::done;
 }
 
 } // namespace orvelane::cli

@@ -1,5 +1,6 @@
 #include "CleanCommand.h"
 #include "CliOptions.h"
+#include "ExitStatus.h"
 #include "Layout.h"
 #include "Localizer.h"
 #include "RestoreCommands.h"
@@ -31,7 +32,7 @@ int main(int argc, char* argv[])
     const cli::ParseOutcome parsed = cli::parseCommandLine(arguments);
     if (!parsed.options) {
         std::fprintf(stderr, "orvelane-cli: %s\nTry 'orvelane-cli --help'.\n", parsed.error.c_str());
-        return 2;
+        return cli::ExitStatus::badInput;
     }
     const cli::CliOptions& options = *parsed.options;
     // Before anything is scanned, validated or listed in the help.
@@ -39,7 +40,7 @@ int main(int argc, char* argv[])
         JunkScanner::useLayout(*options.layout);
     if (options.command == cli::Command::help) {
         std::fputs(cli::usageText().c_str(), stdout);
-        return 0;
+        return cli::ExitStatus::done;
     }
 
     Localizer& localizer = Localizer::shared();
@@ -59,5 +60,5 @@ int main(int argc, char* argv[])
     case cli::Command::help:
         break;
     }
-    return 0;
+    return cli::ExitStatus::done;
 }

@@ -1,9 +1,8 @@
 #include "HexBytes.h"
 
 namespace orvelane {
-namespace {
 
-int digitValue(char c)
+int hexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -13,8 +12,6 @@ int digitValue(char c)
         return c - 'A' + 10;
     return -1;
 }
-
-} // namespace
 
 std::string hexEncoded(std::string_view bytes)
 {
@@ -36,8 +33,8 @@ std::optional<std::string> hexDecoded(std::string_view text)
     std::string bytes;
     bytes.reserve(text.size() / 2);
     for (std::size_t i = 0; i < text.size(); i += 2) {
-        const int high = digitValue(text[i]);
-        const int low = digitValue(text[i + 1]);
+        const int high = hexDigitValue(text[i]);
+        const int low = hexDigitValue(text[i + 1]);
         if (high < 0 || low < 0)
             return std::nullopt;
         bytes.push_back(static_cast<char>(high * 16 + low));

@@ -14,4 +14,7 @@ std::string hexEncoded(std::string_view bytes);
 /// holds anything but hex digits.
 std::optional<std::string> hexDecoded(std::string_view text);
 
+/// The value of one hex digit (either case), or -1 for any other character.
+int hexDigitValue(char c);
+
 } // namespace orvelane

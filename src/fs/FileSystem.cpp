@@ -11,8 +11,26 @@
 #include <fcntl.h>
 #include <string>
 #include <system_error>
+#include <unistd.h>
 
 namespace orvelane::FileSystem {
+
+bool writeAll(int fd, const std::string& text)
+{
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
 
 std::string describeError(int error)
 {

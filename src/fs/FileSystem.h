@@ -22,6 +22,10 @@ namespace orvelane::FileSystem {
 /// message language, which follows the process locale).
 std::string describeError(int error);
 
+/// Writes all of `text`, going on after short writes and interruptions; false with errno set
+/// (EIO for a write that took nothing) when it cannot.
+bool writeAll(int fd, const std::string& text);
+
 /// The same for log records: always the C library's own English text, so that records read
 /// and match the same under any locale.
 std::string describeErrorForLog(int error);

@@ -1,5 +1,7 @@
 #include "TrashInfoRecord.h"
 
+#include "HexBytes.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -31,17 +33,6 @@ std::string_view shortened(std::string_view text, std::size_t maxBytes)
     return text.substr(0, end);
 }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 std::string_view trimmed(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -62,8 +53,8 @@ std::optional<std::string> percentDecoded(std::string_view text)
             decoded.push_back(text[i]);
             continue;
         }
-        const int high = i + 2 < text.size() ? hexValue(text[i + 1]) : -1;
-        const int low = high >= 0 ? hexValue(text[i + 2]) : -1;
+        const int high = i + 2 < text.size() ? hexDigitValue(text[i + 1]) : -1;
+        const int low = high >= 0 ? hexDigitValue(text[i + 2]) : -1;
         if (low < 0)
             return std::nullopt;
         decoded.push_back(static_cast<char>(high * 16 + low));

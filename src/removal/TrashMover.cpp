@@ -24,23 +24,6 @@ namespace {
 // Numbered names are tried in turn; a trash holding this many entries of one name is broken.
 constexpr int kMaxNameAttempts = 10000;
 
-bool writeAll(int fd, const std::string& text)
-{
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 std::size_t longestEntryName(int infoFd)
 {
     long limit = ::fpathconf(infoFd, _PC_NAME_MAX);
@@ -78,7 +61,7 @@ RemovalResult placeInTrash(const RemovalTarget& target, const TrashDirectory& tr
             ::unlinkat(trash.infoFd(), recordName.c_str(), 0);
         };
 
-        const int writeError = writeAll(recordFile.get(), record) ? recordFile.close() : errno;
+        const int writeError = FileSystem::writeAll(recordFile.get(), record) ? recordFile.close() : errno;
         if (writeError != 0) {
             recordFile.close();
             dropRecord();

@@ -68,23 +68,6 @@ std::optional<UndoEntry> entryOf(std::string_view line)
     return UndoEntry{*category, *name, *original, *trashedAs, *device, *fileNumber, *size};
 }
 
-bool writeAll(int fd, const std::string& text)
-{
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // The journal's folder, created private with its missing parents. The state folder itself may
 // be reached through links (the user's set-up); the journal's own folder may not be a link.
 FileDescriptor journalFolder(const std::filesystem::path& file, bool create, int& error)
@@ -197,7 +180,7 @@ std::optional<std::string> write(const std::filesystem::path& file, const UndoRe
                 continue;
             return FileSystem::describeError(errno);
         }
-        int failure = writeAll(out.get(), contents) && ::fsync(out.get()) == 0 ? 0 : errno;
+        int failure = FileSystem::writeAll(out.get(), contents) && ::fsync(out.get()) == 0 ? 0 : errno;
         if (const int closed = out.close(); failure == 0)
             failure = closed;
         // Renaming replaces a link at the journal's name rather than writing through it.

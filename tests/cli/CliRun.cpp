@@ -1,5 +1,9 @@
 #include "CliRun.h"
 
+#include <QByteArray>
+#include <QJsonDocument>
+
+#include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,6 +53,23 @@ CliRun runCli(const std::vector<std::string>& args, unsigned timeoutSeconds)
     waitpid(child, &status, 0);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return run;
+}
+
+QJsonObject jsonOf(const std::string& output)
+{
+    return QJsonDocument::fromJson(QByteArray::fromStdString(output)).object();
+}
+
+std::string contentOf(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void write(const std::filesystem::path& file, const std::string& content)
+{
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << content;
 }
 
 } // namespace orvelane::testing

@@ -18,15 +18,11 @@
 
 using orvelane::testing::CliRun;
 using orvelane::testing::FakeHome;
+using orvelane::testing::jsonOf;
 using orvelane::testing::runCli;
 namespace fs = std::filesystem;
 
 namespace {
-
-QJsonObject jsonOf(const std::string& text)
-{
-    return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
-}
 
 class HostileInput : public ::testing::Test
 {

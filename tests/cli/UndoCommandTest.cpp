@@ -20,23 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QJsonObject jsonOf(const std::string& text)
-{
-    return QJsonDocument::fromJson(QByteArray::fromStdString(text)).object();
-}
-
-std::string contentOf(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void write(const fs::path& file, const std::string& content)
-{
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << content;
-}
-
 class UndoCommand : public ::testing::Test
 {
 protected:
