@@ -30,15 +30,7 @@ ApplicationWindow {
                 enabled: content.appState.canUndo && !content.summary.busy
                 onTriggered: content.appState.startUndo()
             }
-            MenuSeparator {
-                topPadding: 4
-                bottomPadding: 4
-                contentItem: Rectangle {
-                    implicitWidth: 180
-                    implicitHeight: 1
-                    color: Theme.separator
-                }
-            }
+            AppMenuSeparator {}
             Action {
                 text: qsTr("New Window")
                 shortcut: StandardKey.New
@@ -49,15 +41,7 @@ ApplicationWindow {
                 shortcut: "Ctrl+,"
                 onTriggered: window.settingsRequested()
             }
-            MenuSeparator {
-                topPadding: 4
-                bottomPadding: 4
-                contentItem: Rectangle {
-                    implicitWidth: 180
-                    implicitHeight: 1
-                    color: Theme.separator
-                }
-            }
+            AppMenuSeparator {}
             Action {
                 text: qsTr("Close Window")
                 // Spelled out: the standard keys differ by keyboard scheme (Ctrl+F4 on some, no

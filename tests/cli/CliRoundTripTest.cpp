@@ -13,6 +13,7 @@
 
 using orvelane::testing::CliRun;
 using orvelane::testing::FakeHome;
+using orvelane::testing::jsonOf;
 using orvelane::testing::runCli;
 namespace fs = std::filesystem;
 
@@ -89,7 +90,7 @@ TEST_F(CliRoundTrip, CleanRemovesExactlyTheListedItemsIncludingNonUtf8Names)
     const fs::path saved = saveScan();
     const CliRun clean = runCli({"clean", "--from", saved.string(), "--json", "downloads", oddName.string(), big.string()});
     EXPECT_EQ(clean.status, 0) << clean.out << clean.err;
-    const QJsonObject result = QJsonDocument::fromJson(QByteArray::fromStdString(clean.out)).object();
+    const QJsonObject result = jsonOf(clean.out);
     EXPECT_EQ(result["result"].toString(), QStringLiteral("completed"));
     EXPECT_GT(result["cleaned"].toInteger(), 11 * 1024 * 1024);
     EXPECT_TRUE(result["errors"].toArray().isEmpty());

@@ -29,7 +29,7 @@ void write(const fs::path& file, std::size_t bytes)
 std::map<std::string, std::string> outcome(const std::string& json)
 {
     std::map<std::string, std::string> found;
-    const QJsonObject document = QJsonDocument::fromJson(QByteArray::fromStdString(json)).object();
+    const QJsonObject document = jsonOf(json);
     for (const QJsonValue& category : document["categories"].toArray())
         for (const char* list : {"items", "skipped"})
             for (const QJsonValue& value : category.toObject()[QLatin1String(list)].toArray()) {

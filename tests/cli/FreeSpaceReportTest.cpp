@@ -60,7 +60,7 @@ TEST(FreeSpaceReport, TheJsonFigureIsWhatStatvfsAndDfSayOfTheHomesDisk)
     ASSERT_GT(before.total, 0);
 
     const QJsonObject space =
-        QJsonDocument::fromJson(QByteArray::fromStdString(scan.out)).object()["diskSpace"].toObject();
+        jsonOf(scan.out)["diskSpace"].toObject();
     ASSERT_TRUE(space["available"].isDouble() && space["total"].isDouble()) << scan.out;
     const std::int64_t available = space["available"].toInteger();
     EXPECT_EQ(space["total"].toInteger(), before.total) << "the size of a file system does not drift";

@@ -5,6 +5,7 @@
 // should not, and the trash it fills and empties is the one trash-cli reads.
 #include "CliRun.h"
 #include "FakeHome.h"
+#include "ShellTools.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -21,45 +22,17 @@
 
 using orvelane::testing::CliRun;
 using orvelane::testing::FakeHome;
+using orvelane::testing::jsonOf;
+using orvelane::testing::onPath;
 using orvelane::testing::runCli;
+using orvelane::testing::sh;
+using orvelane::testing::Shell;
+using orvelane::testing::shellQuoted;
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr std::size_t kMiB = 1'048'576;
-
-struct Shell
-{
-    int status = -1;
-    std::string out;
-};
-
-std::string quoted(const fs::path& path)
-{
-    std::string text = "'";
-    for (const char c : path.native())
-        text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return text + "'";
-}
-
-// Runs a command in the environment FakeHome set up (HOME and the XDG folders inside it).
-Shell sh(const std::string& command)
-{
-    Shell shell;
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr)
-        return shell;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        shell.out.append(buffer, n);
-    shell.status = ::pclose(pipe);
-    return shell;
-}
-
-bool onPath(const char* tool)
-{
-    return sh(std::string("command -v ") + tool + " > /dev/null").status == 0;
-}
 
 // Bytes that no compressor shrinks, so a packed tarball stays as large as its content.
 void noise(const fs::path& file, std::size_t bytes)
@@ -114,7 +87,7 @@ protected:
     {
         const CliRun run = runCli({"scan", "--json", "--layout", "linux"});
         EXPECT_EQ(run.status, 0) << run.err;
-        return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+        return jsonOf(run.out);
     }
 
     fs::path save(const QJsonObject& document, const char* name = "scan.json")
@@ -139,11 +112,11 @@ private:
         if (realNpm) {
             std::ofstream(home.file("pkgsrc/bigdep/package.json", 0)) << R"({"name":"bigdep","version":"1.0.0"})";
             noise(home / "pkgsrc/bigdep/blob.bin", 6 * kMiB + 300'000);
-            const Shell pack = sh("cd " + quoted(home / "pkgsrc/bigdep") + " && npm pack --silent");
+            const Shell pack = sh("cd " + shellQuoted(home / "pkgsrc/bigdep") + " && npm pack --silent");
             ASSERT_EQ(pack.status, 0) << pack.out;
-            const Shell install = sh("cd " + quoted(home / "Projects/web") +
+            const Shell install = sh("cd " + shellQuoted(home / "Projects/web") +
                                      " && npm install --offline --no-audit --no-fund --loglevel=error " +
-                                     quoted(home / "pkgsrc/bigdep/bigdep-1.0.0.tgz"));
+                                     shellQuoted(home / "pkgsrc/bigdep/bigdep-1.0.0.tgz"));
             ASSERT_EQ(install.status, 0) << install.out;
             home.remove("pkgsrc");
         } else {
@@ -168,7 +141,7 @@ private:
         // lock file names the tool that rebuilds it.
         home.file("Projects/api/requirements.txt", 20);
         home.file("Projects/api/poetry.lock", 20);
-        const Shell venv = sh("/usr/bin/python3 -m venv --without-pip " + quoted(home / "Projects/api/.venv"));
+        const Shell venv = sh("/usr/bin/python3 -m venv --without-pip " + shellQuoted(home / "Projects/api/.venv"));
         if (venv.status != 0)
             home.folder("Projects/api/.venv/bin"); // the shape without the tool: still a venv folder
         home.allocated("Projects/api/.venv/lib/python3/site-packages/numpy/core.so", 6 * kMiB);
@@ -283,7 +256,7 @@ TEST_F(LinuxDeveloperHome, ThePlatformLayoutAndTheVariableAgreeWithTheOption)
     ::setenv("ORVELANE_LAYOUT", "linux", 1);
     const CliRun byVariable = runCli({"scan", "--json"});
     previous ? ::setenv("ORVELANE_LAYOUT", previous->c_str(), 1) : ::unsetenv("ORVELANE_LAYOUT");
-    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(byVariable.out)).object()["categories"],
+    EXPECT_EQ(jsonOf(byVariable.out)["categories"],
               byOption["categories"]);
 
     const CliRun xcode = runCli({"scan", "--layout", "linux", "xcode"});
@@ -313,7 +286,7 @@ TEST_F(LinuxDeveloperHome, CleaningFillsTheTrashThatTrashCliReadsAndRestores)
     const Shell listed = sh("trash-list");
     EXPECT_EQ(listed.status, 0) << listed.out;
     EXPECT_NE(listed.out.find(" " + project + "\n"), std::string::npos) << listed.out;
-    const Shell restored = sh("echo 0 | trash-restore " + quoted(fs::path(project)));
+    const Shell restored = sh("echo 0 | trash-restore " + shellQuoted(fs::path(project)));
     EXPECT_EQ(restored.status, 0) << restored.out;
     EXPECT_TRUE(fs::exists(fs::path(project) / "bigdep")) << restored.out;
     EXPECT_TRUE(sh("trash-list").out.empty());
@@ -325,8 +298,8 @@ TEST_F(LinuxDeveloperHome, EmptyingTheTrashEmptiesWhatTrashCliPutThere)
         GTEST_SKIP() << "trash-cli is not installed";
     home.file("Documents/old-report.pdf", 5000);
     home.folder("Documents/.hidden-notes");
-    ASSERT_EQ(sh("trash-put " + quoted(home / "Documents/old-report.pdf") + " " +
-                 quoted(home / "Documents/.hidden-notes")).status, 0);
+    ASSERT_EQ(sh("trash-put " + shellQuoted(home / "Documents/old-report.pdf") + " " +
+                 shellQuoted(home / "Documents/.hidden-notes")).status, 0);
     const QJsonObject document = scan();
     const auto trashed = pathsOf(document, "trash", "items");
     const auto emptyOnes = pathsOf(document, "trash", "skipped");
@@ -373,7 +346,7 @@ TEST_F(LinuxDeveloperHome, ACraftedDocumentCannotReachNodeModulesTheWalkNeverOff
     args.insert(args.end(), std::begin(victims), std::end(victims));
     const CliRun clean = runCli(args);
     EXPECT_EQ(clean.status, 1) << clean.out << clean.err;
-    const QJsonObject result = QJsonDocument::fromJson(QByteArray::fromStdString(clean.out)).object();
+    const QJsonObject result = jsonOf(clean.out);
     EXPECT_EQ(result["cleaned"].toInt(), 0);
     ASSERT_EQ(result["errors"].toArray().size(), 4);
     for (const QJsonValue& message : result["errors"].toArray())

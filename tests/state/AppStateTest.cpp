@@ -4,6 +4,7 @@
 #include "Layout.h"
 #include "Logger.h"
 #include "PublishLater.h"
+#include "RecordedLog.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -21,28 +22,9 @@
 using namespace orvelane;
 using orvelane::testing::FakeHome;
 using orvelane::testing::GatedRemover;
+using orvelane::testing::RecordedLog;
 
 namespace {
-
-class CapturingSink : public LogSink
-{
-public:
-    void write(LogLevel level, const std::string& record) override
-    {
-        std::lock_guard lock(mutex);
-        records.emplace_back(level, record);
-    }
-    int count(LogLevel level, std::string_view ending)
-    {
-        std::lock_guard lock(mutex);
-        int found = 0;
-        for (const auto& [recordLevel, record] : records)
-            found += recordLevel == level && record.ends_with(ending);
-        return found;
-    }
-    std::mutex mutex;
-    std::vector<std::pair<LogLevel, std::string>> records;
-};
 
 constexpr std::int64_t kMiB = 1024 * 1024;
 
@@ -87,7 +69,7 @@ protected:
     }
 
     FakeHome home;
-    std::shared_ptr<CapturingSink> log = std::make_shared<CapturingSink>();
+    std::shared_ptr<RecordedLog> log = std::make_shared<RecordedLog>();
     AppState state;
 };
 
@@ -380,7 +362,7 @@ TEST(AppStateLayout, AFullScanCoversTheCategoriesTheLayoutOffersAndNoOther)
     FakeHome home;
     home.file(".cache/fontconfig/cache-7", 20'000);
     home.file("Library/Developer/Xcode/DerivedData/App/x", 20'000); // found only where Xcode is a category
-    auto log = std::make_shared<CapturingSink>();
+    auto log = std::make_shared<RecordedLog>();
     Logger::setSink(log);
     {
         AppState state;

@@ -5,6 +5,7 @@
 #include "FakeHome.h"
 #include "ItemKey.h"
 #include "Logger.h"
+#include "RecordedLog.h"
 #include "TestMounts.h"
 #include "UndoJournal.h"
 
@@ -21,30 +22,12 @@
 
 using namespace orvelane;
 using orvelane::testing::FakeHome;
+using orvelane::testing::RecordedLog;
 using orvelane::testing::TestMounts;
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class RecordingSink : public LogSink
-{
-public:
-    void write(LogLevel level, const std::string& record) override
-    {
-        std::lock_guard lock(mutex);
-        records.emplace_back(level, record);
-    }
-    int count(LogLevel level, std::string_view ending)
-    {
-        std::lock_guard lock(mutex);
-        return static_cast<int>(std::count_if(records.begin(), records.end(), [&](const auto& entry) {
-            return entry.first == level && entry.second.ends_with(ending);
-        }));
-    }
-    std::mutex mutex;
-    std::vector<std::pair<LogLevel, std::string>> records;
-};
 
 const ScannedItem* named(const std::vector<ScannedItem>& items, const std::string& name)
 {
@@ -119,7 +102,7 @@ protected:
     const std::vector<ScannedItem>& listed(CategoryKind kind) { return state.items().at(kind); }
 
     FakeHome home;
-    std::shared_ptr<RecordingSink> log = std::make_shared<RecordingSink>();
+    std::shared_ptr<RecordedLog> log = std::make_shared<RecordedLog>();
     AppState state;
 };
 
