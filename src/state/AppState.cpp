@@ -178,12 +178,14 @@ void AppState::publish(CategoryKind kind, ScanResult result)
 {
     // A scan looks with the exclusions of its start. What the user excluded since leaves its
     // result here; what was offered again since needs the category scanned once more.
+    std::vector<ScannedItem> excludedSince;
     std::erase_if(result.items, [&](const ScannedItem& item) {
         if (!exclusions_.excludes(item.url))
             return false;
-        result.skipped.push_back({item.url, item.name, std::nullopt, SkipReason::excludedByUser});
+        excludedSince.push_back(item);
         return true;
     });
+    skipAsExcluded(result.skipped, excludedSince);
     const bool offeredSince = std::any_of(result.skipped.begin(), result.skipped.end(), [&](const SkippedItem& item) {
         return item.reason == SkipReason::excludedByUser && !exclusions_.excludes(item.url);
     });

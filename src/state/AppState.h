@@ -199,6 +199,8 @@ signals:
 
 private:
     void publish(CategoryKind kind, ScanResult result);
+    /// Skipped entries for items the user excluded, in front of the other entries without a size.
+    static void skipAsExcluded(std::vector<SkippedItem>& skipped, const std::vector<ScannedItem>& items);
     void setCleaning(bool cleaning);
     void setMessages(const std::vector<std::string>& messages, bool fromPutBack);
     void setJustCleaned(std::optional<qint64> value);

@@ -147,20 +147,29 @@ bool AppState::exclude(const ScannedItem& item, CategoryKind kind)
     exclusions_.add(item.url);
     Logger::info("Never offering again: " + item.name);
 
+    // Before the list changes: `item` may be one of its entries.
+    skipAsExcluded(skippedItems_[kind], {item});
+    const std::filesystem::path url = item.url;
     std::vector<ScannedItem>& listed = items_[kind];
-    std::vector<SkippedItem>& skipped = skippedItems_[kind];
-    const SkippedItem entry{item.url, item.name, std::nullopt, SkipReason::excludedByUser};
-    std::erase_if(listed, [&](const ScannedItem& other) { return other.url == item.url; });
-    // Entries without a size close the list; the new one joins them in front.
-    const auto firstUnsized = std::find_if(skipped.begin(), skipped.end(),
-                                           [](const SkippedItem& other) { return !other.size; });
-    skipped.insert(firstUnsized, entry);
+    std::erase_if(listed, [&](const ScannedItem& other) { return other.url == url; });
     itemModels_[static_cast<std::size_t>(kind)]->setItems(listed);
     ++resultRevision_;
     emit itemsChanged();
-    selection_.erase(entry.url);
+    selection_.erase(url);
     selectionDidChange();
     return true;
+}
+
+void AppState::skipAsExcluded(std::vector<SkippedItem>& skipped, const std::vector<ScannedItem>& items)
+{
+    // Entries without a size close the list, as the scanner sorts it; these join them in front,
+    // where the sheet's cap cannot hide them.
+    std::vector<SkippedItem> entries;
+    for (const ScannedItem& item : items)
+        entries.push_back({item.url, item.name, std::nullopt, SkipReason::excludedByUser});
+    const auto firstUnsized =
+        std::find_if(skipped.begin(), skipped.end(), [](const SkippedItem& other) { return !other.size; });
+    skipped.insert(firstUnsized, entries.begin(), entries.end());
 }
 
 void AppState::offerAgain(CategoryKind kind, const std::filesystem::path& path)
