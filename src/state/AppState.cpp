@@ -28,8 +28,6 @@
 namespace orvelane {
 namespace {
 
-constexpr int kJustCleanedMilliseconds = 1900;
-
 std::size_t slot(CategoryKind kind) { return static_cast<std::size_t>(kind); }
 
 std::string raw(CategoryKind kind) { return std::string(rawValue(kind)); }
@@ -298,7 +296,7 @@ void AppState::finishClean(std::int64_t cleaned, const std::shared_ptr<QPromise<
     if (cleaned > 0) {
         // No haptic feedback device on this desktop; the success card carries the news.
         setJustCleaned(cleaned);
-        QTimer::singleShot(kJustCleanedMilliseconds, this, [this] { clearJustCleaned(); });
+        QTimer::singleShot(justCleanedMilliseconds, this, [this] { clearJustCleaned(); });
     }
     setCleaning(false);
     refreshDiskSpace();

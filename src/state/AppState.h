@@ -198,6 +198,9 @@ signals:
     void putBackFinished(const QString& result);
 
 private:
+    /// How long the success card shows a clean's freed bytes, unless the pointer holds it.
+    static constexpr int justCleanedMilliseconds = 1900;
+
     void publish(CategoryKind kind, ScanResult result);
     /// Skipped entries for items the user excluded, in front of the other entries without a size.
     static void skipAsExcluded(std::vector<SkippedItem>& skipped, const std::vector<ScannedItem>& items);

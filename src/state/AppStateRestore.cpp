@@ -24,8 +24,6 @@
 namespace orvelane {
 namespace {
 
-constexpr int kJustCleanedMilliseconds = 1900;
-
 // The categories besides the Trash whose locations hold `place`: the ones that list it again
 // once it is back.
 std::vector<CategoryKind> categoriesHolding(const std::filesystem::path& place, const std::filesystem::path& home)
@@ -205,7 +203,7 @@ void AppState::holdJustCleaned(bool hold)
     holdingJustCleaned_ = hold;
     if (!hold && clearWhenReleased_) {
         clearWhenReleased_ = false;
-        QTimer::singleShot(kJustCleanedMilliseconds, this, [this] { clearJustCleaned(); });
+        QTimer::singleShot(justCleanedMilliseconds, this, [this] { clearJustCleaned(); });
     }
 }
 

@@ -24,6 +24,7 @@ app_start() {
     printf '[General]\nAppLanguage=%s\n' "$language" > "$home/.config/Orvelane/Orvelane.conf"
     probe=$root/probe-$language.txt
     rm -f "$probe"
+    pointer_park
     HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_CACHE_HOME=$home/.cache \
         XDG_STATE_HOME=$home/.local/state \
         QT_QUICK_CONTROLS_STYLE=Basic ORVELANE_PROBE=$probe "$binary" >> "$root/app.log" 2>&1 &
@@ -31,6 +32,15 @@ app_start() {
     wait_for 20 main_window_id > /dev/null || return 1
     app_window=$(main_window_id)
     wait_for 10 test -s "$probe"
+}
+
+# Wherever the window manager places the window, the pointer must not rest on it by chance: a
+# resting pointer holds the success card and takes hover, and that differed between machines.
+# The screen's far corner lies outside any window short of a maximised one.
+pointer_park() {
+    local size
+    size=$(xdotool getdisplaygeometry)
+    xdotool mousemove "$(( ${size% *} - 1 ))" "$(( ${size#* } - 1 ))"
 }
 
 main_window_id() { xdotool search --onlyvisible --name '^Orvelane$' 2> /dev/null | head -1 | grep .; }
