@@ -42,9 +42,11 @@ report() { # what
 
 session_start_window_manager
 
+# The freedesktop layout, whatever the caller's environment says: its Trash is the sixth row.
+export ORVELANE_LAYOUT=linux
 home=$root/home
-mkdir -p "$home/Library/Caches/com.example.browser" "$home/.local/share/Trash/files"
-fallocate -l 12M "$home/Library/Caches/com.example.browser/cache.db"
+mkdir -p "$home/.cache/com.example.browser" "$home/.local/share/Trash/files"
+fallocate -l 12M "$home/.cache/com.example.browser/cache.db"
 fallocate -l 2M "$home/.local/share/Trash/files/old-report.pdf"
 app_start "$app" "$home" en
 window_size 820 540
@@ -53,8 +55,9 @@ report "welcome, before any scan"
 xdotool key Return
 sleep 4
 report "Application Caches, scanned"
-xdotool key Down Down Down Down Down Down
+xdotool key Down Down Down Down Down
 sleep 2
+[ "$(probe_text headerTitle)" = Trash ] || { echo "the sixth row is not the Trash: $(probe_text headerTitle)" >&2; exit 1; }
 report "Trash (its warning glow pulses)"
 session_stop
 

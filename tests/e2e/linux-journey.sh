@@ -108,8 +108,8 @@ as_user trash-put "$home/Documents/old-report.pdf"
 export ORVELANE_LAYOUT=linux
 session_start_window_manager || { echo "FAIL: openbox did not start"; exit 1; }
 app_start "$app" "$home" en || { echo "FAIL: no main window"; cat "$root/app.log"; exit 1; }
-window_size 820 540
-sleep 1.5
+check "the window is 820 × 540" window_size 820 540
+sleep 1
 shot 01-welcome
 check "the greeting is for any computer" text_is title "Ready to tidy up your computer"
 

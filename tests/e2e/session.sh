@@ -29,8 +29,15 @@ app_start() {
         XDG_STATE_HOME=$home/.local/state \
         QT_QUICK_CONTROLS_STYLE=Basic ORVELANE_PROBE=$probe "$binary" >> "$root/app.log" 2>&1 &
     app_pid=$!
-    wait_for 20 main_window_id > /dev/null || return 1
-    app_window=$(main_window_id)
+    # One search gives the id: a second one may come back empty while the window manager unmaps
+    # the window to frame it, and an empty id sends every later move and click to the root window.
+    app_window=
+    for _ in $(seq 100); do
+        app_window=$(main_window_id) && break
+        sleep 0.2
+    done
+    [ -n "$app_window" ] || return 1
+    wait_for 10 window_is_framed || return 1
     wait_for 10 test -s "$probe"
 }
 
@@ -45,10 +52,14 @@ pointer_park() {
 
 main_window_id() { xdotool search --onlyvisible --name '^Orvelane$' 2> /dev/null | head -1 | grep .; }
 
+window_is_framed() { xprop -id "$app_window" _NET_FRAME_EXTENTS 2> /dev/null | grep -q ' = '; }
+
 app_running() { kill -0 "$app_pid" 2> /dev/null; }
 
 # The client area (without openbox's frame) at the given size, or maximised and back.
-window_size() { xdotool windowsize "$app_window" "$1" "$2"; sleep 1; }
+# window_size fails unless the window itself then reports that size.
+window_size() { xdotool windowsize "$app_window" "$1" "$2" && wait_for 5 window_reads "$1" "$2" && sleep 0.5; }
+window_reads() { [ "$(probe_window)" = "$1 $2" ]; }
 window_maximise() { wmctrl -i -r "$app_window" -b add,maximized_vert,maximized_horz; sleep 1.5; }
 window_restore() { wmctrl -i -r "$app_window" -b remove,maximized_vert,maximized_horz; sleep 1; }
 
