@@ -486,9 +486,9 @@ TestCase {
         tryVerify(() => content.successCards.card !== null, 2000, "the card follows the alert")
         verify(content.successCards.card.overlay.text.indexOf("Cleaned ") === 0)
         verify(freed > Number(content.successCards.amount), "only what was removed is counted")
-        wait(1500)
+        wait(1200)
         verify(content.successCards.card !== null, "it shows for its full time")
-        tryVerify(() => content.successCards.card === null, 1500, "then goes")
+        tryVerify(() => content.successCards.card === null, 2000, "then goes")
         compare(cardsDuringAlert, 0)
     }
 
