@@ -22,12 +22,6 @@ if [ -z "${ORVELANE_BENCH_IN_X:-}" ]; then
 fi
 
 root=$(mktemp -d /tmp/orvelane-idle-XXXXXX)
-wait_for() {
-  local limit=$1
-  shift
-  for _ in $(seq $((limit * 5))); do "$@" && return 0; sleep 0.2; done
-  return 1
-}
 source "$ORVELANE_ROOT/tests/e2e/session.sh"
 trap 'session_stop; rm -rf "$root"' EXIT
 

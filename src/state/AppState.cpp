@@ -19,7 +19,6 @@
 #include <QElapsedTimer>
 #include <QFutureWatcher>
 #include <QPromise>
-#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
@@ -296,7 +295,7 @@ void AppState::finishClean(std::int64_t cleaned, const std::shared_ptr<QPromise<
     if (cleaned > 0) {
         // No haptic feedback device on this desktop; the success card carries the news.
         setJustCleaned(cleaned);
-        QTimer::singleShot(justCleanedMilliseconds, this, [this] { clearJustCleaned(); });
+        clearJustCleanedLater();
     }
     setCleaning(false);
     refreshDiskSpace();

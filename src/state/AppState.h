@@ -214,6 +214,8 @@ private:
     std::optional<CategoryKind> kindOfItem(const ScannedItem& item) const;
     void setUndoId(std::optional<std::string> id);
     void clearJustCleaned();
+    /// The success card's own time: clearJustCleaned once it has passed.
+    void clearJustCleanedLater();
     void reloadExclusions();
     /// Runs `work` like a clean: `cleaning` set, messages into `errors`, the categories it
     /// names rescanned in turn, then the disk space asked again.

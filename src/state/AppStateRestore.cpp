@@ -203,8 +203,13 @@ void AppState::holdJustCleaned(bool hold)
     holdingJustCleaned_ = hold;
     if (!hold && clearWhenReleased_) {
         clearWhenReleased_ = false;
-        QTimer::singleShot(justCleanedMilliseconds, this, [this] { clearJustCleaned(); });
+        clearJustCleanedLater();
     }
+}
+
+void AppState::clearJustCleanedLater()
+{
+    QTimer::singleShot(justCleanedMilliseconds, this, [this] { clearJustCleaned(); });
 }
 
 void AppState::clearJustCleaned()

@@ -21,12 +21,6 @@ fi
 
 root=$(mktemp -d /tmp/orvelane-journey-XXXXXX)
 failures=0
-wait_for() { # seconds, command...: polls until the command succeeds
-    local limit=$1
-    shift
-    for _ in $(seq $((limit * 5))); do "$@" && return 0; sleep 0.2; done
-    return 1
-}
 source "$(dirname "$0")/session.sh"
 
 cleanup() {
@@ -35,28 +29,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-check() { # description, command...
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
 shot() { [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/$1.png" 2> /dev/null; return 0; }
-keys() { xdotool key --delay 120 "$@"; sleep 0.6; }
 # Holds a key down for the given seconds, as a user leaning on it: the X server repeats it.
 hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; sleep 1; }
-shown() { [ "$(probe_field "$1" visible)" = 1 ]; }
 whole() { [ "$(probe_field "$1" truncated)" = 0 ] && shown "$1"; }
-# Text checks say what they found when it was something else.
-text_is() {
-    [ "$(probe_text "$1")" = "$2" ] && return 0
-    echo "   $1 reads: $(probe_text "$1")"
-    return 1
-}
-text_starts() {
-    case "$(probe_text "$1")" in "$2"*) return 0 ;; esac
-    echo "   $1 reads: $(probe_text "$1")"
-    return 1
-}
 focus_first() { case "$(probe_focus)" in "$1<"*) return 0 ;; esac; return 1; }
 focus_in() { case "<$(probe_focus)<" in *"<$1<"*) return 0 ;; esac; return 1; }
 # glow_pulses NAME: six pictures of the named item and its surroundings over 1.5 s; a pulsing

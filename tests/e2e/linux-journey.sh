@@ -21,12 +21,6 @@ fi
 
 root=$(mktemp -d /tmp/orvelane-linux-journey-XXXXXX)
 failures=0
-wait_for() { # seconds, command...: polls until the command succeeds
-    local limit=$1
-    shift
-    for _ in $(seq $((limit * 5))); do "$@" && return 0; sleep 0.2; done
-    return 1
-}
 source "$(dirname "$0")/session.sh"
 cleanup() {
     session_stop
@@ -34,13 +28,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-check() { # description, command...
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
 shot() { [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/linux-$1.png" 2> /dev/null; return 0; }
-keys() { xdotool key --delay 120 "$@"; sleep 0.6; }
 # point_line PROBE-LINE: the pointer to the middle of the item the line describes.
 point_line() {
     local x y w h
@@ -61,17 +49,6 @@ click_line() {
 click_item() { click_line "$(probe_item "$1")" "${2:-1}"; }
 # The list row showing NAME.
 name_line() { grep -m1 "^item nameLine visible=1 .* text=$1\$" "$probe"; }
-shown() { [ "$(probe_field "$1" visible)" = 1 ]; }
-text_is() {
-    [ "$(probe_text "$1")" = "$2" ] && return 0
-    echo "   $1 reads: $(probe_text "$1")"
-    return 1
-}
-text_starts() {
-    case "$(probe_text "$1")" in "$2"*) return 0 ;; esac
-    echo "   $1 reads: $(probe_text "$1")"
-    return 1
-}
 
 home=$root/home
 trash=$home/.local/share/Trash

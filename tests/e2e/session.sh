@@ -2,11 +2,40 @@
 # X server, the real orvelane binary on a throw-away home, and readings of what its window shows
 # (through the probe the binary writes when ORVELANE_PROBE names a file).
 # Expects: $root (a scratch folder the caller removes). Sets: app_pid, app_window, probe.
+# Also the checks both journeys make (wait_for, check, keys, text_is and the like).
 
 wm_pid=
 app_pid=
 app_window=
 probe=
+
+# Polls until the command succeeds: wait_for SECONDS COMMAND...
+wait_for() {
+    local limit=$1
+    shift
+    for _ in $(seq $((limit * 5))); do "$@" && return 0; sleep 0.2; done
+    return 1
+}
+
+# The journeys' checks: check DESCRIPTION COMMAND... counts a failure in $failures.
+check() {
+    local what=$1
+    shift
+    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+keys() { xdotool key --delay 120 "$@"; sleep 0.6; }
+shown() { [ "$(probe_field "$1" visible)" = 1 ]; }
+# Text checks say what they found when it was something else.
+text_is() {
+    [ "$(probe_text "$1")" = "$2" ] && return 0
+    echo "   $1 reads: $(probe_text "$1")"
+    return 1
+}
+text_starts() {
+    case "$(probe_text "$1")" in "$2"*) return 0 ;; esac
+    echo "   $1 reads: $(probe_text "$1")"
+    return 1
+}
 
 # openbox, with a home of its own so that it reads and writes nothing of the real one.
 session_start_window_manager() {
