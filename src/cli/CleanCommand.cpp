@@ -91,7 +91,7 @@ int runClean(const CliOptions& options)
     const std::vector<ScannedItem> listed = found == saved->items.end() ? std::vector<ScannedItem>{} : found->second;
     std::set<std::filesystem::path> known;
     for (const ScannedItem& item : listed)
-        known.insert(item.url);
+        known.insert(item.path);
     std::set<std::filesystem::path> selection;
     for (const auto& path : options.paths)
         selection.insert(withoutTrailingSeparators(path));

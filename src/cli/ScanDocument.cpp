@@ -24,7 +24,7 @@ QJsonValue dateValue(const std::optional<Date>& date)
     return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODateWithMs);
 }
 
-QJsonValue fileIDValue(const std::optional<std::uint64_t>& id)
+QJsonValue inodeValue(const std::optional<std::uint64_t>& id)
 {
     if (!id)
         return QJsonValue::Null;
@@ -36,21 +36,21 @@ QJsonValue fileIDValue(const std::optional<std::uint64_t>& id)
 QJsonObject itemObject(const ScannedItem& item)
 {
     QJsonObject object;
-    writePath(object, item.url);
+    writePath(object, item.path);
     object["name"] = QString::fromStdString(item.name);
     object["size"] = static_cast<qint64>(item.size);
     object["modified"] = dateValue(item.modified);
     object["safetyLevel"] = latin(rawValue(item.safetyLevel));
     object["safetyReason"] = latin(rawValue(item.safetyReason));
     object["actionHint"] = item.actionHint ? QJsonValue(QString::fromStdString(*item.actionHint)) : QJsonValue();
-    object["fileID"] = fileIDValue(item.fileID);
+    object["fileID"] = inodeValue(item.inode);
     return object;
 }
 
 QJsonObject skippedObject(const SkippedItem& item)
 {
     QJsonObject object;
-    writePath(object, item.url);
+    writePath(object, item.path);
     object["name"] = QString::fromStdString(item.name);
     object["size"] = item.size ? QJsonValue(static_cast<qint64>(*item.size)) : QJsonValue();
     object["reason"] = latin(rawValue(item.reason));
@@ -80,7 +80,7 @@ std::optional<Date> readDate(const QJsonValue& value, bool& valid)
     return Date{std::chrono::milliseconds(date.toMSecsSinceEpoch())};
 }
 
-std::optional<std::uint64_t> readFileID(const QJsonValue& value, bool& valid)
+std::optional<std::uint64_t> readInode(const QJsonValue& value, bool& valid)
 {
     if (value.isNull() || value.isUndefined())
         return std::nullopt;
@@ -104,10 +104,10 @@ std::optional<ScannedItem> readItem(const QJsonObject& object)
                  object["size"].toDouble() >= 0;
     ScannedItem item;
     item.modified = readDate(object["modified"], valid);
-    item.fileID = readFileID(object["fileID"], valid);
+    item.inode = readInode(object["fileID"], valid);
     if (!valid)
         return std::nullopt;
-    item.url = *url;
+    item.path = *url;
     item.name = object["name"].toString().toStdString();
     item.size = object["size"].toInteger();
     item.safetyLevel = *level;
@@ -206,7 +206,7 @@ std::optional<SavedScan> readScanDocument(const QByteArray& json, std::string& e
         std::vector<ScannedItem>& items = saved.items[*kind];
         std::set<std::filesystem::path> listed; // a category may appear twice in a crafted document
         for (const ScannedItem& earlier : items)
-            listed.insert(earlier.url);
+            listed.insert(earlier.path);
         for (const QJsonValue& value : category["items"].toArray()) {
             const auto item = readItem(value.toObject());
             if (!item) {
@@ -214,7 +214,7 @@ std::optional<SavedScan> readScanDocument(const QByteArray& json, std::string& e
                         "' lacks a valid path, name, size, date, level, reason or file ID";
                 return std::nullopt;
             }
-            if (listed.insert(item->url).second)
+            if (listed.insert(item->path).second)
                 items.push_back(*item);
         }
     }

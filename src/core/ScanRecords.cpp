@@ -51,20 +51,20 @@ private:
 std::size_t hashValue(const ScannedItem& item) noexcept
 {
     return Hasher{}
-        .add(item.url)
+        .add(item.path)
         .add(item.name)
         .add(item.size)
         .add(item.modified)
         .add(item.safetyLevel)
         .add(item.safetyReason)
         .add(item.actionHint)
-        .add(item.fileID)
+        .add(item.inode)
         .result();
 }
 
 std::size_t hashValue(const SkippedItem& item) noexcept
 {
-    return Hasher{}.add(item.url).add(item.name).add(item.size).add(item.reason).result();
+    return Hasher{}.add(item.path).add(item.name).add(item.size).add(item.reason).result();
 }
 
 } // namespace orvelane

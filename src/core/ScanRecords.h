@@ -22,28 +22,28 @@ using Date = Clock::time_point;
  */
 struct ScannedItem
 {
-    std::filesystem::path url;
+    std::filesystem::path path;
     std::string name;
     std::int64_t size = 0;
     std::optional<Date> modified;
     SafetyLevel safetyLevel = SafetyLevel::review;
     SafetyReason safetyReason = SafetyReason::userFile;
     std::optional<std::string> actionHint;
-    std::optional<std::uint64_t> fileID;
+    std::optional<std::uint64_t> inode;
 
-    const std::filesystem::path& id() const { return url; }
+    const std::filesystem::path& id() const { return path; }
     friend bool operator==(const ScannedItem&, const ScannedItem&) = default;
 };
 
 /// A path that was examined but not offered.
 struct SkippedItem
 {
-    std::filesystem::path url;
+    std::filesystem::path path;
     std::string name;
     std::optional<std::int64_t> size;
     SkipReason reason = SkipReason::emptyOrInaccessible;
 
-    const std::filesystem::path& id() const { return url; }
+    const std::filesystem::path& id() const { return path; }
     friend bool operator==(const SkippedItem&, const SkippedItem&) = default;
 };
 

@@ -52,7 +52,7 @@ EntryStatus entryStatusOf(const struct stat& status)
     result.kind = entryKindOf(status.st_mode);
     result.allocatedBytes = static_cast<std::int64_t>(status.st_blocks) * kBlockUnit;
     result.modified = dateOf(modificationTimeOf(status));
-    result.fileNumber = static_cast<std::uint64_t>(status.st_ino);
+    result.inode = static_cast<std::uint64_t>(status.st_ino);
     result.device = static_cast<std::uint64_t>(status.st_dev);
     result.linkCount = static_cast<std::uint64_t>(status.st_nlink);
     return result;

@@ -32,7 +32,7 @@ struct EntryStatus
     EntryKind kind = EntryKind::unknown;
     std::int64_t allocatedBytes = 0;
     Date modified;
-    std::uint64_t fileNumber = 0;
+    std::uint64_t inode = 0;
     std::uint64_t device = 0;
     std::uint64_t linkCount = 1;
     std::uint64_t mountID = 0; // 0 where the system does not report it

@@ -112,14 +112,14 @@ bool isMountTop(const std::filesystem::path& path, const EntryStatus& status)
     return holder && isOtherMount(status, *holder);
 }
 
-std::optional<std::uint64_t> fileNumber(const std::filesystem::path& path)
+std::optional<std::uint64_t> inodeOf(const std::filesystem::path& path)
 {
     if (auto status = itemStatus(path))
-        return status->fileNumber;
+        return status->inode;
     return std::nullopt;
 }
 
-std::optional<std::uint64_t> fileNumberAt(int dirFd, const std::filesystem::path& name)
+std::optional<std::uint64_t> inodeAt(int dirFd, const std::filesystem::path& name)
 {
     struct stat status
     {};

@@ -59,11 +59,11 @@ std::optional<EntryStatus> itemStatus(const std::filesystem::path& path, int* er
 /// one. When the holding folder cannot be read, only the item's own mount-root mark decides.
 bool isMountTop(const std::filesystem::path& path, const EntryStatus& status);
 
-/// The file number (inode) of the item itself; nothing when it cannot be read.
-std::optional<std::uint64_t> fileNumber(const std::filesystem::path& path);
+/// The inode number of the item itself; nothing when it cannot be read.
+std::optional<std::uint64_t> inodeOf(const std::filesystem::path& path);
 
 /// The same, for a name inside an open folder: lets a remover check identity without a second
 /// walk of the path between the check and the removal.
-std::optional<std::uint64_t> fileNumberAt(int dirFd, const std::filesystem::path& name);
+std::optional<std::uint64_t> inodeAt(int dirFd, const std::filesystem::path& name);
 
 } // namespace orvelane::FileSystem

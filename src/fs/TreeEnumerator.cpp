@@ -89,7 +89,7 @@ private:
     bool isOpenHigherUp(const EntryStatus& status) const
     {
         return std::any_of(levels_.begin(), levels_.end(), [&](const Level& level) {
-            return level.status.fileNumber == status.fileNumber && level.status.device == status.device;
+            return level.status.inode == status.inode && level.status.device == status.device;
         });
     }
 
@@ -140,7 +140,7 @@ private:
                 ::close(fd);
             return false;
         }
-        if (static_cast<std::uint64_t>(status.st_ino) != parent.status.fileNumber ||
+        if (static_cast<std::uint64_t>(status.st_ino) != parent.status.inode ||
             static_cast<std::uint64_t>(status.st_dev) != parent.status.device) {
             ::close(fd); // the folder moved while we were below it: its place is lost
             visitor_.folderFailed(parent.name.c_str(), ENOENT);

@@ -31,7 +31,7 @@ public:
 
 bool isTheOpenedItem(const EntryStatus& status, const RemovalTarget& target)
 {
-    return status.fileNumber == static_cast<std::uint64_t>(target.status().st_ino) &&
+    return status.inode == static_cast<std::uint64_t>(target.status().st_ino) &&
            status.device == static_cast<std::uint64_t>(target.status().st_dev);
 }
 

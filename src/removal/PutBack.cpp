@@ -221,7 +221,7 @@ Result putBack(const std::filesystem::path& entry, const ExpectedEntry& expected
         return std::move(*refusal);
     const std::filesystem::path& original = found.original;
     if ((expected.device && *expected.device != static_cast<std::uint64_t>(found.entry.st_dev)) ||
-        (expected.fileNumber && *expected.fileNumber != static_cast<std::uint64_t>(found.entry.st_ino)) ||
+        (expected.inode && *expected.inode != static_cast<std::uint64_t>(found.entry.st_ino)) ||
         (expected.original && !samePlace(*expected.original, original)))
         return lost(kEntryChanged, original);
 

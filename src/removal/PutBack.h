@@ -22,12 +22,12 @@
  */
 namespace orvelane::PutBack {
 
-/// What the trash entry must be: the device and file number of the item that was moved there,
-/// or the file number a scan of the Trash saw. Unknown parts are not checked.
+/// What the trash entry must be: the device and inode of the item that was moved there,
+/// or the inode a scan of the Trash saw. Unknown parts are not checked.
 struct ExpectedEntry
 {
     std::optional<std::uint64_t> device = {};
-    std::optional<std::uint64_t> fileNumber = {};
+    std::optional<std::uint64_t> inode = {};
     /// Where the item came from, when we moved it ourselves: a record rewritten since then to
     /// name another place is not followed.
     std::optional<std::filesystem::path> original = {};

@@ -20,10 +20,10 @@ struct RemovalResult
     std::optional<std::string> failure;
     /// Where a move to the Trash put the item; empty for a permanent removal or a failure.
     std::filesystem::path trashedAs;
-    /// The moved item's device and file number, which its trash entry keeps: what a later
+    /// The moved item's device and inode, which its trash entry keeps: what a later
     /// put-back checks the entry against. Zero where the platform's trash call moved it.
     std::uint64_t device = 0;
-    std::uint64_t fileNumber = 0;
+    std::uint64_t inode = 0;
 
     bool succeeded() const { return !failure; }
 };

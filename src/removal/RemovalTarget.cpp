@@ -25,7 +25,7 @@ RemovalTarget RemovalTarget::failed(std::string failure)
 }
 
 RemovalTarget RemovalTarget::open(const std::filesystem::path& item,
-                                  std::optional<std::uint64_t> expectedFileID,
+                                  std::optional<std::uint64_t> expectedInode,
                                   const std::filesystem::path& trustedAncestor)
 {
     RemovalTarget target;
@@ -40,7 +40,7 @@ RemovalTarget RemovalTarget::open(const std::filesystem::path& item,
     }
     if (S_ISLNK(target.status_.st_mode))
         return failed(RemovalFailure::symbolicLink);
-    if (expectedFileID && *expectedFileID != static_cast<std::uint64_t>(target.status_.st_ino))
+    if (expectedInode && *expectedInode != static_cast<std::uint64_t>(target.status_.st_ino))
         return failed(RemovalFailure::changed);
     return target;
 }

@@ -27,13 +27,13 @@ class RemovalTarget
 public:
     /**
      * @param item the absolute path that was validated; "." and ".." components are refused
-     * @param expectedFileID the file number the scan recorded, checked when present
+     * @param expectedInode the inode the scan recorded, checked when present
      * @param trustedAncestor a folder above the item, normally the home folder, whose own path
      *        may contain links (a home folder reached through "/home -> /data/home" is the
      *        user's set-up, not an attack); only links below it are refused. A folder that is
      *        not above the item is ignored and the whole path is walked without links.
      */
-    static RemovalTarget open(const std::filesystem::path& item, std::optional<std::uint64_t> expectedFileID,
+    static RemovalTarget open(const std::filesystem::path& item, std::optional<std::uint64_t> expectedInode,
                               const std::filesystem::path& trustedAncestor = "/");
 
     bool isOpen() const { return !failure_; }

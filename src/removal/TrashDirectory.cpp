@@ -76,7 +76,7 @@ bool pathLeadsTo(const std::filesystem::path& path, const EntryStatus& expected)
 {
     FileDescriptor folder(::open(path.c_str(), traversalOpenFlags()));
     const auto status = folder.isOpen() ? statusOfDescriptor(folder.get()) : std::nullopt;
-    return status && status->device == expected.device && status->fileNumber == expected.fileNumber;
+    return status && status->device == expected.device && status->inode == expected.inode;
 }
 
 // Climbs from the item's folder through ".." (never a link) to the top of the mount it lies on.
@@ -100,7 +100,7 @@ VolumeTop volumeTopOf(const RemovalTarget& target)
         const auto above = up.isOpen() ? statusOfDescriptor(up.get(), &error) : std::nullopt;
         if (!above)
             return failedTop(FileSystem::describeError(up.isOpen() ? error : errno));
-        if (isOtherMount(here, *above) || above->fileNumber == here.fileNumber) // "/" is its own parent
+        if (isOtherMount(here, *above) || above->inode == here.inode) // "/" is its own parent
             break;
         top.folder = std::move(up);
         here = *above;
@@ -131,7 +131,7 @@ bool isVolumeTop(int folderFd)
         return true;
     FileDescriptor up(::openat(folderFd, "..", traversalOpenFlags()));
     const auto above = up.isOpen() ? statusOfDescriptor(up.get()) : std::nullopt;
-    return above && (isOtherMount(*here, *above) || above->fileNumber == here->fileNumber);
+    return above && (isOtherMount(*here, *above) || above->inode == here->inode);
 }
 
 } // namespace

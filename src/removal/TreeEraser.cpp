@@ -31,7 +31,7 @@ struct Level
 
 bool sameObject(const EntryStatus& a, const EntryStatus& b)
 {
-    return a.device == b.device && a.fileNumber == b.fileNumber;
+    return a.device == b.device && a.inode == b.inode;
 }
 
 class Eraser
@@ -118,7 +118,7 @@ private:
         // Only the folder that was listed gets its permissions widened, never what was mounted
         // or swapped there since.
         if (::fstatat(fd, name.c_str(), &raw, AT_SYMLINK_NOFOLLOW) == 0 &&
-            static_cast<std::uint64_t>(raw.st_ino) == listed.fileNumber &&
+            static_cast<std::uint64_t>(raw.st_ino) == listed.inode &&
             static_cast<std::uint64_t>(raw.st_dev) == listed.device)
             makeErasable(fd, name.c_str(), raw);
         FileDescriptor child(::openat(fd, name.c_str(), kListingFlags));

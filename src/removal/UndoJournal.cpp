@@ -58,14 +58,14 @@ std::optional<UndoEntry> entryOf(std::string_view line)
         return std::nullopt;
     const auto category = categoryKindFromRawValue(parts[0]);
     const auto device = number<std::uint64_t>(parts[1]);
-    const auto fileNumber = number<std::uint64_t>(parts[2]);
+    const auto inode = number<std::uint64_t>(parts[2]);
     const auto size = number<std::int64_t>(parts[3]);
     const auto name = hexDecoded(parts[4]);
     const auto original = absolutePath(parts[5]);
     const auto trashedAs = absolutePath(parts[6]);
-    if (!category || !device || !fileNumber || !size || *size < 0 || !name || !original || !trashedAs)
+    if (!category || !device || !inode || !size || *size < 0 || !name || !original || !trashedAs)
         return std::nullopt;
-    return UndoEntry{*category, *name, *original, *trashedAs, *device, *fileNumber, *size};
+    return UndoEntry{*category, *name, *original, *trashedAs, *device, *inode, *size};
 }
 
 // The journal's folder, created private with its missing parents. The state folder itself may
@@ -118,7 +118,7 @@ std::string text(const UndoRecord& record)
     out.append(kIdKey).append(record.id).append("\n");
     for (const UndoEntry& entry : record.entries) {
         out.append(kItemKey).append(rawValue(entry.category));
-        out += "\t" + std::to_string(entry.device) + "\t" + std::to_string(entry.fileNumber) + "\t" +
+        out += "\t" + std::to_string(entry.device) + "\t" + std::to_string(entry.inode) + "\t" +
                std::to_string(entry.size) + "\t" + hexEncoded(entry.name) + "\t" +
                hexEncoded(entry.original.native()) + "\t" +
                hexEncoded(entry.trashedAs.native()) + "\n";

@@ -18,7 +18,7 @@ struct UndoEntry
     std::filesystem::path original;  ///< where it was, byte-exact
     std::filesystem::path trashedAs; ///< its entry in a trash's files/ folder
     std::uint64_t device = 0;        ///< the moved item's identity, which the entry keeps
-    std::uint64_t fileNumber = 0;
+    std::uint64_t inode = 0;
     std::int64_t size = 0; ///< the scanned size that the clean counted
 
     friend bool operator==(const UndoEntry&, const UndoEntry&) = default;

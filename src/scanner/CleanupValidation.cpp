@@ -102,14 +102,14 @@ std::optional<std::string> validationFailure(const ScannedItem& item, CategoryKi
 {
     if (kind == CategoryKind::insights || item.safetyLevel == SafetyLevel::protected_)
         return "Protected items cannot be cleaned.";
-    const Path itself = itemItself(item.url);
+    const Path itself = itemItself(item.path);
     if (!FileSystem::exists(itself))
         return "The item no longer exists.";
     if (const auto status = FileSystem::itemStatus(itself); status && status->kind == EntryKind::symbolicLink)
         return "Symbolic links are not cleaned.";
     if (!isAllowed(itself, kind, home))
         return "The item is no longer inside an allowed cleanup location.";
-    if (const auto now = fileID(itself); item.fileID && now && *item.fileID != *now)
+    if (const auto now = inodeOf(itself); item.inode && now && *item.inode != *now)
         return "The item changed after the scan. Scan again before cleaning.";
     if (kind == CategoryKind::devArtifacts) {
         // Judged where the item really is: "x/node_modules/../target" is the target folder beside x.

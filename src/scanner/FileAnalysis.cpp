@@ -34,7 +34,7 @@ public:
         if (status.kind != EntryKind::regular)
             return;
         if (status.linkCount > 1)
-            links_.record(status.fileNumber, status.linkCount, status.allocatedBytes);
+            links_.record(status.inode, status.linkCount, status.allocatedBytes);
         else
             singleLinkBytes_ += status.allocatedBytes;
     }
@@ -112,9 +112,9 @@ FileAnalysis analyze(const std::filesystem::path& path)
     return measurement.result();
 }
 
-std::optional<std::uint64_t> fileID(const std::filesystem::path& path)
+std::optional<std::uint64_t> inodeOf(const std::filesystem::path& path)
 {
-    return FileSystem::fileNumber(path);
+    return FileSystem::inodeOf(path);
 }
 
 std::string displayName(const std::filesystem::path& path)

@@ -14,13 +14,13 @@ namespace orvelane::JunkScanner {
  * not held; only files whose links have not all been met yet are (24 bytes each in an
  * open-addressing table), so memory grows with the partly met linked files of one item, not
  * with its size.
- * One walk stays on one mount, so the file number alone identifies a file.
+ * One walk stays on one mount, so the inode alone identifies a file.
  */
 class HardLinkLedger
 {
 public:
     /// One link of a file, met once per link.
-    void record(std::uint64_t fileNumber, std::uint64_t linkCount, std::int64_t bytes);
+    void record(std::uint64_t inode, std::uint64_t linkCount, std::int64_t bytes);
 
     /// Bytes of the files all of whose links were recorded, each file once.
     std::int64_t completeBytes() const { return completeBytes_; }
@@ -31,12 +31,12 @@ public:
 private:
     struct Slot
     {
-        std::uint64_t fileNumber = 0; // 0: free (no file system hands out file number 0)
+        std::uint64_t inode = 0; // 0: free (no file system hands out inode 0)
         std::int64_t bytes = 0;
         std::uint32_t linksToMeet = 0;
     };
 
-    std::size_t home(std::uint64_t fileNumber) const;
+    std::size_t home(std::uint64_t inode) const;
     void grow();
     void erase(std::size_t at);
 

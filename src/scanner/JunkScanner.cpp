@@ -69,7 +69,7 @@ std::optional<SkipReason> skipReason(CategoryKind kind, const std::filesystem::p
 ScannedItem offeredItem(CategoryKind kind, const std::filesystem::path& url, const FileAnalysis& analysis)
 {
     ScannedItem item;
-    item.url = url;
+    item.path = url;
     item.name = displayName(url);
     item.size = analysis.size;
     item.modified = analysis.modified;
@@ -77,7 +77,7 @@ ScannedItem offeredItem(CategoryKind kind, const std::filesystem::path& url, con
     item.safetyLevel = judgement.level;
     item.safetyReason = judgement.reason;
     item.actionHint = actionHint(kind, url);
-    item.fileID = fileID(url);
+    item.inode = inodeOf(url);
     return item;
 }
 

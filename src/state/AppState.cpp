@@ -177,14 +177,14 @@ void AppState::publish(CategoryKind kind, ScanResult result)
     // result here; what was offered again since needs the category scanned once more.
     std::vector<ScannedItem> excludedSince;
     std::erase_if(result.items, [&](const ScannedItem& item) {
-        if (!exclusions_.excludes(item.url))
+        if (!exclusions_.excludes(item.path))
             return false;
         excludedSince.push_back(item);
         return true;
     });
     skipAsExcluded(result.skipped, excludedSince);
     const bool offeredSince = std::any_of(result.skipped.begin(), result.skipped.end(), [&](const SkippedItem& item) {
-        return item.reason == SkipReason::excludedByUser && !exclusions_.excludes(item.url);
+        return item.reason == SkipReason::excludedByUser && !exclusions_.excludes(item.path);
     });
     if (offeredSince)
         rescanInTurn({kind}, [] {});
@@ -246,7 +246,7 @@ QFuture<CleanResult> AppState::cleanSelected(CategoryKind kind)
         emit totalCleanedChanged();
         setMessages(outcome.errors, false);
         for (const ScannedItem& item : chosen)
-            selection_.erase(item.url);
+            selection_.erase(item.path);
         selectionDidChange();
         if (!outcome.errors.empty())
             Logger::warning("Clean completed with " + std::to_string(outcome.errors.size()) +
@@ -306,7 +306,7 @@ void AppState::finishClean(std::int64_t cleaned, const std::shared_ptr<QPromise<
 void AppState::revealInFinder(const ScannedItem& item)
 {
     Logger::debug("Revealing in Finder: " + item.name);
-    DesktopServices::revealInFileManager(item.url);
+    DesktopServices::revealInFileManager(item.path);
 }
 
 void AppState::openFullDiskAccessSettings() { DesktopServices::openFullDiskAccessSettings(); }
@@ -330,12 +330,12 @@ QVariantList AppState::skippedEntries(const QString& kind) const
         return entries;
     for (const SkippedItem& item : skippedItems_.at(*found)) {
         QVariantMap entry{{"name", QString::fromStdString(item.name)},
-                          {"url", displayPath(item.url)},
+                          {"url", displayPath(item.path)},
                           {"reason", QString::fromLatin1(rawValue(item.reason).data(),
                                                          static_cast<qsizetype>(rawValue(item.reason).size()))}};
         if (item.size)
             entry.insert("size", static_cast<qint64>(*item.size));
-        entry.insert("key", itemKey(item.url));
+        entry.insert("key", itemKey(item.path));
         entries.append(entry);
     }
     return entries;
@@ -382,7 +382,7 @@ const ScannedItem* AppState::findItem(const QString& itemKey) const
     const std::filesystem::path url = pathFromItemKey(itemKey);
     for (const auto& [kind, list] : items_)
         for (const ScannedItem& item : list)
-            if (item.url == url)
+            if (item.path == url)
                 return &item;
     return nullptr;
 }
@@ -398,7 +398,7 @@ void AppState::selectAll(const QString& kind)
         return;
     for (const ScannedItem& item : items_.at(*found))
         if (item.safetyLevel != SafetyLevel::protected_)
-            selection_.insert(item.url);
+            selection_.insert(item.path);
     selectionDidChange();
 }
 
@@ -408,7 +408,7 @@ void AppState::deselectAll(const QString& kind)
     if (!found || !items_.contains(*found))
         return;
     for (const ScannedItem& item : items_.at(*found))
-        selection_.erase(item.url);
+        selection_.erase(item.path);
     selectionDidChange();
 }
 

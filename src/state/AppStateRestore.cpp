@@ -69,7 +69,7 @@ QFuture<CleanResult> AppState::undoLastClean()
 
 bool AppState::canPutBack(const ScannedItem& item) const
 {
-    return kindOfItem(item) == CategoryKind::trash && PutBack::originalPlace(item.url, homeFolder()).succeeded();
+    return kindOfItem(item) == CategoryKind::trash && PutBack::originalPlace(item.path, homeFolder()).succeeded();
 }
 
 QFuture<CleanResult> AppState::putBack(const ScannedItem& item)
@@ -77,13 +77,13 @@ QFuture<CleanResult> AppState::putBack(const ScannedItem& item)
     if (kindOfItem(item) != CategoryKind::trash || cleaning_ || !scanningKinds_.empty())
         return QtFuture::makeReadyFuture(CleanResult::notStarted);
     Logger::info("Putting back from the Trash: " + item.name);
-    selection_.erase(item.url);
+    selection_.erase(item.path);
     selectionDidChange();
     return runRestoration(
         [item] {
             const std::filesystem::path home = homeFolder();
-            // The scan saw the entry's file number; the device is not part of a scanned item.
-            const PutBack::Result result = PutBack::putBack(item.url, {std::nullopt, item.fileID}, home);
+            // The scan saw the entry's inode; the device is not part of a scanned item.
+            const PutBack::Result result = PutBack::putBack(item.path, {std::nullopt, item.inode}, home);
             Restoration done;
             if (!result.succeeded()) {
                 Logger::warning("Could not put back '" + item.name + "': " + *result.failure);
@@ -140,16 +140,16 @@ bool AppState::exclude(const ScannedItem& item, CategoryKind kind)
 {
     if (isGuidanceOnly(kind) || item.safetyLevel == SafetyLevel::protected_ || kindOfItem(item) != kind)
         return false;
-    if (ExclusionStore::add(item.url))
-        unsavedExclusions_.add(item.url);
-    exclusions_.add(item.url);
+    if (ExclusionStore::add(item.path))
+        unsavedExclusions_.add(item.path);
+    exclusions_.add(item.path);
     Logger::info("Never offering again: " + item.name);
 
     // Before the list changes: `item` may be one of its entries.
     skipAsExcluded(skippedItems_[kind], {item});
-    const std::filesystem::path url = item.url;
+    const std::filesystem::path url = item.path;
     std::vector<ScannedItem>& listed = items_[kind];
-    std::erase_if(listed, [&](const ScannedItem& other) { return other.url == url; });
+    std::erase_if(listed, [&](const ScannedItem& other) { return other.path == url; });
     itemModels_[static_cast<std::size_t>(kind)]->setItems(listed);
     ++resultRevision_;
     emit itemsChanged();
@@ -164,7 +164,7 @@ void AppState::skipAsExcluded(std::vector<SkippedItem>& skipped, const std::vect
     // where the sheet's cap cannot hide them.
     std::vector<SkippedItem> entries;
     for (const ScannedItem& item : items)
-        entries.push_back({item.url, item.name, std::nullopt, SkipReason::excludedByUser});
+        entries.push_back({item.path, item.name, std::nullopt, SkipReason::excludedByUser});
     const auto firstUnsized =
         std::find_if(skipped.begin(), skipped.end(), [](const SkippedItem& other) { return !other.size; });
     skipped.insert(firstUnsized, entries.begin(), entries.end());
@@ -224,7 +224,7 @@ void AppState::clearJustCleaned()
 std::optional<CategoryKind> AppState::kindOfItem(const ScannedItem& item) const
 {
     for (const auto& [kind, list] : items_)
-        if (std::any_of(list.begin(), list.end(), [&](const ScannedItem& other) { return other.url == item.url; }))
+        if (std::any_of(list.begin(), list.end(), [&](const ScannedItem& other) { return other.path == item.path; }))
             return kind;
     return std::nullopt;
 }

@@ -49,11 +49,11 @@ QVariant CategoryItemsModel::data(const QModelIndex& index, int role) const
     const ScannedItem& item = items_[static_cast<std::size_t>(index.row())];
     switch (static_cast<Role>(role)) {
     case Role::key:
-        return itemKey(item.url);
+        return itemKey(item.path);
     case Role::name:
         return text(item.name);
     case Role::path:
-        return displayPath(item.url);
+        return displayPath(item.path);
     case Role::size:
         return static_cast<qint64>(item.size);
     case Role::modified:
@@ -69,7 +69,7 @@ QVariant CategoryItemsModel::data(const QModelIndex& index, int role) const
     case Role::actionHint:
         return item.actionHint ? QVariant(text(*item.actionHint)) : QVariant();
     case Role::selected:
-        return selection_.contains(item.url);
+        return selection_.contains(item.path);
     case Role::cleanable:
         return isCleanable(item);
     }
@@ -112,29 +112,29 @@ bool CategoryItemsModel::replaceKeepingSurvivors(std::vector<ScannedItem>& incom
 {
     std::unordered_set<std::filesystem::path, PathHash> incomingUrls;
     for (const ScannedItem& item : incoming)
-        incomingUrls.insert(item.url);
+        incomingUrls.insert(item.path);
     std::unordered_set<std::filesystem::path, PathHash> survivingUrls;
     std::vector<const ScannedItem*> survivors;
     for (const ScannedItem& item : items_) {
-        if (incomingUrls.contains(item.url)) {
+        if (incomingUrls.contains(item.path)) {
             survivors.push_back(&item);
-            survivingUrls.insert(item.url);
+            survivingUrls.insert(item.path);
         }
     }
     std::size_t next = 0;
     for (const ScannedItem& item : incoming)
-        if (survivingUrls.contains(item.url) && (next >= survivors.size() || survivors[next++]->url != item.url))
+        if (survivingUrls.contains(item.path) && (next >= survivors.size() || survivors[next++]->path != item.path))
             return false;
 
     for (int row = count() - 1; row >= 0; --row) {
-        if (incomingUrls.contains(items_[static_cast<std::size_t>(row)].url))
+        if (incomingUrls.contains(items_[static_cast<std::size_t>(row)].path))
             continue;
         beginRemoveRows({}, row, row);
         items_.erase(items_.begin() + row);
         endRemoveRows();
     }
     for (std::size_t row = 0; row < incoming.size(); ++row) {
-        if (row < items_.size() && items_[row].url == incoming[row].url) {
+        if (row < items_.size() && items_[row].path == incoming[row].path) {
             if (!(items_[row] == incoming[row])) {
                 items_[row] = std::move(incoming[row]);
                 emit dataChanged(index(int(row)), index(int(row)));

@@ -44,7 +44,7 @@ UndoOutcome undoLastClean(const std::filesystem::path& home, const std::optional
     for (const UndoEntry& entry : record->entries) {
         if (std::find(outcome.categories.begin(), outcome.categories.end(), entry.category) == outcome.categories.end())
             outcome.categories.push_back(entry.category);
-        const PutBack::Result result = PutBack::putBack(entry.trashedAs, {entry.device, entry.fileNumber, entry.original}, home);
+        const PutBack::Result result = PutBack::putBack(entry.trashedAs, {entry.device, entry.inode, entry.original}, home);
         if (result.succeeded()) {
             ++outcome.restoredCount;
             outcome.restored = addBytes(outcome.restored, entry.size);

@@ -27,7 +27,7 @@ std::vector<const ScannedItem*> distinctItems(const std::vector<ScannedItem>& it
     std::set<std::filesystem::path> seen;
     std::vector<const ScannedItem*> distinct;
     for (const ScannedItem& item : items)
-        if (seen.insert(spelledPlainly(item.url)).second)
+        if (seen.insert(spelledPlainly(item.path)).second)
             distinct.push_back(&item);
     return distinct;
 }
@@ -57,7 +57,7 @@ std::vector<ScannedItem> cleanableSelection(CategoryKind kind, const std::vector
     if (isGuidanceOnly(kind))
         return chosen;
     for (const ScannedItem& item : listed)
-        if (item.safetyLevel != SafetyLevel::protected_ && selection.contains(item.url))
+        if (item.safetyLevel != SafetyLevel::protected_ && selection.contains(item.path))
             chosen.push_back(item);
     return chosen;
 }
@@ -81,7 +81,7 @@ CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKi
         }
         const ScannedItem& item = *listed;
         Logger::debug("[" + std::to_string(++position) + "/" + total + "] Processing: " + item.name);
-        const std::filesystem::path location = realLocation(item.url);
+        const std::filesystem::path location = realLocation(item.path);
         if (wentWithAnEarlierItem(location, removed)) {
             Logger::debug("Already removed with an earlier item: " + item.name);
             continue;
@@ -106,8 +106,8 @@ CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKi
         outcome.cleaned = addBytes(outcome.cleaned, item.size);
         removed.push_back(location);
         if (!removal.trashedAs.empty())
-            outcome.trashed.push_back({kind, item.name, item.url, removal.trashedAs, removal.device,
-                                       removal.fileNumber, item.size});
+            outcome.trashed.push_back({kind, item.name, item.path, removal.trashedAs, removal.device,
+                                       removal.inode, item.size});
     }
     return outcome;
 }

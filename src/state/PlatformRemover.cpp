@@ -19,7 +19,7 @@ public:
 
     RemovalResult trash(const ScannedItem& item, const std::filesystem::path& home) override
     {
-        const RemovalTarget target = RemovalTarget::open(item.url, item.fileID, home);
+        const RemovalTarget target = RemovalTarget::open(item.path, item.inode, home);
         if (!target.isOpen())
             return {target.failure(), {}};
 #ifdef __APPLE__
@@ -31,7 +31,7 @@ public:
 
     std::optional<std::string> removePermanently(const ScannedItem& item, const std::filesystem::path& home) override
     {
-        const RemovalTarget target = RemovalTarget::open(item.url, item.fileID, home);
+        const RemovalTarget target = RemovalTarget::open(item.path, item.inode, home);
         if (!target.isOpen())
             return target.failure();
         return orvelane::removePermanently(target).failure;

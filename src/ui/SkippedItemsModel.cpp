@@ -60,11 +60,11 @@ void SkippedItemsModel::setSkippedItems(const std::vector<SkippedItem>& items)
     rows.reserve(items.size());
     for (const SkippedItem& item : items) {
         rows.push_back({QString::fromStdString(item.name),
-                        QUrl::fromLocalFile(QString::fromStdString(item.url.string())).toString(),
+                        QUrl::fromLocalFile(QString::fromStdString(item.path.string())).toString(),
                         item.size ? std::optional<qint64>(*item.size) : std::nullopt,
                         QString::fromUtf8(rawValue(item.reason).data(),
                                           static_cast<qsizetype>(rawValue(item.reason).size())),
-                        itemKey(item.url)});
+                        itemKey(item.path)});
     }
     entries_.clear();
     replaceRows(std::move(rows));

@@ -150,7 +150,7 @@ TEST_F(UndoCommand, EmptyingTheTrashLeavesNothingToUndoNotEvenTheCleanBefore)
 struct JournalLine
 {
     std::string category = "downloads";
-    std::uint64_t device = 0, fileNumber = 0;
+    std::uint64_t device = 0, inode = 0;
     std::int64_t size = 0;
     std::string name, original, trashedAs;
 };
@@ -169,7 +169,7 @@ std::string journalText(const std::vector<JournalLine>& lines)
     std::string text = "orvelane-undo 1\nid crafted\n";
     for (const JournalLine& line : lines)
         text += "item " + line.category + "\t" + std::to_string(line.device) + "\t" +
-                std::to_string(line.fileNumber) + "\t" + std::to_string(line.size) + "\t" + hex(line.name) +
+                std::to_string(line.inode) + "\t" + std::to_string(line.size) + "\t" + hex(line.name) +
                 "\t" + hex(line.original) + "\t" + hex(line.trashedAs) + "\n";
     return text;
 }

@@ -42,9 +42,9 @@ TEST(ScannedItem, AbsentOptionalsCompareEqualAndHashApartFromPresentOnes)
     EXPECT_EQ(std::hash<ScannedItem>{}(a), std::hash<ScannedItem>{}(b));
 
     ScannedItem withZeroID = sampleItem();
-    withZeroID.fileID = 0;
+    withZeroID.inode = 0;
     ScannedItem withoutID = sampleItem();
-    withoutID.fileID.reset();
+    withoutID.inode.reset();
     EXPECT_NE(withZeroID, withoutID);
     EXPECT_NE(std::hash<ScannedItem>{}(withZeroID), std::hash<ScannedItem>{}(withoutID));
 
@@ -67,11 +67,11 @@ TEST(ScanRecords, NonUtf8PathsKeepTheirBytes)
 {
     const std::filesystem::path raw(std::string("/home/u/Downloads/caf\xE9.dmg"));
     ScannedItem a = sampleItem();
-    a.url = raw;
+    a.path = raw;
     ScannedItem b = a;
-    b.url = std::filesystem::path(std::string("/home/u/Downloads/caf\xC3\xA9.dmg"));
+    b.path = std::filesystem::path(std::string("/home/u/Downloads/caf\xC3\xA9.dmg"));
     EXPECT_NE(a, b) << "Latin-1 and UTF-8 spellings are different files";
-    EXPECT_EQ(a.url.native(), std::string("/home/u/Downloads/caf\xE9.dmg"));
+    EXPECT_EQ(a.path.native(), std::string("/home/u/Downloads/caf\xE9.dmg"));
 }
 
 TEST(ScanRecords, ItemsWorkAsSetElements)

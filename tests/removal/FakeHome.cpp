@@ -105,7 +105,7 @@ std::uint64_t writeFile(const std::filesystem::path& path, const std::string& co
 {
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << content;
-    return fileNumber(path);
+    return inodeOf(path);
 }
 
 std::string readFile(const std::filesystem::path& path)
@@ -116,7 +116,7 @@ std::string readFile(const std::filesystem::path& path)
     return text.str();
 }
 
-std::uint64_t fileNumber(const std::filesystem::path& path)
+std::uint64_t inodeOf(const std::filesystem::path& path)
 {
     struct stat status{};
     if (::lstat(path.c_str(), &status) != 0)

@@ -38,10 +38,10 @@ private:
     std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
 };
 
-/// Creates the file (and its folders) with this content; returns its file number.
+/// Creates the file (and its folders) with this content; returns its inode.
 std::uint64_t writeFile(const std::filesystem::path& path, const std::string& content = "data");
 std::string readFile(const std::filesystem::path& path);
-std::uint64_t fileNumber(const std::filesystem::path& path);
+std::uint64_t inodeOf(const std::filesystem::path& path);
 /// The entries of a folder, by name; empty when it does not exist.
 std::vector<std::string> entries(const std::filesystem::path& folder);
 

@@ -55,7 +55,7 @@ protected:
 
     void expectUntouched(const fs::path& item, std::uint64_t number, mode_t mode)
     {
-        EXPECT_EQ(fileNumber(item), number);
+        EXPECT_EQ(inodeOf(item), number);
         EXPECT_EQ(modeOf(item), mode);
         EXPECT_EQ(readFile(item / "own.txt"), "the item's own");
         EXPECT_EQ(readFile(outside / "outside-canary"), "outside data");
@@ -73,7 +73,7 @@ TEST_F(MountedItemsTest, TrashItemWithABindMountOfAnOutsideFolderOrOfTheHomeIsNo
         SCOPED_TRACE(source);
         const fs::path item = itemWithOwnFile(fake.trash() / "files/old-project");
         fs::permissions(item, fs::perms::owner_read | fs::perms::owner_exec); // would be widened first
-        const auto number = fileNumber(item);
+        const auto number = inodeOf(item);
         const mode_t mode = modeOf(item);
         std::optional<TestMounts> bound(std::in_place);
         ASSERT_TRUE(bound->bind(source, item / "deep/inner"));
@@ -96,7 +96,7 @@ TEST_F(MountedItemsTest, TrashItemWithABindMountOfAnOutsideFolderOrOfTheHomeIsNo
 TEST_F(MountedItemsTest, CacheFolderWithATmpfsInsideStaysWhereItIs)
 {
     const fs::path item = itemWithOwnFile(fake.home() / "Library/Caches/com.example");
-    const auto number = fileNumber(item);
+    const auto number = inodeOf(item);
     const mode_t mode = modeOf(item);
     ASSERT_TRUE(mounts.tmpfs(item / "deep/inner"));
     writeFile(item / "deep/inner/volume-canary", "on the tmpfs");
@@ -145,7 +145,7 @@ TEST_F(MountedItemsTest, AMountThatAppearsAfterTheCheckIsNeverEntered)
             ASSERT_TRUE(late->bind(outside, item / "deep/inner"));
         }
     });
-    const RemovalResult result = removePermanently(RemovalTarget::open(item, fileNumber(item), fake.home()));
+    const RemovalResult result = removePermanently(RemovalTarget::open(item, inodeOf(item), fake.home()));
     EXPECT_EQ(result.failure, "A folder mounted inside the item (" + (item / "deep/inner").native() +
                                   ") was left in place; the item was removed only in part.");
     EXPECT_EQ(readFile(outside / "outside-canary"), "outside data");

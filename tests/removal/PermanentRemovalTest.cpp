@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 RemovalResult removeForGood(const fs::path& item)
 {
-    return removePermanently(RemovalTarget::open(item, fileNumber(item)));
+    return removePermanently(RemovalTarget::open(item, inodeOf(item)));
 }
 
 std::size_t openDescriptorCount()

@@ -30,12 +30,12 @@ class PutBackTest : public ::testing::Test
 protected:
     RemovalResult trash(const fs::path& item)
     {
-        return TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), fake.home()), fake.trash());
+        return TrashMover::moveToTrash(RemovalTarget::open(item, inodeOf(item), fake.home()), fake.trash());
     }
 
     static PutBack::ExpectedEntry identityOf(const RemovalResult& moved)
     {
-        return {moved.device, moved.fileNumber};
+        return {moved.device, moved.inode};
     }
 
     PutBack::Result putBack(const fs::path& entry, const PutBack::ExpectedEntry& expected = {})
@@ -69,7 +69,7 @@ TEST_F(PutBackTest, ItemsGoBackToTheirExactPlacesAndTheirRecordsGo)
         const fs::path item = downloads / name;
         if (name != "build")
             writeFile(item, name);
-        const auto number = fileNumber(item);
+        const auto number = inodeOf(item);
         const RemovalResult moved = trash(item);
         ASSERT_TRUE(moved.succeeded()) << *moved.failure;
         ASSERT_FALSE(fs::exists(fs::symlink_status(item)));
@@ -77,7 +77,7 @@ TEST_F(PutBackTest, ItemsGoBackToTheirExactPlacesAndTheirRecordsGo)
         const PutBack::Result back = putBack(moved.trashedAs, identityOf(moved));
         ASSERT_TRUE(back.succeeded()) << name << ": " << *back.failure;
         EXPECT_EQ(back.original, item);
-        EXPECT_EQ(fileNumber(item), number) << name;
+        EXPECT_EQ(inodeOf(item), number) << name;
         EXPECT_FALSE(fs::exists(fs::symlink_status(moved.trashedAs))) << name;
     }
     EXPECT_EQ(readFile(downloads / "build/out/app.o"), "object");
@@ -109,13 +109,13 @@ TEST_F(PutBackTest, SomethingNewAtTheOldPlaceIsNeverReplaced)
         const RemovalResult moved = trash(item);
         ASSERT_TRUE(moved.succeeded()) << *moved.failure;
         c.recreate(item);
-        const auto newcomer = fileNumber(item);
+        const auto newcomer = inodeOf(item);
 
         const PutBack::Result back = putBack(moved.trashedAs, identityOf(moved));
         EXPECT_TRUE(back.placeTaken) << c.name;
         EXPECT_EQ(back.failure, kPlaceTaken);
         EXPECT_EQ(PutBack::message(c.name, back), c.name + " stays in the Trash: something new is at its old place.");
-        EXPECT_EQ(fileNumber(item), newcomer) << c.name;
+        EXPECT_EQ(inodeOf(item), newcomer) << c.name;
         EXPECT_TRUE(fs::exists(fs::symlink_status(moved.trashedAs))) << c.name;
         EXPECT_TRUE(fs::exists(fake.trash() / "info" / (c.name + ".trashinfo"))) << c.name;
     }
@@ -288,14 +288,14 @@ TEST_F(PutBackTest, LinksOnTheWayToTheOldPlaceAreNeverFollowed)
     ::setenv("XDG_DATA_HOME", (linkedHome / ".local/share").c_str(), 1);
     const fs::path item = linkedHome / "Downloads/setup.iso";
     writeFile(item, "image");
-    const RemovalResult moved = TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), linkedHome),
+    const RemovalResult moved = TrashMover::moveToTrash(RemovalTarget::open(item, inodeOf(item), linkedHome),
                                                         linkedHome / ".local/share/Trash");
     ASSERT_TRUE(moved.succeeded());
     // The record names the real place, the undo journal the place as the scan spelled it; the
     // two agree even once the folder it was in has gone.
     fs::remove(linkedHome / "Downloads");
     const PutBack::Result back =
-        PutBack::putBack(moved.trashedAs, {moved.device, moved.fileNumber, item}, linkedHome);
+        PutBack::putBack(moved.trashedAs, {moved.device, moved.inode, item}, linkedHome);
     ASSERT_TRUE(back.succeeded()) << *back.failure;
     EXPECT_EQ(readFile(fake.root() / "data/me/Downloads/setup.iso"), "image");
 }
@@ -306,12 +306,12 @@ TEST_F(PutBackTest, AnEntryThatIsNotTheOneMovedThereStays)
     writeFile(item, "mine");
     const RemovalResult moved = trash(item);
     ASSERT_TRUE(moved.succeeded());
-    // Another report under the same name (ours kept aside, so that its file number stays taken).
+    // Another report under the same name (ours kept aside, so that its inode stays taken).
     fs::rename(moved.trashedAs, fake.trash() / "files/aside.pdf");
     writeFile(moved.trashedAs, "another report");
 
     EXPECT_EQ(putBack(moved.trashedAs, identityOf(moved)).failure, kEntryChanged);
-    EXPECT_EQ(putBack(moved.trashedAs, {std::nullopt, moved.fileNumber}).failure, kEntryChanged);
+    EXPECT_EQ(putBack(moved.trashedAs, {std::nullopt, moved.inode}).failure, kEntryChanged);
     EXPECT_EQ(putBack(moved.trashedAs, {moved.device + 1, std::nullopt}).failure, kEntryChanged);
     EXPECT_FALSE(fs::exists(item));
     EXPECT_EQ(readFile(moved.trashedAs), "another report");
@@ -329,7 +329,7 @@ TEST_F(PutBackTest, ARecordRewrittenToNameAnotherPlaceIsNotFollowedForAnItemWeMo
     const fs::path record = fake.trash() / "info/thumbnails.trashinfo";
     writeFile(record, recordFor((fake.home() / ".config/autostart/thumbnails").string()));
 
-    PutBack::ExpectedEntry expected{moved.device, moved.fileNumber, item};
+    PutBack::ExpectedEntry expected{moved.device, moved.inode, item};
     EXPECT_EQ(putBack(moved.trashedAs, expected).failure, kEntryChanged);
     EXPECT_FALSE(fs::exists(fake.home() / ".config/autostart"));
     EXPECT_EQ(readFile(moved.trashedAs / "a.png"), "thumb");
@@ -352,7 +352,7 @@ TEST_F(PutBackTest, AVolumesTrashPutsBackRelativeToTheVolumesTop)
     RemovalResult moved = trash(item);
     ASSERT_TRUE(moved.succeeded()) << *moved.failure;
     ASSERT_EQ(moved.trashedAs, *volume / (".Trash-" + uid) / "files/old.iso");
-    PutBack::Result back = putBack(moved.trashedAs, {moved.device, moved.fileNumber, item});
+    PutBack::Result back = putBack(moved.trashedAs, {moved.device, moved.inode, item});
     ASSERT_TRUE(back.succeeded()) << *back.failure;
     EXPECT_EQ(readFile(item), "image");
 

@@ -41,7 +41,7 @@ TEST_F(RaceWindowTest, AStrangerRenamedIntoTheTrashIsPutBack)
 {
     const fs::path item = folder / "blob";
     writeFile(item, "validated");
-    const RemovalTarget target = RemovalTarget::open(item, fileNumber(item), fake.home());
+    const RemovalTarget target = RemovalTarget::open(item, inodeOf(item), fake.home());
     ASSERT_TRUE(target.isOpen());
     swapAt(Moment::beforeRenameIntoTrash, [&] {
         fs::rename(item, folder / "blob.validated");
@@ -59,7 +59,7 @@ TEST_F(RaceWindowTest, AFolderSwappedBeforeItIsOpenedForErasingIsNotEmptied)
 {
     const fs::path item = fake.trash() / "files/project";
     writeFile(item / "build.log", "validated");
-    const RemovalTarget target = RemovalTarget::open(item, fileNumber(item), fake.home());
+    const RemovalTarget target = RemovalTarget::open(item, inodeOf(item), fake.home());
     ASSERT_TRUE(target.isOpen());
     swapAt(Moment::beforeOpeningFolderToErase, [&] {
         fs::rename(item, fake.trash() / "files/project.validated");
@@ -90,7 +90,7 @@ TEST_F(RaceWindowTest, AParentFoundAgainThroughDotDotMustBeTheFolderLeft)
     writeFile(elsewhere / "canary.txt", "someone else's");
     writeFile(elsewhere.parent_path() / "canary.txt", "someone else's");
 
-    const RemovalTarget target = RemovalTarget::open(item, fileNumber(item), fake.home());
+    const RemovalTarget target = RemovalTarget::open(item, inodeOf(item), fake.home());
     ASSERT_TRUE(target.isOpen());
     swapAt(Moment::beforeClimbingToParent, [&] { fs::rename(deepest, elsewhere / "d"); });
 
@@ -106,7 +106,7 @@ TEST_F(RaceWindowTest, AnEntrySwappedJustBeforeItIsPutBackGoesBackToTheTrash)
     const fs::path item = folder / "blob";
     writeFile(item, "validated");
     const RemovalResult moved =
-        TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), fake.home()), fake.trash());
+        TrashMover::moveToTrash(RemovalTarget::open(item, inodeOf(item), fake.home()), fake.trash());
     ASSERT_TRUE(moved.succeeded());
     const fs::path aside = fake.trash() / "files/blob.validated";
     swapAt(Moment::beforeRenameOutOfTrash, [&] {
@@ -114,7 +114,7 @@ TEST_F(RaceWindowTest, AnEntrySwappedJustBeforeItIsPutBackGoesBackToTheTrash)
         writeFile(moved.trashedAs, "someone else's");
     });
 
-    const PutBack::Result back = PutBack::putBack(moved.trashedAs, {moved.device, moved.fileNumber}, fake.home());
+    const PutBack::Result back = PutBack::putBack(moved.trashedAs, {moved.device, moved.inode}, fake.home());
     EXPECT_EQ(back.failure, "The item in the Trash is not the one that was moved there.");
     EXPECT_FALSE(fs::exists(fs::symlink_status(item)));
     EXPECT_EQ(readFile(moved.trashedAs), "someone else's");
@@ -131,7 +131,7 @@ TEST_F(RaceWindowTest, SomethingNewArrivingJustBeforeThePutBackIsNotReplaced)
         else
             writeFile(item, "validated");
         const RemovalResult moved =
-            TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), fake.home()), fake.trash());
+            TrashMover::moveToTrash(RemovalTarget::open(item, inodeOf(item), fake.home()), fake.trash());
         ASSERT_TRUE(moved.succeeded());
         // An empty folder is what a plain rename of a folder would silently replace.
         swapAt(Moment::beforeRenameOutOfTrash, [&] {
@@ -142,7 +142,7 @@ TEST_F(RaceWindowTest, SomethingNewArrivingJustBeforeThePutBackIsNotReplaced)
         });
 
         const PutBack::Result back =
-            PutBack::putBack(moved.trashedAs, {moved.device, moved.fileNumber}, fake.home());
+            PutBack::putBack(moved.trashedAs, {moved.device, moved.inode}, fake.home());
         EXPECT_TRUE(back.placeTaken);
         EXPECT_TRUE(fs::exists(moved.trashedAs));
         if (folderArrives)
@@ -160,7 +160,7 @@ TEST_F(RaceWindowTest, AFolderOnTheWaySwappedForALinkJustBeforeThePutBackIsNotFo
     const fs::path item = folder / "blob";
     writeFile(item, "validated");
     const RemovalResult moved =
-        TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), fake.home()), fake.trash());
+        TrashMover::moveToTrash(RemovalTarget::open(item, inodeOf(item), fake.home()), fake.trash());
     ASSERT_TRUE(moved.succeeded());
     const fs::path elsewhere = fake.root() / "elsewhere";
     fs::create_directories(elsewhere);
@@ -170,7 +170,7 @@ TEST_F(RaceWindowTest, AFolderOnTheWaySwappedForALinkJustBeforeThePutBackIsNotFo
     });
 
     // The item goes into the folder that was opened and confirmed, wherever it is now, or stays.
-    PutBack::putBack(moved.trashedAs, {moved.device, moved.fileNumber}, fake.home());
+    PutBack::putBack(moved.trashedAs, {moved.device, moved.inode}, fake.home());
     EXPECT_TRUE(entries(elsewhere).empty());
     EXPECT_NE(fs::exists(folder.parent_path() / "moved/blob"), fs::exists(moved.trashedAs));
 }

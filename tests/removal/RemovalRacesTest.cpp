@@ -42,7 +42,7 @@ TEST_P(RemovalRacesTest, ParentFolderSwappedForALinkIsNeverFollowed)
 {
     writeFile(item, "validated");
     writeFile(outside / "blob", "not yours");
-    const auto number = fileNumber(item);
+    const auto number = inodeOf(item);
 
     // Swapped after validation, before the item is opened: the walk refuses the link.
     fs::rename(folder, folder.native() + ".moved");
@@ -69,7 +69,7 @@ TEST_P(RemovalRacesTest, ParentFolderSwappedForARealFolderOfTheSameNameIsRefused
     // No link anywhere: the opened folder moves away with the validated file, and a real folder
     // of someone else's takes its name, holding a file of the same name.
     writeFile(item, "validated");
-    const RemovalTarget target = RemovalTarget::open(item, fileNumber(item), fake.home());
+    const RemovalTarget target = RemovalTarget::open(item, inodeOf(item), fake.home());
     ASSERT_TRUE(target.isOpen()) << *target.failure();
     fs::rename(folder, folder.native() + ".moved");
     writeFile(item, "someone else's");
@@ -83,10 +83,10 @@ TEST_P(RemovalRacesTest, ParentFolderSwappedForARealFolderOfTheSameNameIsRefused
 TEST_P(RemovalRacesTest, ItemSwappedOrGoneIsRefused)
 {
     writeFile(item, "validated");
-    const auto number = fileNumber(item);
+    const auto number = inodeOf(item);
     EXPECT_EQ(RemovalTarget::open(item, number + 1, fake.home()).failure(), RemovalFailure::changed);
 
-    // Replaced after opening by another file under the same name (a new file number).
+    // Replaced after opening by another file under the same name (a new inode).
     const RemovalTarget target = RemovalTarget::open(item, number, fake.home());
     ASSERT_TRUE(target.isOpen());
     writeFile(folder / "newcomer", "someone else's");
@@ -123,7 +123,7 @@ TEST_P(RemovalRacesTest, OnlyTheTrustedHomeMayBeReachedThroughALink)
 
     EXPECT_EQ(RemovalTarget::open(viaLink, std::nullopt).failure(), RemovalFailure::linkOnPath);
     EXPECT_EQ(RemovalTarget::open(viaLink, std::nullopt, fake.home()).failure(), RemovalFailure::linkOnPath);
-    EXPECT_TRUE(remove(RemovalTarget::open(viaLink, fileNumber(item), linkedHome)).succeeded());
+    EXPECT_TRUE(remove(RemovalTarget::open(viaLink, inodeOf(item), linkedHome)).succeeded());
     EXPECT_FALSE(fs::exists(item));
 }
 

@@ -59,7 +59,7 @@ protected:
 
     RemovalResult trash(const fs::path& item)
     {
-        return TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), fake.home()),
+        return TrashMover::moveToTrash(RemovalTarget::open(item, inodeOf(item), fake.home()),
                                        fake.trash());
     }
 
@@ -101,13 +101,13 @@ TEST_F(TrashMoverTest, MovesFilesAndFoldersWithExactByteRecords)
         const fs::path item = downloads / c.name;
         if (c.name != "build")
             writeFile(item, c.name);
-        const auto number = fileNumber(item);
+        const auto number = inodeOf(item);
         const std::time_t before = std::time(nullptr);
         const RemovalResult result = trash(item);
         ASSERT_TRUE(result.succeeded()) << *result.failure;
         EXPECT_EQ(result.trashedAs, fake.trash() / "files" / c.name);
         EXPECT_FALSE(fs::exists(fs::symlink_status(item)));
-        EXPECT_EQ(fileNumber(result.trashedAs), number);
+        EXPECT_EQ(inodeOf(result.trashedAs), number);
         expectRecord(fake.trash() / "info" / (c.name + ".trashinfo"), c.encodedPath, before);
     }
     EXPECT_EQ(readFile(fake.trash() / "files/build/out/app.o"), "object");
@@ -190,7 +190,7 @@ TEST_F(TrashMoverTest, FailedRenameLeavesTheItemAndNoRecord)
     giveToNobody(fake.root());
     ::lchown((fake.home() / "Downloads").c_str(), 0, 0);
     ::lchown(item.c_str(), 0, 0);
-    const auto number = fileNumber(item);
+    const auto number = inodeOf(item);
 
     const auto failure = runAsNobody([&] {
         const RemovalResult result = trash(item);
@@ -199,7 +199,7 @@ TEST_F(TrashMoverTest, FailedRenameLeavesTheItemAndNoRecord)
     if (!failure)
         GTEST_SKIP() << "cannot drop privileges here";
     EXPECT_EQ(*failure, "Permission denied");
-    EXPECT_EQ(fileNumber(item), number);
+    EXPECT_EQ(inodeOf(item), number);
     EXPECT_EQ(readFile(item), "image");
     EXPECT_TRUE(entries(fake.trash() / "info").empty());
     EXPECT_TRUE(entries(fake.trash() / "files").empty());

@@ -32,7 +32,7 @@ class VolumeTrashTest : public ::testing::Test
 protected:
     RemovalResult trash(const fs::path& item, const fs::path& trustedHome)
     {
-        return TrashMover::moveToTrash(RemovalTarget::open(item, fileNumber(item), trustedHome), fake.trash());
+        return TrashMover::moveToTrash(RemovalTarget::open(item, inodeOf(item), trustedHome), fake.trash());
     }
 
     // What trash-cli's lister shows for the fake home and every mounted volume it can see.

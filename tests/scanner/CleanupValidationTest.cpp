@@ -28,7 +28,7 @@ const std::string kMarker = "The project marker changed after the scan.";
 ScannedItem scanned(const fs::path& url, SafetyLevel level = SafetyLevel::review)
 {
     return {url,          JunkScanner::displayName(url), 1, std::nullopt, level, SafetyReason::userFile,
-            std::nullopt, JunkScanner::fileID(url)};
+            std::nullopt, JunkScanner::inodeOf(url)};
 }
 
 TEST(CleanupValidation, RefusesInOrderOfPrecedence)
@@ -55,7 +55,7 @@ TEST(CleanupValidation, RefusesInOrderOfPrecedence)
     home.link("Library/Caches/app", home.folder("Documents/precious"));
     EXPECT_EQ(verdict(cache, CategoryKind::caches), kLink);
     auto slashed = cache;
-    slashed.url += "/";
+    slashed.path += "/";
     EXPECT_EQ(verdict(slashed, CategoryKind::caches), kLink);
     home.remove("Library/Caches/app");
     // 4. A Downloads item whose parent folder now leads out of the home folder.
@@ -100,7 +100,7 @@ TEST(CleanupValidation, PassesCurrentItemsOfEveryRemovableCategory)
             << relative;
     }
     auto unidentified = scanned(home / "Library/Caches/com.app");
-    unidentified.fileID.reset(); // no number recorded: the identity check is passed
+    unidentified.inode.reset(); // no number recorded: the identity check is passed
     EXPECT_EQ(JunkScanner::validationFailure(unidentified, CategoryKind::caches, h), std::nullopt);
     home.folder("code/x/.terraform.d/plugin-cache"); // only the one in the home folder counts
     EXPECT_EQ(JunkScanner::validationFailure(scanned(home / "code/x/.terraform.d/plugin-cache"),
@@ -112,7 +112,7 @@ TEST(CleanupValidation, AFolderWhoseEntriesAreTheCandidatesIsNeverAnItemItself)
 {
     FakeHome home;
     const auto h = home.root();
-    // A crafted scan document naming the folder with its true file number: emptying the trash's
+    // A crafted scan document naming the folder with its true inode: emptying the trash's
     // items folder would orphan every record, the caches folder would go as a whole.
     const std::pair<CategoryKind, fs::path> folders[] = {
         {CategoryKind::caches, "Library/Caches"},
@@ -127,8 +127,8 @@ TEST(CleanupValidation, AFolderWhoseEntriesAreTheCandidatesIsNeverAnItemItself)
         home.file(relative / "entry/content");
         for (const auto& spelled : {home / relative, home / relative / ".", home / relative / "entry/.."}) {
             auto item = scanned(home / relative);
-            item.url = spelled;
-            ASSERT_EQ(item.fileID, testing::inodeByStat(home / relative));
+            item.path = spelled;
+            ASSERT_EQ(item.inode, testing::inodeByStat(home / relative));
             EXPECT_EQ(JunkScanner::validationFailure(item, kind, h), kOutside) << spelled;
         }
         EXPECT_EQ(JunkScanner::validationFailure(scanned(home / relative / "entry"), kind, h), std::nullopt)

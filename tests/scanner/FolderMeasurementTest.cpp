@@ -173,9 +173,9 @@ TEST(FileIdentity, IsTheInodeOfTheItemItself)
     FakeHome home;
     home.folder("cache");
     home.link("cache-link", home / "cache");
-    EXPECT_EQ(JunkScanner::fileID(home / "cache"), testing::inodeByStat(home / "cache"));
-    EXPECT_EQ(JunkScanner::fileID(home / "cache-link"), testing::inodeByStat(home / "cache-link"));
-    EXPECT_EQ(JunkScanner::fileID(home / "gone"), std::nullopt);
+    EXPECT_EQ(JunkScanner::inodeOf(home / "cache"), testing::inodeByStat(home / "cache"));
+    EXPECT_EQ(JunkScanner::inodeOf(home / "cache-link"), testing::inodeByStat(home / "cache-link"));
+    EXPECT_EQ(JunkScanner::inodeOf(home / "gone"), std::nullopt);
 }
 
 TEST(DisplayName, NamesStoresContainersAndProjectsAndShowsAnyBytes)

@@ -94,10 +94,10 @@ TEST_F(MountedMeasurement, AnItemThatIsItselfTheTopOfAMountFreesNothing)
               1u);
     const auto caches = JunkScanner::scan(CategoryKind::caches);
     ASSERT_EQ(caches.items.size(), 1u);
-    EXPECT_EQ(caches.items[0].url, home / "Library/Caches/plain");
+    EXPECT_EQ(caches.items[0].path, home / "Library/Caches/plain");
     EXPECT_EQ(caches.skipped.size(), 2u);
     for (const auto& skipped : caches.skipped)
-        EXPECT_EQ(skipped.reason, SkipReason::emptyOrInaccessible) << skipped.url;
+        EXPECT_EQ(skipped.reason, SkipReason::emptyOrInaccessible) << skipped.path;
     EXPECT_TRUE(JunkScanner::scan(CategoryKind::downloads).items.empty());
 }
 

@@ -25,7 +25,7 @@ std::vector<fs::path> urlsOf(const auto& entries)
 {
     std::vector<fs::path> urls;
     for (const auto& entry : entries)
-        urls.push_back(entry.url);
+        urls.push_back(entry.path);
     return urls;
 }
 
@@ -125,11 +125,11 @@ TEST(ScanDriver, ItemsCarryTheirMeasurementJudgementAndIdentity)
     const auto& fresh = result.items[0];
     const auto& old = result.items[1];
     EXPECT_EQ(fresh.safetyReason, SafetyReason::recentlyActive);
-    EXPECT_EQ(old.url, home / "Library/Caches/com.stale.app");
-    EXPECT_EQ(old.size, testing::allocatedBytesByFind(old.url));
+    EXPECT_EQ(old.path, home / "Library/Caches/com.stale.app");
+    EXPECT_EQ(old.size, testing::allocatedBytesByFind(old.path));
     EXPECT_EQ(old.safetyLevel, SafetyLevel::safe);
     EXPECT_EQ(old.modified, stale);
-    EXPECT_EQ(old.fileID, testing::inodeByStat(old.url));
+    EXPECT_EQ(old.inode, testing::inodeByStat(old.path));
     EXPECT_EQ(old.actionHint, std::nullopt);
     EXPECT_EQ(result.items[2].name, "one-byte");
     EXPECT_EQ(log.count(LogLevel::debug,
@@ -183,10 +183,10 @@ TEST(ScanDriver, NamesThatAreNotUtf8AreScannedMeasuredAndShown)
     LogCapture log;
     const auto result = JunkScanner::scan(CategoryKind::downloads);
     ASSERT_EQ(result.items.size(), 1u);
-    EXPECT_EQ(result.items[0].url.native(), path.native());
+    EXPECT_EQ(result.items[0].path.native(), path.native());
     EXPECT_EQ(result.items[0].name, "r\uFFFDsum\uFFFD.dmg");
     EXPECT_EQ(result.items[0].size, 3 * kPage);
-    EXPECT_EQ(result.items[0].fileID, testing::inodeByStat(path));
+    EXPECT_EQ(result.items[0].inode, testing::inodeByStat(path));
     EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Added 'r\uFFFDsum\uFFFD.dmg' (12288 bytes)"), 1u);
 }
 

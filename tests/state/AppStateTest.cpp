@@ -65,7 +65,7 @@ protected:
     void selectAllOf(CategoryKind kind)
     {
         for (const ScannedItem& item : state.items().at(kind))
-            state.select(item.url, true);
+            state.select(item.path, true);
     }
 
     FakeHome home;
@@ -248,8 +248,8 @@ TEST_F(AppStateTest, ThreeItemsOfWhichTheSecondChangedAfterTheScan)
     // Replace the second item by a new folder of the same name: a different file-system object.
     // The old one stays alive elsewhere meanwhile, so the new one cannot reuse its inode.
     const auto parked = home.root() / "parked";
-    std::filesystem::rename(chosen[1].url, parked);
-    home.file(std::filesystem::relative(chosen[1].url, home.root()) / "other", 4'000);
+    std::filesystem::rename(chosen[1].path, parked);
+    home.file(std::filesystem::relative(chosen[1].path, home.root()) / "other", 4'000);
     std::filesystem::remove_all(parked);
 
     ASSERT_EQ(cleanAndWait(CategoryKind::caches), CleanResult::completed);
@@ -259,19 +259,19 @@ TEST_F(AppStateTest, ThreeItemsOfWhichTheSecondChangedAfterTheScan)
     EXPECT_EQ(state.totalCleaned(), chosen[0].size + chosen[2].size);
     EXPECT_EQ(state.justCleaned(), chosen[0].size + chosen[2].size);
     for (const auto& item : chosen)
-        EXPECT_FALSE(state.selection().contains(item.url));
-    EXPECT_FALSE(std::filesystem::exists(chosen[0].url));
-    EXPECT_TRUE(std::filesystem::exists(chosen[1].url));
-    EXPECT_FALSE(std::filesystem::exists(chosen[2].url));
+        EXPECT_FALSE(state.selection().contains(item.path));
+    EXPECT_FALSE(std::filesystem::exists(chosen[0].path));
+    EXPECT_TRUE(std::filesystem::exists(chosen[1].path));
+    EXPECT_FALSE(std::filesystem::exists(chosen[2].path));
     // The Trash keeps a record naming where the item came from, so it can be restored.
-    std::ifstream record(home.root() / ".local/share/Trash/info" / (chosen[0].url.filename().string() + ".trashinfo"));
+    std::ifstream record(home.root() / ".local/share/Trash/info" / (chosen[0].path.filename().string() + ".trashinfo"));
     std::stringstream text;
     text << record.rdbuf();
-    EXPECT_NE(text.str().find("Path=" + chosen[0].url.string() + "\n"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("Path=" + chosen[0].path.string() + "\n"), std::string::npos) << text.str();
 
     // The rescans show what is left and what the Trash now holds.
     ASSERT_EQ(state.items().at(CategoryKind::caches).size(), 1u);
-    EXPECT_EQ(state.items().at(CategoryKind::caches)[0].url, chosen[1].url);
+    EXPECT_EQ(state.items().at(CategoryKind::caches)[0].path, chosen[1].path);
     EXPECT_EQ(state.items().at(CategoryKind::trash).size(), 2u);
     EXPECT_EQ(log->count(LogLevel::debug, "Rescanning category: Application Caches"), 1);
     EXPECT_EQ(log->count(LogLevel::debug, "Rescanning category: Trash"), 1);
@@ -307,8 +307,8 @@ TEST_F(AppStateTest, CleaningTheTrashDeletesPermanentlyAndRescansOnlyTheTrash)
     EXPECT_TRUE(state.items().at(CategoryKind::trash).empty());
     EXPECT_EQ(log->count(LogLevel::debug, "Rescanning category: Application Caches"), cacheRescansBefore);
     for (const auto& item : trashed) {
-        EXPECT_FALSE(std::filesystem::exists(item.url));
-        const auto record = home.root() / ".local/share/Trash/info" / (item.url.filename().string() + ".trashinfo");
+        EXPECT_FALSE(std::filesystem::exists(item.path));
+        const auto record = home.root() / ".local/share/Trash/info" / (item.path.filename().string() + ".trashinfo");
         EXPECT_FALSE(std::filesystem::exists(record)) << record;
     }
 }
@@ -336,7 +336,7 @@ TEST_F(AppStateTest, TheSessionTotalAddsUpEveryCleanAndNoCardFollowsACleanThatFr
     selectAllOf(CategoryKind::caches);
     const auto chosen = state.selectedItems(CategoryKind::caches);
     for (const ScannedItem& item : chosen)
-        std::filesystem::remove_all(item.url);
+        std::filesystem::remove_all(item.path);
     QSignalSpy card(&state, &AppState::justCleanedChanged);
     ASSERT_EQ(cleanAndWait(CategoryKind::caches), CleanResult::completed);
     EXPECT_EQ(state.errors().size(), static_cast<qsizetype>(chosen.size()));

@@ -37,12 +37,12 @@ const ScannedItem* named(const std::vector<ScannedItem>& items, const std::strin
 
 bool lists(const std::vector<ScannedItem>& items, const fs::path& url)
 {
-    return std::any_of(items.begin(), items.end(), [&](const ScannedItem& item) { return item.url == url; });
+    return std::any_of(items.begin(), items.end(), [&](const ScannedItem& item) { return item.path == url; });
 }
 
 const SkippedItem* skippedAt(const std::vector<SkippedItem>& skipped, const fs::path& url)
 {
-    const auto found = std::find_if(skipped.begin(), skipped.end(), [&](const SkippedItem& item) { return item.url == url; });
+    const auto found = std::find_if(skipped.begin(), skipped.end(), [&](const SkippedItem& item) { return item.path == url; });
     return found == skipped.end() ? nullptr : &*found;
 }
 
@@ -95,7 +95,7 @@ protected:
     {
         for (const ScannedItem& item : state.items().at(kind))
             if (names.empty() || std::find(names.begin(), names.end(), item.name) != names.end())
-                state.select(item.url, true);
+                state.select(item.path, true);
         return wait(state.cleanSelected(kind));
     }
 
@@ -121,7 +121,7 @@ TEST_F(AppStateUndoTest, AnUndoPutsTheCleanBackButNeverOverWhatTookAnItemsPlace)
     ASSERT_EQ(listed(CategoryKind::trash).size(), 3u);
 
     // Something new arrives where the second item was.
-    const fs::path newcomer = chosen[1].url / "new";
+    const fs::path newcomer = chosen[1].path / "new";
     home.file(fs::relative(newcomer, home.root()), 4'000);
 
     ASSERT_TRUE(state.justCleaned());
@@ -134,11 +134,11 @@ TEST_F(AppStateUndoTest, AnUndoPutsTheCleanBackButNeverOverWhatTookAnItemsPlace)
     EXPECT_FALSE(state.cleaning());
 
     for (const std::size_t back : {0u, 2u}) {
-        EXPECT_EQ(fs::file_size(chosen[back].url / "blob"), back == 0 ? 30'000u : 10'000u) << chosen[back].name;
-        EXPECT_FALSE(fs::exists(trashRecord(home, chosen[back].url.filename())));
+        EXPECT_EQ(fs::file_size(chosen[back].path / "blob"), back == 0 ? 30'000u : 10'000u) << chosen[back].name;
+        EXPECT_FALSE(fs::exists(trashRecord(home, chosen[back].path.filename())));
     }
     EXPECT_TRUE(fs::exists(newcomer)) << "what is new stays as it is";
-    EXPECT_FALSE(fs::exists(chosen[1].url / "blob")) << "nothing is merged into it";
+    EXPECT_FALSE(fs::exists(chosen[1].path / "blob")) << "nothing is merged into it";
     EXPECT_TRUE(fs::exists(trashEntry(home, "com.alpha") / "blob"));
     EXPECT_TRUE(fs::exists(trashRecord(home, "com.alpha")));
     EXPECT_EQ(state.errors().join('\n').toStdString(), "com.alpha stays in the Trash: something new is at its old place.");
@@ -154,10 +154,10 @@ TEST_F(AppStateUndoTest, AnUndoPutsTheCleanBackButNeverOverWhatTookAnItemsPlace)
 
     // The item that stayed can still go back once its place is free again, and then nothing is left.
     EXPECT_TRUE(state.canUndo());
-    fs::remove_all(chosen[1].url);
+    fs::remove_all(chosen[1].path);
     ASSERT_EQ(wait(state.undoLastClean()), CleanResult::completed);
     EXPECT_TRUE(state.errors().isEmpty()) << state.errors().join('\n').toStdString();
-    EXPECT_EQ(fs::file_size(chosen[1].url / "blob"), 20'000u);
+    EXPECT_EQ(fs::file_size(chosen[1].path / "blob"), 20'000u);
     EXPECT_EQ(state.totalCleaned(), 0);
     EXPECT_TRUE(listed(CategoryKind::trash).empty());
     EXPECT_FALSE(state.canUndo());
@@ -216,9 +216,9 @@ TEST_F(AppStateUndoTest, AnUndoIsRefusedWhileTheWindowIsBusyAndAFailedCleanOffer
     // Every chosen item vanished before the clean: nothing went to the Trash, nothing to undo,
     // and the previous clean's journal is gone with the offer.
     for (const ScannedItem& item : listed(CategoryKind::caches))
-        state.select(item.url, true);
+        state.select(item.path, true);
     for (const ScannedItem& item : listed(CategoryKind::caches))
-        fs::remove_all(item.url);
+        fs::remove_all(item.path);
     ASSERT_EQ(wait(state.cleanSelected(CategoryKind::caches)), CleanResult::completed);
     EXPECT_EQ(state.errors().size(), 2);
     EXPECT_FALSE(state.canUndo());
@@ -248,16 +248,16 @@ TEST_F(AppStateUndoTest, PutBackIsOfferedOnlyForTrashItemsWithARecordThatNamesAP
 
     const ScannedItem gamma = *named(trash, "com.gamma");
     EXPECT_TRUE(state.canPutBack(gamma));
-    EXPECT_TRUE(state.canPutBack(keyOf(gamma.url)));
+    EXPECT_TRUE(state.canPutBack(keyOf(gamma.path)));
     for (const char* name : {"orphan.txt", "elsewhere", "garbled.txt"}) {
         ASSERT_TRUE(named(trash, name)) << name;
         EXPECT_FALSE(state.canPutBack(*named(trash, name))) << name;
-        EXPECT_FALSE(state.canPutBack(keyOf(named(trash, name)->url))) << name;
+        EXPECT_FALSE(state.canPutBack(keyOf(named(trash, name)->path))) << name;
     }
     const ScannedItem alpha = *named(listed(CategoryKind::caches), "com.alpha");
     EXPECT_FALSE(state.canPutBack(alpha)) << "not a Trash item";
     EXPECT_EQ(wait(state.putBack(alpha)), CleanResult::notStarted);
-    EXPECT_TRUE(fs::exists(alpha.url));
+    EXPECT_TRUE(fs::exists(alpha.path));
     EXPECT_FALSE(state.canPutBack(QStringLiteral("not a key")));
 
     // Asked all the same, the record that points away is refused and nothing moves.
@@ -266,29 +266,29 @@ TEST_F(AppStateUndoTest, PutBackIsOfferedOnlyForTrashItemsWithARecordThatNamesAP
     ASSERT_EQ(state.errors().size(), 1);
     EXPECT_EQ(state.errors()[0].toStdString(), "elsewhere: Its Trash record points outside your home folder.");
     EXPECT_FALSE(fs::exists("/var/orvelane-put-back-never-lands-here"));
-    EXPECT_TRUE(fs::exists(elsewhere.url));
+    EXPECT_TRUE(fs::exists(elsewhere.path));
     EXPECT_TRUE(state.errorsFromPutBack());
 
     // Ours goes back, its record goes, and both lists show it where it is now.
-    state.select(gamma.url, true);
+    state.select(gamma.path, true);
     QSignalSpy finished(&state, &AppState::putBackFinished);
-    state.startPutBack(keyOf(gamma.url));
+    state.startPutBack(keyOf(gamma.path));
     ASSERT_TRUE(finished.wait(60'000));
     EXPECT_EQ(finished.at(0).at(0).toString(), "completed");
     EXPECT_TRUE(state.errors().isEmpty()) << state.errors().join('\n').toStdString();
     EXPECT_EQ(fs::file_size(home / "Library/Caches/com.gamma/blob"), 30'000u);
-    EXPECT_FALSE(fs::exists(gamma.url));
+    EXPECT_FALSE(fs::exists(gamma.path));
     EXPECT_FALSE(fs::exists(trashRecord(home, "com.gamma")));
     EXPECT_TRUE(lists(listed(CategoryKind::caches), home / "Library/Caches/com.gamma"));
-    EXPECT_FALSE(lists(listed(CategoryKind::trash), gamma.url));
-    EXPECT_FALSE(state.selection().contains(gamma.url));
+    EXPECT_FALSE(lists(listed(CategoryKind::trash), gamma.path));
+    EXPECT_FALSE(state.selection().contains(gamma.path));
 
     // The messages of a clean that follows are a clean's again.
     ASSERT_EQ(wait(state.putBack(elsewhere)), CleanResult::completed);
     ASSERT_TRUE(state.errorsFromPutBack());
     const ScannedItem beta = *named(listed(CategoryKind::caches), "com.beta");
-    state.select(beta.url, true);
-    fs::remove_all(beta.url);
+    state.select(beta.path, true);
+    fs::remove_all(beta.path);
     ASSERT_EQ(wait(state.cleanSelected(CategoryKind::caches)), CleanResult::completed);
     ASSERT_EQ(state.errors().size(), 1);
     EXPECT_FALSE(state.errorsFromPutBack());
@@ -303,11 +303,11 @@ TEST_F(AppStateUndoTest, AnExcludedItemIsSkippedByYouAcrossRestartsUntilOfferedA
     const fs::path beside = cache(std::string("com.\xff\xfe-odder"), 12'000);
     scanAndWait();
     const ScannedItem item = *std::find_if(listed(CategoryKind::caches).begin(), listed(CategoryKind::caches).end(),
-                                           [&](const ScannedItem& found) { return found.url == odd; });
-    state.select(item.url, true);
-    EXPECT_TRUE(state.canExclude(keyOf(item.url)));
+                                           [&](const ScannedItem& found) { return found.path == odd; });
+    state.select(item.path, true);
+    EXPECT_TRUE(state.canExclude(keyOf(item.path)));
     QSignalSpy published(&state, &AppState::itemsChanged);
-    state.excludeItem(keyOf(item.url));
+    state.excludeItem(keyOf(item.path));
     EXPECT_EQ(published.count(), 1) << "at once, no scan needed";
     EXPECT_FALSE(lists(listed(CategoryKind::caches), odd));
     EXPECT_TRUE(lists(listed(CategoryKind::caches), beside)) << "a longer name is not below it";
@@ -352,15 +352,15 @@ TEST_F(AppStateUndoTest, AChangeOfMindDuringAScanHoldsWhenTheScanEnds)
     // The scan started before these changes looks with the old list; its results must not undo them.
     state.scanAll();
     ASSERT_TRUE(state.exclude(gamma, CategoryKind::caches));
-    state.offerAgain(CategoryKind::caches, beta.url);
+    state.offerAgain(CategoryKind::caches, beta.path);
     ASSERT_TRUE(QTest::qWaitFor([this] { return state.scanningKinds().empty(); }, 60'000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return lists(listed(CategoryKind::caches), beta.url); }, 10'000))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lists(listed(CategoryKind::caches), beta.path); }, 10'000))
         << "offered again during the scan";
-    EXPECT_FALSE(lists(listed(CategoryKind::caches), gamma.url)) << "excluded during the scan";
-    const SkippedItem* skipped = skippedAt(state.skippedItems().at(CategoryKind::caches), gamma.url);
+    EXPECT_FALSE(lists(listed(CategoryKind::caches), gamma.path)) << "excluded during the scan";
+    const SkippedItem* skipped = skippedAt(state.skippedItems().at(CategoryKind::caches), gamma.path);
     ASSERT_TRUE(skipped);
     EXPECT_EQ(skipped->reason, SkipReason::excludedByUser);
-    EXPECT_FALSE(skippedAt(state.skippedItems().at(CategoryKind::caches), beta.url));
+    EXPECT_FALSE(skippedAt(state.skippedItems().at(CategoryKind::caches), beta.path));
 }
 
 TEST_F(AppStateUndoTest, WhatCannotBeCleanedCannotBeExcluded)
@@ -368,7 +368,7 @@ TEST_F(AppStateUndoTest, WhatCannotBeCleanedCannotBeExcluded)
     home.allocated("Library/Containers/com.docker.docker/Data/disk.img", 600 * 1024 * 1024);
     scanAndWait();
     const ScannedItem insight = listed(CategoryKind::insights).at(0);
-    EXPECT_FALSE(state.canExclude(keyOf(insight.url)));
+    EXPECT_FALSE(state.canExclude(keyOf(insight.path)));
     EXPECT_FALSE(state.exclude(insight, CategoryKind::insights));
     const ScannedItem cacheItem = listed(CategoryKind::caches).at(0);
     EXPECT_FALSE(state.exclude(cacheItem, CategoryKind::downloads)) << "not listed there";
@@ -376,7 +376,7 @@ TEST_F(AppStateUndoTest, WhatCannotBeCleanedCannotBeExcluded)
     guarded.safetyLevel = SafetyLevel::protected_;
     EXPECT_FALSE(state.exclude(guarded, CategoryKind::caches));
     EXPECT_FALSE(state.canExclude(QStringLiteral("not a key")));
-    EXPECT_TRUE(lists(listed(CategoryKind::caches), cacheItem.url));
+    EXPECT_TRUE(lists(listed(CategoryKind::caches), cacheItem.path));
     EXPECT_TRUE(state.exclusions().paths().empty());
 }
 
@@ -421,13 +421,13 @@ TEST(AppStateDiskSpace, PublishedAtStartAfterEveryScanAndAfterEveryClean)
 
     // A clean deletes from the Trash for good: what it freed shows.
     for (const ScannedItem& item : state.items().at(CategoryKind::downloads))
-        state.select(item.url, true);
+        state.select(item.path, true);
     ASSERT_TRUE(QTest::qWaitFor([f = state.cleanSelected(CategoryKind::downloads)] { return f.isFinished(); }, 60'000));
     ASSERT_TRUE(settled());
     const std::int64_t before = state.diskAvailable();
     ASSERT_EQ(state.items().at(CategoryKind::trash).size(), 2u);
     for (const ScannedItem& item : state.items().at(CategoryKind::trash))
-        state.select(item.url, true);
+        state.select(item.path, true);
     ASSERT_TRUE(QTest::qWaitFor([f = state.cleanSelected(CategoryKind::trash)] { return f.isFinished(); }, 60'000));
     EXPECT_TRUE(settled()) << "a clean asks the disk again";
     EXPECT_GE(state.diskAvailable() - before, 5 * 1024 * 1024);

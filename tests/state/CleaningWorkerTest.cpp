@@ -64,7 +64,7 @@ public:
 ScannedItem scanned(const std::filesystem::path& url, std::int64_t size, SafetyLevel level = SafetyLevel::safe)
 {
     return ScannedItem{url, url.filename().string(), size, std::nullopt, level, SafetyReason::oldRegenerable,
-                       std::nullopt, JunkScanner::fileID(url)};
+                       std::nullopt, JunkScanner::inodeOf(url)};
 }
 
 TEST(CleanableSelection, KeepsListedOrderAndDropsProtectedAndInsights)
@@ -100,7 +100,7 @@ TEST_F(CleaningWorkerTest, EveryItemIsValidatedAndTheBatchNeverStopsEarly)
     const auto b = scanned(home.file("Library/Caches/b/f", 1000).parent_path(), 200);
     const auto c = scanned(home.file("Library/Caches/c/f", 1000).parent_path(), 300);
     const auto d = scanned(home.file("Library/Caches/d/f", 1000).parent_path(), 400);
-    std::filesystem::remove_all(b.url); // gone before the clean: refused by validation
+    std::filesystem::remove_all(b.path); // gone before the clean: refused by validation
     remover.failing = "c";              // refused by the file system
 
     const CleanOutcome outcome = runCleaningWorker({a, b, c, d}, CategoryKind::caches, home.root(), remover);
@@ -172,7 +172,7 @@ TEST_F(CleaningWorkerTest, APathHandedInTwiceIsCleanedOnce)
     const auto a = scanned(home.file("Library/Caches/a/f", 1000).parent_path(), 100);
     auto again = a;
     auto respelled = a;
-    respelled.url = home.root() / "Library//Caches/./a/";
+    respelled.path = home.root() / "Library//Caches/./a/";
     const auto b = scanned(home.file("Library/Caches/b/f", 1000).parent_path(), 200);
 
     const CleanOutcome outcome = runCleaningWorker({a, again, respelled, b, a}, CategoryKind::caches, home.root(),
@@ -216,7 +216,7 @@ TEST_F(RealRemovalTest, TheSameEntryReachedAgainIsNeitherCountedNorReportedAgain
     const auto a = scanned(home.file("Library/Caches/a/inner/f", 1000).parent_path().parent_path(), 100);
     home.link("Library/CachesLink", "Caches");
     auto viaLink = scanned(home.root() / "Library/CachesLink/a", 100);
-    viaLink.fileID = a.fileID;
+    viaLink.inode = a.inode;
     auto inside = scanned(home.root() / "Library/Caches/a/inner", 40);
     const auto b = scanned(home.file("Library/Caches/b/f", 1000).parent_path(), 200);
 
@@ -252,25 +252,25 @@ TEST_F(RealRemovalTest, ItemsWithAMountInsideStayAndTheRestOfTheCleanGoesOn)
     const auto oldTrash = scanned(home.file(".local/share/Trash/files/old/own", 1000).parent_path(), 400);
     const auto oldLog = scanned(home.file(".local/share/Trash/files/old.log", 1000), 500);
     TestMounts mounts;
-    ASSERT_TRUE(mounts.tmpfs(mounted.url / "volume"));
-    std::ofstream(mounted.url / "volume/canary") << "on the tmpfs";
-    ASSERT_TRUE(mounts.bind(home.root(), oldTrash.url / "home"));
+    ASSERT_TRUE(mounts.tmpfs(mounted.path / "volume"));
+    std::ofstream(mounted.path / "volume/canary") << "on the tmpfs";
+    ASSERT_TRUE(mounts.bind(home.root(), oldTrash.path / "home"));
 
     const CleanOutcome moved = clean({a, mounted, c}, CategoryKind::caches);
     EXPECT_EQ(moved.cleaned, 100 + 300);
     EXPECT_EQ(moved.errors, std::vector<std::string>{"mounted: The item contains a mounted folder (" +
-                                                     (mounted.url / "volume").native() +
+                                                     (mounted.path / "volume").native() +
                                                      ") and was left untouched."});
-    EXPECT_EQ(contentOf(mounted.url / "volume/canary"), "on the tmpfs");
-    EXPECT_TRUE(std::filesystem::exists(mounted.url / "own"));
+    EXPECT_EQ(contentOf(mounted.path / "volume/canary"), "on the tmpfs");
+    EXPECT_TRUE(std::filesystem::exists(mounted.path / "own"));
 
     const CleanOutcome deleted = clean({oldTrash, oldLog}, CategoryKind::trash);
     EXPECT_EQ(deleted.cleaned, 500);
     EXPECT_EQ(deleted.errors, std::vector<std::string>{"old: The item contains a mounted folder (" +
-                                                       (oldTrash.url / "home").native() +
+                                                       (oldTrash.path / "home").native() +
                                                        ") and was left untouched."});
     EXPECT_EQ(contentOf(outsideCanary), "home data");
-    EXPECT_TRUE(std::filesystem::exists(oldTrash.url / "own"));
+    EXPECT_TRUE(std::filesystem::exists(oldTrash.path / "own"));
     EXPECT_EQ(trashed(), (std::vector<std::string>{"a", "c", "old"}));
 }
 

@@ -63,7 +63,7 @@ std::int64_t freedBytesByFind(const std::filesystem::path& path, const std::stri
 /// of the regular files on the path's mount, each hard-linked file once.
 std::int64_t fileBytesByDuOneFileSystem(const std::filesystem::path& path);
 
-/// The file number as stat(1) reports it for the entry itself.
+/// The inode as stat(1) reports it for the entry itself.
 std::uint64_t inodeByStat(const std::filesystem::path& path);
 
 /**

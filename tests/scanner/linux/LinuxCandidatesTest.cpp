@@ -209,13 +209,13 @@ TEST(LinuxCandidates, DownloadsAreTheUserDirsDownloadFolderWithLinuxInstallersOf
     const auto result = JunkScanner::scan(CategoryKind::downloads);
     Paths offered;
     for (const auto& item : result.items)
-        offered.push_back(item.url);
+        offered.push_back(item.path);
     EXPECT_EQ(sorted(offered),
               sorted({home / "İndirilenler/tool.deb", home / "İndirilenler/tool.rpm", home / "İndirilenler/Editor.AppImage",
                       home / "İndirilenler/app.flatpakref", home / "İndirilenler/app.flatpak",
                       home / "İndirilenler/core.snap", home / "İndirilenler/setup.run", home / "İndirilenler/old.DMG"}));
     ASSERT_EQ(result.skipped.size(), 1u);
-    EXPECT_EQ(result.skipped[0].url, home / "İndirilenler/notes.zip");
+    EXPECT_EQ(result.skipped[0].path, home / "İndirilenler/notes.zip");
 
     writeUserDirs(home, "XDG_DOWNLOAD_DIR=\"$HOME/\""); // turned off
     EXPECT_TRUE(candidates(CategoryKind::downloads).empty());

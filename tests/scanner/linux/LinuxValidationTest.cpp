@@ -25,7 +25,7 @@ const std::string kOutside = "The item is no longer inside an allowed cleanup lo
 ScannedItem scanned(const fs::path& url)
 {
     return {url,          JunkScanner::displayName(url), 1, std::nullopt, SafetyLevel::review, SafetyReason::userFile,
-            std::nullopt, JunkScanner::fileID(url)};
+            std::nullopt, JunkScanner::inodeOf(url)};
 }
 
 struct Case
