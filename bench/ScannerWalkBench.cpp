@@ -2,6 +2,7 @@
 // GNU du on the same tree (warm cache). The tree is built once in a temporary folder that
 // stands in for the home folder, and removed at the end.
 
+#include "Layout.h"
 #include "DeveloperArtifacts.h"
 #include "FileAnalysis.h"
 #include "Logger.h"
@@ -100,7 +101,7 @@ void BM_FindDevArtifacts(benchmark::State& state)
 {
     benchHome();
     for (auto _ : state)
-        benchmark::DoNotOptimize(orvelane::JunkScanner::findDevArtifacts());
+        benchmark::DoNotOptimize(orvelane::JunkScanner::findDevArtifacts(JunkScanner::activeLayout(), orvelane::JunkScanner::activeLayout()));
 }
 
 BENCHMARK(BM_AnalyzeFolder)->Unit(benchmark::kMillisecond)->UseRealTime();

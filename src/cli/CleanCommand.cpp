@@ -109,7 +109,7 @@ int runClean(const CliOptions& options)
         printOutcome(options.json, false, {});
         return ExitStatus::notStarted;
     }
-    const CleanOutcome outcome = runCleaningWorker(chosen, kind, homeFolder());
+    const CleanOutcome outcome = runCleaningWorker(JunkScanner::activeLayout(), chosen, kind, homeFolder());
     recordCleanForUndo(outcome, kind, homeFolder()); // what `undo` and the window's Undo take back
     printOutcome(options.json, true, outcome);
     return outcome.errors.empty() ? ExitStatus::done : ExitStatus::completedWithMessages;

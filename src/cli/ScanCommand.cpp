@@ -51,7 +51,7 @@ CategoryResults scanConcurrently(const std::vector<CategoryKind>& categories, co
     running.reserve(categories.size());
     for (CategoryKind kind : categories)
         running.push_back(std::async(std::launch::async, [kind, &progress, &exclusions] {
-            ScanResult result = JunkScanner::scan(kind, exclusions);
+            ScanResult result = JunkScanner::scan(JunkScanner::activeLayout(), kind, exclusions);
             progress.finished(kind);
             return result;
         }));
@@ -63,7 +63,7 @@ CategoryResults scanConcurrently(const std::vector<CategoryKind>& categories, co
 
 std::optional<std::string> notOffered(CategoryKind kind)
 {
-    if (JunkScanner::isOffered(kind))
+    if (JunkScanner::isOffered(JunkScanner::activeLayout(), kind))
         return std::nullopt;
     return "the " + std::string(JunkScanner::activeLayout().name) + " layout has no category '" +
            std::string(rawValue(kind)) + "' (it has: " + offeredCategoryNames() + ")";

@@ -67,8 +67,8 @@ std::vector<std::filesystem::path> closedFolders(const Layout& layout, const std
 class ArtifactSearch
 {
 public:
-    explicit ArtifactSearch(std::filesystem::path home)
-        : home_(std::move(home)), layout_(activeLayout()), closed_(closedFolders(layout_, home_))
+    ArtifactSearch(const Layout& layout, std::filesystem::path home)
+        : home_(std::move(home)), layout_(layout), closed_(closedFolders(layout_, home_))
     {}
 
     std::vector<std::filesystem::path> run()
@@ -104,7 +104,7 @@ private:
                 Logger::debug("JunkScanner: Not searching mount point " + displayText(path / name));
                 continue; // neither offered nor searched: its data is not this home's to clean
             }
-            if (const DevArtifact* rule = devArtifactNamed(name)) {
+            if (const DevArtifact* rule = devArtifactNamed(layout_, name)) {
                 if (qualifies(folder, name, depth)) {
                     found_.push_back(path / name);
                     continue; // an artifact's own folders are never searched
@@ -119,11 +119,11 @@ private:
     }
 
     // The project-file rule, and never a tool's own home that merely carries an artifact's name.
-    static bool qualifies(const DirectoryStream& folder, const std::string& name, int depth)
+    bool qualifies(const DirectoryStream& folder, const std::string& name, int depth) const
     {
         if (depth == 0 && isToolHomeNamedLikeArtifact(name))
             return false;
-        return matchesSiblings(name, [&](const std::string& s) { return existsBeside(folder, s); });
+        return matchesSiblings(layout_, name, [&](const std::string& s) { return existsBeside(folder, s); });
     }
 
     void enter(DirectoryStream& parent, const EntryStatus& status, const std::filesystem::path& path,
@@ -161,9 +161,9 @@ private:
 
 } // namespace
 
-std::vector<std::filesystem::path> findDevArtifacts()
+std::vector<std::filesystem::path> findDevArtifacts(const Layout& layout)
 {
-    auto found = ArtifactSearch(homeFolder()).run();
+    auto found = ArtifactSearch(layout, homeFolder()).run();
     Logger::debug("JunkScanner: Found " + std::to_string(found.size()) + " developer artifacts");
     return found;
 }

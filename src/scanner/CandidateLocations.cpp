@@ -42,15 +42,14 @@ Paths fromRows(const Layout& layout, CategoryKind kind, const std::filesystem::p
 
 } // namespace
 
-Paths candidateURLs(CategoryKind kind)
+Paths candidateURLs(const Layout& layout, CategoryKind kind)
 {
     const auto home = homeFolder();
     Logger::debug("JunkScanner: Home directory - " + displayText(home));
-    const Layout& layout = activeLayout();
-    if (!isOffered(kind))
+    if (!isOffered(layout, kind))
         return {};
     if (kind == CategoryKind::devArtifacts)
-        return findDevArtifacts();
+        return findDevArtifacts(layout);
     return fromRows(layout, kind, home);
 }
 

@@ -8,9 +8,11 @@
 
 namespace orvelane::JunkScanner {
 
-/// The paths a scan of the category measures on the active layout, in order. Never fails;
+struct Layout;
+
+/// The paths a scan of the category measures on the layout, in order. Never fails;
 /// problems are logged. A category the layout does not offer has none.
-std::vector<std::filesystem::path> candidateURLs(CategoryKind kind);
+std::vector<std::filesystem::path> candidateURLs(const Layout& layout, CategoryKind kind);
 
 /// The direct entries of a folder in listing order; empty (and logged) when it is missing or unreadable.
 std::vector<std::filesystem::path> contents(const std::filesystem::path& folder, bool includeHidden);

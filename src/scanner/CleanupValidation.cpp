@@ -49,8 +49,8 @@ bool artifactAllowed(const Layout& layout, const Path& item, const Path& root, c
         return false;
     if (isContained(item, root / terraformPluginCache))
         return true;
-    return devArtifactNamed(item.filename().native()) != nullptr &&
-           walkReaches(item, root, closedToTheWalk(layout, folders));
+    return devArtifactNamed(layout, item.filename().native()) != nullptr &&
+           walkReaches(layout, item, root, closedToTheWalk(layout, folders));
 }
 
 // Trailing separators make the system follow a final link; checks of the item itself drop them.
@@ -74,9 +74,9 @@ bool isContained(const Path& path, const Path& folder)
     return inner.starts_with(prefix);
 }
 
-bool isAllowed(const Path& url, CategoryKind kind, const Path& home)
+bool isAllowed(const Layout& layout, const Path& path, CategoryKind kind, const Path& home)
 {
-    const auto resolvedItem = resolvingLinks(url);
+    const auto resolvedItem = resolvingLinks(path);
     const auto resolvedHome = resolvingLinks(home);
     if (!resolvedItem || !resolvedHome)
         return false;
@@ -84,8 +84,7 @@ bool isAllowed(const Path& url, CategoryKind kind, const Path& home)
     const Path root = standardized(*resolvedHome);
     if (!isContained(item, root) || item == root)
         return false; // the home folder itself is never an item, whatever its name
-    const Layout& layout = activeLayout();
-    if (isGuidanceOnly(kind) || !isOffered(kind))
+    if (isGuidanceOnly(kind) || !isOffered(layout, kind))
         return false; // guidance is shown, never removed
     const LayoutFolders folders(home, root);
     // What lies in the trash is the trash's: no other category may reach into it.
@@ -98,7 +97,8 @@ bool isAllowed(const Path& url, CategoryKind kind, const Path& home)
     });
 }
 
-std::optional<std::string> validationFailure(const ScannedItem& item, CategoryKind kind, const Path& home)
+std::optional<std::string> validationFailure(const Layout& layout, const ScannedItem& item, CategoryKind kind,
+                                             const Path& home)
 {
     if (kind == CategoryKind::insights || item.safetyLevel == SafetyLevel::protected_)
         return "Protected items cannot be cleaned.";
@@ -107,7 +107,7 @@ std::optional<std::string> validationFailure(const ScannedItem& item, CategoryKi
         return "The item no longer exists.";
     if (const auto status = FileSystem::itemStatus(itself); status && status->kind == EntryKind::symbolicLink)
         return "Symbolic links are not cleaned.";
-    if (!isAllowed(itself, kind, home))
+    if (!isAllowed(layout, itself, kind, home))
         return "The item is no longer inside an allowed cleanup location.";
     if (const auto now = inodeOf(itself); item.inode && now && *item.inode != *now)
         return "The item changed after the scan. Scan again before cleaning.";
@@ -117,7 +117,7 @@ std::optional<std::string> validationFailure(const ScannedItem& item, CategoryKi
         const Path real = located ? standardized(*located) : itself;
         if (isTerraformPluginCache(real))
             return std::nullopt;
-        if (!matchesSiblings(real, real.filename().native()))
+        if (!matchesSiblings(layout, real, real.filename().native()))
             return "The project marker changed after the scan.";
     }
     return std::nullopt;

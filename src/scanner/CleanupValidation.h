@@ -9,6 +9,8 @@
 
 namespace orvelane::JunkScanner {
 
+struct Layout;
+
 /**
  * @brief Re-checks a scanned item against the disk right before it is removed.
  *
@@ -16,11 +18,12 @@ namespace orvelane::JunkScanner {
  * The checks run in a fixed order and the first failing one answers. Never changes the disk,
  * never logs.
  */
-std::optional<std::string> validationFailure(const ScannedItem& item, CategoryKind kind,
+std::optional<std::string> validationFailure(const Layout& layout, const ScannedItem& item, CategoryKind kind,
                                              const std::filesystem::path& home);
 
 /// Whether the item's real location (links resolved) lies where the category may remove things.
-bool isAllowed(const std::filesystem::path& url, CategoryKind kind, const std::filesystem::path& home);
+bool isAllowed(const Layout& layout, const std::filesystem::path& path, CategoryKind kind,
+               const std::filesystem::path& home);
 
 /// Whether `path` is `folder` or lies inside it, component-wise ("Downloads2" is not inside "Downloads").
 bool isContained(const std::filesystem::path& path, const std::filesystem::path& folder);

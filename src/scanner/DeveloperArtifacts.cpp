@@ -8,22 +8,12 @@
 
 namespace orvelane::JunkScanner {
 
-const std::vector<DevArtifact>& devArtifacts()
+const DevArtifact* devArtifactNamed(const Layout& layout, std::string_view dirName)
 {
-    return activeLayout().artifacts;
-}
-
-const DevArtifact* devArtifactNamed(std::string_view dirName)
-{
-    const auto& rules = devArtifacts();
+    const auto& rules = layout.artifacts;
     const auto found = std::find_if(rules.begin(), rules.end(),
                                     [&](const DevArtifact& rule) { return rule.dirName == dirName; });
     return found == rules.end() ? nullptr : &*found;
-}
-
-const std::set<std::string, std::less<>>& devArtifactSkip()
-{
-    return activeLayout().walkSkip;
 }
 
 bool isToolHomeNamedLikeArtifact(std::string_view dirName)
@@ -32,9 +22,10 @@ bool isToolHomeNamedLikeArtifact(std::string_view dirName)
            toolHomesNamedLikeArtifacts.end();
 }
 
-bool matchesSiblings(std::string_view name, const std::function<bool(const std::string&)>& existsBeside)
+bool matchesSiblings(const Layout& layout, std::string_view name,
+                     const std::function<bool(const std::string&)>& existsBeside)
 {
-    const DevArtifact* rule = devArtifactNamed(name);
+    const DevArtifact* rule = devArtifactNamed(layout, name);
     if (rule == nullptr)
         return false;
     if (rule->siblings.empty())
@@ -42,29 +33,29 @@ bool matchesSiblings(std::string_view name, const std::function<bool(const std::
     return std::any_of(rule->siblings.begin(), rule->siblings.end(), existsBeside);
 }
 
-bool matchesSiblings(const std::filesystem::path& folder, std::string_view name)
+bool matchesSiblings(const Layout& layout, const std::filesystem::path& folder, std::string_view name)
 {
     const auto parent = folder.parent_path();
-    return matchesSiblings(name,
+    return matchesSiblings(layout, name,
                            [&](const std::string& sibling) { return FileSystem::exists(parent / sibling); });
 }
 
-std::optional<std::string> regenCommand(const std::filesystem::path& url)
+std::optional<std::string> regenCommand(const Layout& layout, const std::filesystem::path& path)
 {
-    const auto name = url.filename();
+    const auto name = path.filename();
     if (name == "plugin-cache")
         return "terraform init";
-    const DevArtifact* rule = devArtifactNamed(name.native());
+    const DevArtifact* rule = devArtifactNamed(layout, name.native());
     if (rule == nullptr)
         return std::nullopt;
-    const auto parent = url.parent_path();
+    const auto parent = path.parent_path();
     for (const LockFileHint& tool : rule->lockFileHints)
         if (FileSystem::exists(parent / tool.lockFile))
             return tool.regen;
     return rule->regen;
 }
 
-bool walkReaches(const std::filesystem::path& item, const std::filesystem::path& root,
+bool walkReaches(const Layout& layout, const std::filesystem::path& item, const std::filesystem::path& root,
                  const std::vector<std::filesystem::path>& closedFolders)
 {
     const auto relative = item.lexically_relative(root);
@@ -77,11 +68,11 @@ bool walkReaches(const std::filesystem::path& item, const std::filesystem::path&
     std::filesystem::path folder = root;
     for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
         const std::string& name = parts[i].native();
-        if (name == ".." || devArtifactSkip().contains(name))
+        if (name == ".." || layout.walkSkip.contains(name))
             return false;
         // An artifact is never searched; a plain folder that merely shares a common name is.
-        if (const DevArtifact* rule = devArtifactNamed(name);
-            rule && (!rule->searchedWithoutMarker || matchesSiblings(folder / name, name)))
+        if (const DevArtifact* rule = devArtifactNamed(layout, name);
+            rule && (!rule->searchedWithoutMarker || matchesSiblings(layout, folder / name, name)))
             return false;
         folder /= name;
     }

@@ -11,6 +11,8 @@
 
 namespace orvelane::JunkScanner {
 
+struct Layout;
+
 /// A project's own tool, known by the lock file it leaves beside the folder.
 struct LockFileHint
 {
@@ -32,14 +34,8 @@ struct DevArtifact
     bool searchedWithoutMarker = false;
 };
 
-/// The active layout's rules, in reading order.
-const std::vector<DevArtifact>& devArtifacts();
-
 /// The rule for a folder name, if any.
-const DevArtifact* devArtifactNamed(std::string_view dirName);
-
-/// Folder names the search never enters, at any depth (the active layout's).
-const std::set<std::string, std::less<>>& devArtifactSkip();
+const DevArtifact* devArtifactNamed(const Layout& layout, std::string_view dirName);
 
 /// Folders directly in the home folder that carry an artifact's name but are a tool's own home
 /// (Gradle's holds credentials, signing keys, init scripts and wrappers): never offered, even
@@ -59,22 +55,23 @@ inline constexpr int maxArtifactSearchDepth = 8;
  * @brief The regenerable project folders under the home folder: a bounded depth-first search
  * in listing order, then the Terraform plugin cache when it exists.
  */
-std::vector<std::filesystem::path> findDevArtifacts();
+std::vector<std::filesystem::path> findDevArtifacts(const Layout& layout);
 
 /// Whether the folder satisfies the project-file rule for its name (false without a rule).
-bool matchesSiblings(const std::filesystem::path& folder, std::string_view name);
+bool matchesSiblings(const Layout& layout, const std::filesystem::path& folder, std::string_view name);
 
 /// The same rule with the existence test supplied, for callers that hold the parent open.
-bool matchesSiblings(std::string_view name, const std::function<bool(const std::string&)>& existsBeside);
+bool matchesSiblings(const Layout& layout, std::string_view name,
+                     const std::function<bool(const std::string&)>& existsBeside);
 
 /// What regenerates the folder: "terraform init" for any "plugin-cache", else the tool whose lock
 /// file lies beside it, else the rule's command.
-std::optional<std::string> regenCommand(const std::filesystem::path& url);
+std::optional<std::string> regenCommand(const Layout& layout, const std::filesystem::path& path);
 
 /// Whether the walk could have offered the folder (links resolved, below the resolved home
 /// `root`): within its depth, and with no folder on the way that the walk never enters (a
 /// skipped name, an artifact, the trash, or a folder in `closedFolders`).
-bool walkReaches(const std::filesystem::path& item, const std::filesystem::path& root,
+bool walkReaches(const Layout& layout, const std::filesystem::path& item, const std::filesystem::path& root,
                  const std::vector<std::filesystem::path>& closedFolders);
 
 } // namespace orvelane::JunkScanner

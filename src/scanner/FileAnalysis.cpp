@@ -117,9 +117,8 @@ std::optional<std::uint64_t> inodeOf(const std::filesystem::path& path)
     return FileSystem::inodeOf(path);
 }
 
-std::string displayName(const std::filesystem::path& path)
+std::string displayName(const Layout& layout, const std::filesystem::path& path)
 {
-    const Layout& layout = activeLayout();
     for (const auto& [suffix, name] : layout.nameSuffixes) {
         if (endsWith(path, suffix))
             return std::string(name);
@@ -132,7 +131,7 @@ std::string displayName(const std::filesystem::path& path)
     if (auto named = rowName(layout, path, LayoutFolders(home, home)))
         return *named;
     const auto name = path.filename();
-    if (devArtifactNamed(name.native()) != nullptr)
+    if (devArtifactNamed(layout, name.native()) != nullptr)
         return displayText(path.parent_path().filename()) + "/" + displayText(name);
     return displayText(name);
 }

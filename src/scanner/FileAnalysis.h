@@ -9,6 +9,8 @@
 
 namespace orvelane::JunkScanner {
 
+struct Layout;
+
 /// What one measurement of a path found.
 struct FileAnalysis
 {
@@ -26,6 +28,6 @@ FileAnalysis analyze(const std::filesystem::path& path);
 std::optional<std::uint64_t> inodeOf(const std::filesystem::path& path);
 
 /// The name a path is listed under (valid UTF-8 whatever the bytes of the path).
-std::string displayName(const std::filesystem::path& path);
+std::string displayName(const Layout& layout, const std::filesystem::path& path);
 
 } // namespace orvelane::JunkScanner

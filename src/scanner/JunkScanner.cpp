@@ -34,13 +34,13 @@ std::string lowerCasedExtension(const std::filesystem::path& url)
     return lowerCasedAscii(text);
 }
 
-bool isInstaller(const std::filesystem::path& url)
+bool isInstaller(const Layout& layout, const std::filesystem::path& url)
 {
-    return installerExtensions().contains(lowerCasedExtension(url));
+    return layout.installerExtensions.contains(lowerCasedExtension(url));
 }
 
 // Why a measured candidate is not offered, logging as it decides; nothing when it is offered.
-std::optional<SkipReason> skipReason(CategoryKind kind, const std::filesystem::path& url, std::int64_t size)
+std::optional<SkipReason> skipReason(const Layout& layout, CategoryKind kind, const std::filesystem::path& url, std::int64_t size)
 {
     const std::string name = displayText(url.filename());
     if (size < 1) {
@@ -54,7 +54,7 @@ std::optional<SkipReason> skipReason(CategoryKind kind, const std::filesystem::p
     case CategoryKind::insights:
         return SkipReason::belowSizeThreshold; // big stores only; small ones are not worth a line
     case CategoryKind::downloads:
-        if (isInstaller(url))
+        if (isInstaller(layout, url))
             return std::nullopt;
         Logger::debug("JunkScanner: Skipping " + inQuotes(name) + " - " + std::to_string(size) +
                       " bytes below threshold and not an installer");
@@ -66,17 +66,17 @@ std::optional<SkipReason> skipReason(CategoryKind kind, const std::filesystem::p
     }
 }
 
-ScannedItem offeredItem(CategoryKind kind, const std::filesystem::path& url, const FileAnalysis& analysis)
+ScannedItem offeredItem(const Layout& layout, CategoryKind kind, const std::filesystem::path& url, const FileAnalysis& analysis)
 {
     ScannedItem item;
     item.path = url;
-    item.name = displayName(url);
+    item.name = displayName(layout, url);
     item.size = analysis.size;
     item.modified = analysis.modified;
     const auto judgement = safetyAssessment(kind, url, analysis.modified, Clock::now());
     item.safetyLevel = judgement.level;
     item.safetyReason = judgement.reason;
-    item.actionHint = actionHint(kind, url);
+    item.actionHint = actionHint(layout, kind, url);
     item.inode = inodeOf(url);
     return item;
 }
@@ -137,12 +137,12 @@ std::optional<std::int64_t> sizeThreshold(CategoryKind kind)
     }
 }
 
-ScanResult scan(CategoryKind kind, const ExclusionList& exclusions)
+ScanResult scan(const Layout& layout, CategoryKind kind, const ExclusionList& exclusions)
 {
     const std::string raw(rawValue(kind));
     Logger::debug("JunkScanner: Starting scan for category " + inQuotes(raw));
     const auto started = std::chrono::steady_clock::now();
-    std::vector<std::filesystem::path> candidates = candidateURLs(kind);
+    std::vector<std::filesystem::path> candidates = candidateURLs(layout, kind);
     Logger::debug("JunkScanner: Found " + std::to_string(candidates.size()) + " candidate paths for " +
                   inQuotes(raw));
 
@@ -152,7 +152,7 @@ ScanResult scan(CategoryKind kind, const ExclusionList& exclusions)
             if (!exclusions.excludes(url))
                 return false;
             Logger::debug("JunkScanner: Skipping " + inQuotes(displayText(url.filename())) + " - excluded by the user");
-            result.skipped.push_back({url, displayName(url), std::nullopt, SkipReason::excludedByUser});
+            result.skipped.push_back({url, displayName(layout, url), std::nullopt, SkipReason::excludedByUser});
             return true;
         });
     }
@@ -160,13 +160,13 @@ ScanResult scan(CategoryKind kind, const ExclusionList& exclusions)
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         const auto& url = candidates[i];
         const auto& analysis = analyses[i];
-        if (const auto reason = skipReason(kind, url, analysis.size)) {
+        if (const auto reason = skipReason(layout, kind, url, analysis.size)) {
             const bool measured = *reason == SkipReason::belowSizeThreshold;
             result.skipped.push_back(
-                {url, displayName(url), measured ? std::optional(analysis.size) : std::nullopt, *reason});
+                {url, displayName(layout, url), measured ? std::optional(analysis.size) : std::nullopt, *reason});
             continue;
         }
-        result.items.push_back(offeredItem(kind, url, analysis));
+        result.items.push_back(offeredItem(layout, kind, url, analysis));
         Logger::debug("JunkScanner: Added " + inQuotes(result.items.back().name) + " (" +
                       std::to_string(analysis.size) + " bytes)");
     }

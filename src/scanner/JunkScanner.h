@@ -6,6 +6,7 @@
 #include "DeveloperArtifacts.h"
 #include "ExclusionList.h"
 #include "FileAnalysis.h"
+#include "Layout.h"
 #include "SafetyAssessment.h"
 #include "ScanRecords.h"
 
@@ -32,6 +33,6 @@ std::optional<std::int64_t> sizeThreshold(CategoryKind kind);
  * A candidate the user excluded (see ExclusionList) is never offered: it is listed as skipped
  * for that reason, without a size, and not measured.
  */
-ScanResult scan(CategoryKind kind, const ExclusionList& exclusions = {});
+ScanResult scan(const Layout& layout, CategoryKind kind, const ExclusionList& exclusions = {});
 
 } // namespace orvelane::JunkScanner

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
-#include <mutex>
 
 namespace orvelane::JunkScanner {
 namespace {
@@ -49,18 +48,17 @@ LayoutId layoutFromSetting(const char* value)
     return platformLayoutId();
 }
 
+const Layout& layoutFromEnvironment()
+{
+    static const Layout& configured = layoutFor(layoutFromSetting(std::getenv("ORVELANE_LAYOUT")));
+    return configured;
+}
+
 const Layout& activeLayout()
 {
     if (const Layout* layout = chosenLayout.load(std::memory_order_acquire))
         return *layout;
-    static std::once_flag fromEnvironment;
-    std::call_once(fromEnvironment, [] {
-        const Layout* expected = nullptr;
-        const Layout* configured = &layoutFor(layoutFromSetting(std::getenv("ORVELANE_LAYOUT")));
-        // A choice made meanwhile (useLayout) wins over the environment.
-        chosenLayout.compare_exchange_strong(expected, configured, std::memory_order_acq_rel);
-    });
-    return *chosenLayout.load(std::memory_order_acquire);
+    return layoutFromEnvironment();
 }
 
 void useLayout(LayoutId id)
@@ -68,15 +66,14 @@ void useLayout(LayoutId id)
     chosenLayout.store(&layoutFor(id), std::memory_order_release);
 }
 
-bool isOffered(CategoryKind kind)
+bool isOffered(const Layout& layout, CategoryKind kind)
 {
-    const auto& offered = activeLayout().categories;
-    return std::find(offered.begin(), offered.end(), kind) != offered.end();
+    return std::find(layout.categories.begin(), layout.categories.end(), kind) != layout.categories.end();
 }
 
-std::string layoutSubtitle(CategoryKind kind)
+std::string layoutSubtitle(const Layout& layout, CategoryKind kind)
 {
-    if (const char* key = activeLayout().texts.subtitles[static_cast<std::size_t>(kind)])
+    if (const char* key = layout.texts.subtitles[static_cast<std::size_t>(kind)])
         return localizedText(key);
     return subtitle(kind);
 }

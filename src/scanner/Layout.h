@@ -127,20 +127,24 @@ std::optional<LayoutId> layoutNamed(std::string_view name);
 /// platform's, after one warning in the log, when it names no layout.
 LayoutId layoutFromSetting(const char* value);
 
+/// The layout ORVELANE_LAYOUT selects (read once, safely under concurrent first use); the
+/// platform's when it is absent or names no layout. Only the programs' entry points ask.
+const Layout& layoutFromEnvironment();
+
 /**
- * @brief The layout every scanner function reads. On first use it is taken from the
- * environment variable ORVELANE_LAYOUT (read once, safely under concurrent first use) unless
- * useLayout chose one before.
+ * @brief The layout the front ends hand to the scanner: the environment's unless useLayout
+ * chose one (the command line's --layout, tests). The scanner itself never reads it: every
+ * scanner function is given its layout.
  */
 const Layout& activeLayout();
 
-/// Chooses the layout from now on (the command line's --layout, tests).
+/// Chooses the front ends' layout from now on.
 void useLayout(LayoutId id);
 
-/// Whether the active layout offers the category.
-bool isOffered(CategoryKind kind);
+/// Whether the layout offers the category.
+bool isOffered(const Layout& layout, CategoryKind kind);
 
-/// The category's subtitle on the active layout, in the current language.
-std::string layoutSubtitle(CategoryKind kind);
+/// The category's subtitle on the layout, in the current language.
+std::string layoutSubtitle(const Layout& layout, CategoryKind kind);
 
 } // namespace orvelane::JunkScanner

@@ -18,9 +18,8 @@ bool containsMediaAnalysis(const std::filesystem::path& url)
     return lowerCasedAscii(url.native()).find("mediaanalysis") != std::string::npos;
 }
 
-std::optional<std::string> insightHint(const std::filesystem::path& url)
+std::optional<std::string> insightHint(const Layout& layout, const std::filesystem::path& url)
 {
-    const Layout& layout = activeLayout();
     const std::string_view path = url.native();
     for (const auto& [suffix, hint] : layout.insightHints) {
         if (path.ends_with(suffix))
@@ -31,11 +30,6 @@ std::optional<std::string> insightHint(const std::filesystem::path& url)
 }
 
 } // namespace
-
-const std::set<std::string, std::less<>>& installerExtensions()
-{
-    return activeLayout().installerExtensions;
-}
 
 std::optional<std::chrono::seconds> recentActivityThreshold(CategoryKind kind)
 {
@@ -77,12 +71,12 @@ SafetyJudgement safetyAssessment(CategoryKind kind, const std::filesystem::path&
     return {SafetyLevel::safe, SafetyReason::oldRegenerable};
 }
 
-std::optional<std::string> actionHint(CategoryKind kind, const std::filesystem::path& url)
+std::optional<std::string> actionHint(const Layout& layout, CategoryKind kind, const std::filesystem::path& path)
 {
     if (kind == CategoryKind::insights)
-        return insightHint(url);
+        return insightHint(layout, path);
     if (kind == CategoryKind::devArtifacts)
-        return regenCommand(url);
+        return regenCommand(layout, path);
     return std::nullopt;
 }
 

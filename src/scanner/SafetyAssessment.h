@@ -12,8 +12,7 @@
 
 namespace orvelane::JunkScanner {
 
-/// Lower-case extensions of installers, offered in Downloads whatever their size.
-const std::set<std::string, std::less<>>& installerExtensions();
+struct Layout;
 
 /// How long after its last change a regenerable item still counts as in use; none for
 /// categories with a fixed judgement.
@@ -31,6 +30,6 @@ SafetyJudgement safetyAssessment(CategoryKind kind, const std::filesystem::path&
                                  std::optional<Date> modified, Date now);
 
 /// The command or place that rebuilds or manages the item, where there is one.
-std::optional<std::string> actionHint(CategoryKind kind, const std::filesystem::path& url);
+std::optional<std::string> actionHint(const Layout& layout, CategoryKind kind, const std::filesystem::path& path);
 
 } // namespace orvelane::JunkScanner

@@ -62,7 +62,7 @@ std::vector<ScannedItem> cleanableSelection(CategoryKind kind, const std::vector
     return chosen;
 }
 
-CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKind kind,
+CleanOutcome runCleaningWorker(const JunkScanner::Layout& layout, const std::vector<ScannedItem>& items, CategoryKind kind,
                                const std::filesystem::path& home, ItemRemover& remover, const std::atomic<bool>* stop)
 {
     const bool permanent = isDeletedPermanently(kind);
@@ -86,7 +86,7 @@ CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKi
             Logger::debug("Already removed with an earlier item: " + item.name);
             continue;
         }
-        if (const auto refusal = JunkScanner::validationFailure(item, kind, home)) {
+        if (const auto refusal = JunkScanner::validationFailure(layout, item, kind, home)) {
             Logger::warning("Cleanup validation rejected an item: " + *refusal);
             outcome.errors.push_back(item.name + ": " + *refusal);
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CategoryKind.h"
+#include "Layout.h"
 #include "RemovalResult.h"
 #include "ScanRecords.h"
 #include "UndoJournal.h"
@@ -70,7 +71,7 @@ std::vector<ScannedItem> cleanableSelection(CategoryKind kind, const std::vector
  * When `stop` is given and becomes true, the worker finishes the item in hand (a removal is
  * never abandoned half-way) and leaves the remaining items untouched.
  */
-CleanOutcome runCleaningWorker(const std::vector<ScannedItem>& items, CategoryKind kind,
+CleanOutcome runCleaningWorker(const JunkScanner::Layout& layout, const std::vector<ScannedItem>& items, CategoryKind kind,
                                const std::filesystem::path& home, ItemRemover& remover = platformRemover(),
                                const std::atomic<bool>* stop = nullptr);
 

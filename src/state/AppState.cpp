@@ -37,7 +37,7 @@ ScanResult timedScan(CategoryKind kind, const ExclusionList& exclusions)
     Logger::debug("Scanning category: " + raw(kind));
     QElapsedTimer timer;
     timer.start();
-    ScanResult result = JunkScanner::scan(kind, exclusions);
+    ScanResult result = JunkScanner::scan(JunkScanner::activeLayout(), kind, exclusions);
     const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     Logger::info("Category '" + raw(kind) + "' scan completed - " + std::to_string(result.items.size()) +
                  " items found in " + secondsText(elapsed, 2) + "s");
@@ -236,7 +236,7 @@ QFuture<CleanResult> AppState::cleanSelected(CategoryKind kind)
     const std::atomic<bool>* stop = &stopRequested_;
     const auto work = [chosen, kind, remover, stop] {
         const std::filesystem::path home = homeFolder();
-        CleanOutcome outcome = runCleaningWorker(chosen, kind, home, *remover, stop);
+        CleanOutcome outcome = runCleaningWorker(JunkScanner::activeLayout(), chosen, kind, home, *remover, stop);
         return std::pair(outcome, recordCleanForUndo(outcome, kind, home));
     };
     publishLater(QtConcurrent::run(&pool_, work), this, [this, chosen, kind, promise](std::pair<CleanOutcome, std::optional<std::string>> done) {
@@ -283,7 +283,7 @@ void AppState::rescanInTurn(std::vector<CategoryKind> remaining, std::function<v
     const CategoryKind kind = remaining.front();
     remaining.erase(remaining.begin());
     Logger::debug("Rescanning category: " + title(kind));
-    publishLater(QtConcurrent::run(&pool_, [kind, exclusions = exclusions_] { return JunkScanner::scan(kind, exclusions); }), this,
+    publishLater(QtConcurrent::run(&pool_, [kind, exclusions = exclusions_] { return JunkScanner::scan(JunkScanner::activeLayout(), kind, exclusions); }), this,
                  [this, kind, remaining, done](ScanResult result) {
                      publish(kind, std::move(result));
                      rescanInTurn(remaining, done);

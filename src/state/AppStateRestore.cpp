@@ -30,7 +30,7 @@ std::vector<CategoryKind> categoriesHolding(const std::filesystem::path& place, 
 {
     std::vector<CategoryKind> kinds;
     for (CategoryKind kind : AppState::offeredKinds())
-        if (kind != CategoryKind::trash && !isGuidanceOnly(kind) && JunkScanner::isAllowed(place, kind, home))
+        if (kind != CategoryKind::trash && !isGuidanceOnly(kind) && JunkScanner::isAllowed(JunkScanner::activeLayout(), place, kind, home))
             kinds.push_back(kind);
     return kinds;
 }

@@ -53,7 +53,7 @@ QString CategoryPresentation::title() const { return kind_ ? text(orvelane::titl
 
 QString CategoryPresentation::subtitle() const
 {
-    return kind_ ? text(JunkScanner::layoutSubtitle(*kind_)) : QString();
+    return kind_ ? text(JunkScanner::layoutSubtitle(JunkScanner::activeLayout(), *kind_)) : QString();
 }
 
 QString CategoryPresentation::icon() const

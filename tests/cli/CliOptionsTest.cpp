@@ -1,3 +1,4 @@
+#include "Layout.h"
 #include "CliOptions.h"
 
 #include <gtest/gtest.h>

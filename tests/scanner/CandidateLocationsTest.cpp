@@ -1,5 +1,6 @@
 // Which paths each category looks at, and the Full Disk Access probe.
 
+#include "Layout.h"
 #include "CandidateLocations.h"
 
 #include "TrashLocation.h"
@@ -33,13 +34,13 @@ TEST(CandidateLocations, CachesAndLogsAreVisibleEntriesThenContainerLibraryFolde
     home.folder("Library/Group Containers/group.shared/Library/Caches");
     home.folder("Library/Group Containers/group.other/Library/Logs");
 
-    const auto caches = JunkScanner::candidateURLs(CategoryKind::caches);
+    const auto caches = JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::caches);
     ASSERT_EQ(caches.size(), 4u);
     EXPECT_EQ(sorted({caches[0], caches[1]}),
               sorted({home / "Library/Caches/com.app.one", home / "Library/Caches/loose.db"}));
     EXPECT_EQ(caches[2], home / "Library/Containers/com.sandboxed.a/Data/Library/Caches");
     EXPECT_EQ(caches[3], home / "Library/Group Containers/group.shared/Library/Caches");
-    EXPECT_EQ(JunkScanner::candidateURLs(CategoryKind::logs),
+    EXPECT_EQ(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::logs),
               Paths{home / "Library/Group Containers/group.other/Library/Logs"});
 }
 
@@ -50,7 +51,7 @@ TEST(CandidateLocations, XcodeOffersVisibleEntriesOfItsFoldersNeverTheFolders)
     home.folder("Library/Developer/Xcode/DerivedData/.hidden");
     home.folder("Library/Developer/CoreSimulator/Caches/dyld");
     LogCapture log;
-    EXPECT_EQ(JunkScanner::candidateURLs(CategoryKind::xcode),
+    EXPECT_EQ(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::xcode),
               (Paths{home / "Library/Developer/Xcode/DerivedData/App-abc",
                      home / "Library/Developer/CoreSimulator/Caches/dyld"}));
     EXPECT_EQ(
@@ -70,10 +71,10 @@ TEST(CandidateLocations, DevCachesAndInsightsAreTheLocationsThatExistInTableOrde
     home.file("Library/Developer/CoreSimulator/Devices");
     home.folder("Library/Containers/com.docker.docker/Data");
     LogCapture log;
-    EXPECT_EQ(JunkScanner::candidateURLs(CategoryKind::devCaches),
+    EXPECT_EQ(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::devCaches),
               (Paths{home / ".cache", home / "go/pkg/mod/cache"}));
     EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Found 2 dev cache paths out of 6"), 1u);
-    EXPECT_EQ(JunkScanner::candidateURLs(CategoryKind::insights),
+    EXPECT_EQ(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::insights),
               (Paths{home / "Library/Containers/com.docker.docker/Data",
                      home / "Library/Developer/CoreSimulator/Devices"}));
 }
@@ -82,7 +83,7 @@ TEST(CandidateLocations, DownloadsLeaveHiddenEntriesOutTrashKeepsThem)
 {
     FakeHome home;
     LogCapture log;
-    EXPECT_TRUE(JunkScanner::candidateURLs(CategoryKind::downloads).empty());
+    EXPECT_TRUE(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::downloads).empty());
     EXPECT_EQ(log.count(LogLevel::debug,
                         "JunkScanner: Directory does not exist - " + (home / "Downloads").string()),
               1u);
@@ -90,13 +91,13 @@ TEST(CandidateLocations, DownloadsLeaveHiddenEntriesOutTrashKeepsThem)
     home.file("Downloads/setup.dmg");
     home.file("Downloads/.DS_Store");
     home.file("Downloads/caf\xE9.zip");
-    EXPECT_EQ(sorted(JunkScanner::candidateURLs(CategoryKind::downloads)),
+    EXPECT_EQ(sorted(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::downloads)),
               sorted({home / "Downloads/setup.dmg", home / "Downloads/caf\xE9.zip"}));
     EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Found 2 items in Downloads"), 1u);
 
     const auto trash = trashItemsFolder(home.root());
     home.file(trash.lexically_relative(home.root()) / ".hidden-settings");
-    EXPECT_EQ(JunkScanner::candidateURLs(CategoryKind::trash), Paths{trash / ".hidden-settings"});
+    EXPECT_EQ(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::trash), Paths{trash / ".hidden-settings"});
 }
 
 TEST(FullDiskAccess, AMissingOrReadableTrashIsAccessibleAnUnlistableOneIsNot)
@@ -112,7 +113,7 @@ TEST(FullDiskAccess, AMissingOrReadableTrashIsAccessibleAnUnlistableOneIsNot)
     const auto answer = testing::runWithoutPrivileges(home.root(), [&] {
         LogCapture log;
         const bool access = JunkScanner::hasFullDiskAccess();
-        const auto candidates = JunkScanner::candidateURLs(CategoryKind::trash).size();
+        const auto candidates = JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::trash).size();
         const auto warnings = log.count(LogLevel::warning, "JunkScanner: Failed to read directory " +
                                                                trash.string() + " - Permission denied");
         return std::to_string(access) + " " + std::to_string(candidates) + " " + std::to_string(warnings);

@@ -1,6 +1,7 @@
 // The last check before an item leaves the disk: every refusal in its order of precedence,
 // and paths that try to look like somewhere they are not.
 
+#include "Layout.h"
 #include "CleanupValidation.h"
 
 #include "CandidateLocations.h"
@@ -27,7 +28,7 @@ const std::string kMarker = "The project marker changed after the scan.";
 // The item as a scan would record it now.
 ScannedItem scanned(const fs::path& url, SafetyLevel level = SafetyLevel::review)
 {
-    return {url,          JunkScanner::displayName(url), 1, std::nullopt, level, SafetyReason::userFile,
+    return {url,          JunkScanner::displayName(JunkScanner::activeLayout(), url), 1, std::nullopt, level, SafetyReason::userFile,
             std::nullopt, JunkScanner::inodeOf(url)};
 }
 
@@ -37,7 +38,7 @@ TEST(CleanupValidation, RefusesInOrderOfPrecedence)
     FakeHome outside;
     const auto h = home.root();
     auto verdict = [&](const ScannedItem& item, CategoryKind kind) {
-        return JunkScanner::validationFailure(item, kind, h);
+        return JunkScanner::validationFailure(JunkScanner::activeLayout(), item, kind, h);
     };
     // 1. Protected comes first, even for a path that is gone.
     EXPECT_EQ(verdict(scanned(home / "Library/Containers/com.docker.docker/Data"), CategoryKind::insights),
@@ -96,14 +97,14 @@ TEST(CleanupValidation, PassesCurrentItemsOfEveryRemovableCategory)
     };
     for (const auto& [kind, relative] : items) {
         home.file(relative / "content");
-        EXPECT_EQ(JunkScanner::validationFailure(scanned(home / relative), kind, h), std::nullopt)
+        EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(home / relative), kind, h), std::nullopt)
             << relative;
     }
     auto unidentified = scanned(home / "Library/Caches/com.app");
     unidentified.inode.reset(); // no number recorded: the identity check is passed
-    EXPECT_EQ(JunkScanner::validationFailure(unidentified, CategoryKind::caches, h), std::nullopt);
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), unidentified, CategoryKind::caches, h), std::nullopt);
     home.folder("code/x/.terraform.d/plugin-cache"); // only the one in the home folder counts
-    EXPECT_EQ(JunkScanner::validationFailure(scanned(home / "code/x/.terraform.d/plugin-cache"),
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(home / "code/x/.terraform.d/plugin-cache"),
                                              CategoryKind::devArtifacts, h),
               kOutside);
 }
@@ -129,9 +130,9 @@ TEST(CleanupValidation, AFolderWhoseEntriesAreTheCandidatesIsNeverAnItemItself)
             auto item = scanned(home / relative);
             item.path = spelled;
             ASSERT_EQ(item.inode, testing::inodeByStat(home / relative));
-            EXPECT_EQ(JunkScanner::validationFailure(item, kind, h), kOutside) << spelled;
+            EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), item, kind, h), kOutside) << spelled;
         }
-        EXPECT_EQ(JunkScanner::validationFailure(scanned(home / relative / "entry"), kind, h), std::nullopt)
+        EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(home / relative / "entry"), kind, h), std::nullopt)
             << relative;
     }
     // Where the candidates are the locations themselves, they stay cleanable.
@@ -139,19 +140,19 @@ TEST(CleanupValidation, AFolderWhoseEntriesAreTheCandidatesIsNeverAnItemItself)
     home.file("Library/Group Containers/group.g/Library/Logs/log");
     home.file(".cache/pip/wheel");
     home.file(".terraform.d/plugin-cache/registry/p");
-    EXPECT_EQ(JunkScanner::validationFailure(scanned(home / "Library/Containers/com.a/Data/Library/Caches"),
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(home / "Library/Containers/com.a/Data/Library/Caches"),
                                              CategoryKind::caches, h),
               std::nullopt);
-    EXPECT_EQ(JunkScanner::validationFailure(scanned(home / "Library/Group Containers/group.g/Library/Logs"),
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(home / "Library/Group Containers/group.g/Library/Logs"),
                                              CategoryKind::logs, h),
               std::nullopt);
     for (const auto location : JunkScanner::devCacheLocations) {
         home.file(fs::path(location) / "blob");
-        EXPECT_EQ(JunkScanner::validationFailure(scanned(home / location), CategoryKind::devCaches, h),
+        EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(home / location), CategoryKind::devCaches, h),
                   std::nullopt)
             << location;
     }
-    EXPECT_EQ(JunkScanner::validationFailure(scanned(home / ".terraform.d/plugin-cache"),
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(home / ".terraform.d/plugin-cache"),
                                              CategoryKind::devArtifacts, h),
               std::nullopt);
 }
@@ -163,38 +164,38 @@ TEST(CleanupValidation, GradleFoldersNeedTheirProjectFileAndTheGradleHomeIsRefus
     home.file("code/app/settings.gradle.kts");
     home.folder("code/app/.gradle/8.5");
     const auto gradleFolder = scanned(home / "code/app/.gradle");
-    EXPECT_EQ(JunkScanner::validationFailure(gradleFolder, CategoryKind::devArtifacts, h), std::nullopt);
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), gradleFolder, CategoryKind::devArtifacts, h), std::nullopt);
     home.remove("code/app/settings.gradle.kts");
-    EXPECT_EQ(JunkScanner::validationFailure(gradleFolder, CategoryKind::devArtifacts, h), kMarker);
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), gradleFolder, CategoryKind::devArtifacts, h), kMarker);
     home.file("code/app/gradlew");
-    EXPECT_EQ(JunkScanner::validationFailure(gradleFolder, CategoryKind::devArtifacts, h), std::nullopt);
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), gradleFolder, CategoryKind::devArtifacts, h), std::nullopt);
 
     home.file(".gradle/gradle.properties");
     home.file("build.gradle"); // even a project file beside it does not make it a project's
     home.file("gradlew");
     for (const auto& spelled : {home / ".gradle", home / "code/../.gradle", home / "./.gradle/"})
-        EXPECT_EQ(JunkScanner::validationFailure(scanned(spelled), CategoryKind::devArtifacts, h), kOutside)
+        EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(spelled), CategoryKind::devArtifacts, h), kOutside)
             << spelled;
 }
 
 TEST(AllowedLocations, ContainerLibrariesAndTheTrashMustBeExactlyThere)
 {
     const fs::path h = "/nonexistent-home/me";
-    EXPECT_TRUE(isAllowed(h / "Library/Containers/A/Data/Library/Caches/sub", CategoryKind::caches, h));
-    EXPECT_FALSE(isAllowed(h / "Library/Containers/A/Data/Documents", CategoryKind::caches, h));
-    EXPECT_FALSE(isAllowed(h / "Library/Containers/A/Data/Library/Caches", CategoryKind::logs, h));
-    EXPECT_TRUE(isAllowed(h / "Library/Group Containers/G/Library/Logs", CategoryKind::logs, h));
+    EXPECT_TRUE(isAllowed(JunkScanner::activeLayout(), h / "Library/Containers/A/Data/Library/Caches/sub", CategoryKind::caches, h));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), h / "Library/Containers/A/Data/Documents", CategoryKind::caches, h));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), h / "Library/Containers/A/Data/Library/Caches", CategoryKind::logs, h));
+    EXPECT_TRUE(isAllowed(JunkScanner::activeLayout(), h / "Library/Group Containers/G/Library/Logs", CategoryKind::logs, h));
     // Look-alikes deeper inside a container, or a container named "Data", are not its library.
     EXPECT_FALSE(
-        isAllowed(h / "Library/Containers/A/Data/Documents/Data/Library/Caches", CategoryKind::caches, h));
-    EXPECT_FALSE(isAllowed(h / "Library/Containers/Data/Library/Caches", CategoryKind::caches, h));
-    EXPECT_FALSE(isAllowed(h / "Library/Group Containers/G/Documents/Library/Logs", CategoryKind::logs, h));
-    EXPECT_TRUE(isAllowed(trashItemsFolder(h) / "old.txt", CategoryKind::trash, h));
+        isAllowed(JunkScanner::activeLayout(), h / "Library/Containers/A/Data/Documents/Data/Library/Caches", CategoryKind::caches, h));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), h / "Library/Containers/Data/Library/Caches", CategoryKind::caches, h));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), h / "Library/Group Containers/G/Documents/Library/Logs", CategoryKind::logs, h));
+    EXPECT_TRUE(isAllowed(JunkScanner::activeLayout(), trashItemsFolder(h) / "old.txt", CategoryKind::trash, h));
 #ifndef __APPLE__
-    EXPECT_FALSE(isAllowed(h / ".Trash/old.txt", CategoryKind::trash, h));
-    EXPECT_FALSE(isAllowed(trashRecordsFolder(h) / "old.txt.trashinfo", CategoryKind::trash, h));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), h / ".Trash/old.txt", CategoryKind::trash, h));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), trashRecordsFolder(h) / "old.txt.trashinfo", CategoryKind::trash, h));
 #endif
-    EXPECT_FALSE(isAllowed(h / "Library/Containers/com.docker.docker/Data", CategoryKind::insights, h));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), h / "Library/Containers/com.docker.docker/Data", CategoryKind::insights, h));
 }
 
 TEST(AllowedLocations, PathsCannotEscapeThroughDotsLinksPrefixesOrTheHomeItself)
@@ -203,13 +204,13 @@ TEST(AllowedLocations, PathsCannotEscapeThroughDotsLinksPrefixesOrTheHomeItself)
     const auto h = home.root();
     home.folder("Downloads/sub");
     home.link("Downloads/shortcut", home.folder("Documents/taxes/2024"));
-    EXPECT_TRUE(isAllowed(home / "Downloads/sub/../file.zip", CategoryKind::downloads, h));
-    EXPECT_FALSE(isAllowed(home / "Downloads/../Documents/thesis.pdf", CategoryKind::downloads, h));
+    EXPECT_TRUE(isAllowed(JunkScanner::activeLayout(), home / "Downloads/sub/../file.zip", CategoryKind::downloads, h));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), home / "Downloads/../Documents/thesis.pdf", CategoryKind::downloads, h));
     EXPECT_FALSE(
-        isAllowed(home / "Downloads/shortcut/../2023", CategoryKind::downloads, h)); // ".." after a link
-    EXPECT_FALSE(isAllowed(home / "Downloads2/file.zip", CategoryKind::downloads, h));
-    EXPECT_FALSE(isAllowed(home / "Library/CachesOld/x", CategoryKind::caches, h));
-    EXPECT_FALSE(isAllowed(h, CategoryKind::devArtifacts, home / "sub/.."));
+        isAllowed(JunkScanner::activeLayout(), home / "Downloads/shortcut/../2023", CategoryKind::downloads, h)); // ".." after a link
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), home / "Downloads2/file.zip", CategoryKind::downloads, h));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), home / "Library/CachesOld/x", CategoryKind::caches, h));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), h, CategoryKind::devArtifacts, home / "sub/.."));
     EXPECT_TRUE(JunkScanner::isContained("/h/Downloads/a", "/h//Downloads/"));
     EXPECT_TRUE(JunkScanner::isContained("/anything", "/"));
 }
@@ -221,11 +222,11 @@ TEST(AllowedLocations, TheHomeFolderItselfIsNeverAnItemEvenWhenItsNameIsAnArtifa
     const auto h = home.root();
     ASSERT_EQ(h.filename(), "node_modules");
     home.folder("code/node_modules");
-    EXPECT_TRUE(isAllowed(h / "code/node_modules", CategoryKind::devArtifacts, h));
+    EXPECT_TRUE(isAllowed(JunkScanner::activeLayout(), h / "code/node_modules", CategoryKind::devArtifacts, h));
     for (const auto& spelled : {h, h / "code/..", fs::path(h.native() + "/")})
-        EXPECT_FALSE(isAllowed(spelled, CategoryKind::devArtifacts, h)) << spelled;
-    EXPECT_EQ(JunkScanner::validationFailure(scanned(h), CategoryKind::devArtifacts, h), kOutside);
-    EXPECT_EQ(JunkScanner::validationFailure(scanned(h / "code/.."), CategoryKind::devArtifacts, h),
+        EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), spelled, CategoryKind::devArtifacts, h)) << spelled;
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(h), CategoryKind::devArtifacts, h), kOutside);
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(h / "code/.."), CategoryKind::devArtifacts, h),
               kOutside);
 }
 
@@ -235,10 +236,10 @@ TEST(AllowedLocations, TheHomeFolderMayBeGivenWithASlashOrThroughALink)
     FakeHome elsewhere;
     const auto item = home.folder("Library/Caches/app");
     const auto viaLink = elsewhere.link("home-link", home.root());
-    EXPECT_TRUE(isAllowed(item, CategoryKind::caches, home.root().native() + "/"));
-    EXPECT_TRUE(isAllowed(item, CategoryKind::caches, viaLink));
-    EXPECT_TRUE(isAllowed(viaLink / "Library/Caches/app", CategoryKind::caches, home.root()));
-    EXPECT_FALSE(isAllowed(viaLink / "Library/Caches/app", CategoryKind::downloads, home.root()));
+    EXPECT_TRUE(isAllowed(JunkScanner::activeLayout(), item, CategoryKind::caches, home.root().native() + "/"));
+    EXPECT_TRUE(isAllowed(JunkScanner::activeLayout(), item, CategoryKind::caches, viaLink));
+    EXPECT_TRUE(isAllowed(JunkScanner::activeLayout(), viaLink / "Library/Caches/app", CategoryKind::caches, home.root()));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), viaLink / "Library/Caches/app", CategoryKind::downloads, home.root()));
 }
 
 } // namespace

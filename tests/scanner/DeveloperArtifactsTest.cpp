@@ -1,5 +1,6 @@
 // The bounded search for regenerable project folders and the project-file rule.
 
+#include "Layout.h"
 #include "DeveloperArtifacts.h"
 
 #include "FakeHome.h"
@@ -19,7 +20,7 @@ using Paths = std::vector<fs::path>;
 
 Paths foundSorted()
 {
-    auto found = JunkScanner::findDevArtifacts();
+    auto found = JunkScanner::findDevArtifacts(JunkScanner::activeLayout());
     std::sort(found.begin(), found.end());
     return found;
 }
@@ -85,7 +86,7 @@ TEST(DeveloperArtifacts, NeverEntersAnyOfTheSkippedNamesAtAnyDepth)
     home.folder("code/deep/library/proj/node_modules");    // and exactly as written
     EXPECT_EQ(foundSorted(), (Paths{home / "code/deep/.nvm-notes/proj/node_modules",
                                     home / "code/deep/library/proj/node_modules"}));
-    EXPECT_EQ(JunkScanner::devArtifactSkip().size(), std::size(skipped));
+    EXPECT_EQ(JunkScanner::activeLayout().walkSkip.size(), std::size(skipped));
 }
 
 TEST(DeveloperArtifacts, AGradleFolderNeedsAProjectFileAndTheGradleHomeIsNeverOne)
@@ -110,7 +111,7 @@ TEST(DeveloperArtifacts, AGradleFolderNeedsAProjectFileAndTheGradleHomeIsNeverOn
     home.file("gradlew");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(foundSorted(), expected);
-    EXPECT_EQ(JunkScanner::regenCommand(home / "code/app-gradlew/.gradle"), "gradle build");
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/app-gradlew/.gradle"), "gradle build");
 }
 
 TEST(DeveloperArtifacts, ListsEightLevelsSoFindsFoldersNineDeepAndNoDeeper)
@@ -126,10 +127,10 @@ TEST(DeveloperArtifacts, ThePluginCacheComesLastAndTheCountIsLogged)
     FakeHome home;
     home.folder(".terraform.d/plugin-cache/registry");
     LogCapture log;
-    EXPECT_EQ(JunkScanner::findDevArtifacts(), Paths{home / ".terraform.d/plugin-cache"});
+    EXPECT_EQ(JunkScanner::findDevArtifacts(JunkScanner::activeLayout()), Paths{home / ".terraform.d/plugin-cache"});
     EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Found 1 developer artifacts"), 1u);
     home.folder("zzz/node_modules");
-    EXPECT_EQ(JunkScanner::findDevArtifacts(),
+    EXPECT_EQ(JunkScanner::findDevArtifacts(JunkScanner::activeLayout()),
               (Paths{home / "zzz/node_modules", home / ".terraform.d/plugin-cache"}));
 }
 
@@ -142,7 +143,7 @@ TEST(DeveloperArtifacts, AnUnreadableFolderIsReportedAndItsSiblingsStillSearched
     const auto answer = testing::runWithoutPrivileges(home.root(), [&] {
         LogCapture log;
         std::string text;
-        for (const auto& path : JunkScanner::findDevArtifacts())
+        for (const auto& path : JunkScanner::findDevArtifacts(JunkScanner::activeLayout()))
             text += path.string() + "|";
         return text + std::to_string(log.count(LogLevel::warning, "JunkScanner: Failed to read directory " +
                                                                       (home / "code/locked").string() +
@@ -154,11 +155,11 @@ TEST(DeveloperArtifacts, AnUnreadableFolderIsReportedAndItsSiblingsStillSearched
 TEST(DeveloperArtifacts, RegenerationCommands)
 {
     using JunkScanner::regenCommand;
-    EXPECT_EQ(regenCommand("/h/infra/.terraform"), "terraform init");
-    EXPECT_EQ(regenCommand("/h/anything/plugin-cache"), "terraform init");
-    EXPECT_EQ(regenCommand("/h/rusty/target"), "cargo / mvn build");
-    EXPECT_EQ(regenCommand("/h/web/Node_Modules"), std::nullopt); // names are case-sensitive
-    EXPECT_EQ(regenCommand("/h/web/build"), std::nullopt);
+    EXPECT_EQ(regenCommand(JunkScanner::activeLayout(), "/h/infra/.terraform"), "terraform init");
+    EXPECT_EQ(regenCommand(JunkScanner::activeLayout(), "/h/anything/plugin-cache"), "terraform init");
+    EXPECT_EQ(regenCommand(JunkScanner::activeLayout(), "/h/rusty/target"), "cargo / mvn build");
+    EXPECT_EQ(regenCommand(JunkScanner::activeLayout(), "/h/web/Node_Modules"), std::nullopt); // names are case-sensitive
+    EXPECT_EQ(regenCommand(JunkScanner::activeLayout(), "/h/web/build"), std::nullopt);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Measuring a candidate: allocated bytes of its regular files and its newest date, in one
 // pass, compared with what find counts; identity; the names items are listed under.
 
+#include "Layout.h"
 #include "FakeHome.h"
 #include "FileAnalysis.h"
 #include "TreeEnumerator.h"
@@ -196,7 +197,7 @@ TEST(DisplayName, NamesStoresContainersAndProjectsAndShowsAnyBytes)
         {"Library/Containers/app\xFF/Data/Library/Caches", "app\uFFFD"},
     };
     for (const auto& [path, name] : cases)
-        EXPECT_EQ(JunkScanner::displayName(fs::path("/Users/me") / path), name) << path;
+        EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), fs::path("/Users/me") / path), name) << path;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Sizes are what removing an item frees: a hard-linked file counts once, and not at all while
 // one of its links lies outside the item. Checked against find's and du's own counts.
 
+#include "Layout.h"
 #include "FakeHome.h"
 #include "FileAnalysis.h"
 #include "HardLinkLedger.h"
@@ -86,7 +87,7 @@ TEST(HardLinks, ACargoTargetWithLinkedBinariesCountsWhatRemovingItFrees)
     EXPECT_EQ(analyze(target).size, testing::freedBytesByFind(target));
     EXPECT_EQ(analyze(target).size, testing::fileBytesByDuOneFileSystem(target) - 6 * kMiB);
 
-    const auto scanned = JunkScanner::scan(CategoryKind::devArtifacts);
+    const auto scanned = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::devArtifacts);
     ASSERT_EQ(scanned.items.size(), 1u);
     EXPECT_EQ(scanned.items[0].size, analyze(target).size);
 }
@@ -99,7 +100,7 @@ TEST(HardLinks, AFileItemWithASecondLinkElsewhereFreesNothing)
     hardLink(iso, home / "Documents/keep.iso");
     EXPECT_EQ(analyze(iso).size, 0);
     EXPECT_NE(analyze(iso).modified, std::nullopt);
-    const auto scanned = JunkScanner::scan(CategoryKind::downloads);
+    const auto scanned = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::downloads);
     EXPECT_TRUE(scanned.items.empty());
     ASSERT_EQ(scanned.skipped.size(), 1u);
     EXPECT_EQ(scanned.skipped[0].reason, SkipReason::emptyOrInaccessible);

@@ -2,6 +2,7 @@
 // "C" and once, as a CTest entry of its own, under tr_TR.UTF-8, where the C library keeps "I"
 // upper-case and prints a decimal comma.
 
+#include "Layout.h"
 #include "FakeHome.h"
 #include "FileAnalysis.h"
 #include "JunkScanner.h"
@@ -46,7 +47,7 @@ TEST(LocaleIndependence, UpperCaseIStillMatchesTheRulesWrittenInLowerCase)
     home.file("Downloads/NOTES.TXT", 5000);
     home.file("Apps/FILTER.PLUGIN/Contents/MacOS/filter", 500'000); // a package: contents not counted
     home.file("Apps/readme", 4000);
-    const auto downloads = JunkScanner::scan(CategoryKind::downloads);
+    const auto downloads = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::downloads);
     EXPECT_EQ(downloads.items.size(), 2u);
     EXPECT_EQ(downloads.skipped.size(), 1u);
     EXPECT_EQ(JunkScanner::analyze(home / "Apps").size, testing::allocatedBytesByFind(home / "Apps/readme"));
@@ -56,7 +57,7 @@ TEST(LocaleIndependence, LogRecordsWriteSecondsWithADot)
 {
     FakeHome home;
     LogCapture log;
-    JunkScanner::scan(CategoryKind::logs);
+    JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::logs);
     const auto info = log.messages(LogLevel::info);
     ASSERT_EQ(info.size(), 1u);
     EXPECT_TRUE(std::regex_search(info[0], std::regex(R"( in \d+\.\d{3}s$)"))) << info[0];

@@ -2,6 +2,7 @@
 // elsewhere (same file system, same device number) or of the home itself adds nothing, and an
 // item that is itself the top of a mount frees nothing. Needs root; skipped otherwise.
 
+#include "Layout.h"
 #include "DeveloperArtifacts.h"
 #include "FakeHome.h"
 #include "FileAnalysis.h"
@@ -71,7 +72,7 @@ TEST_F(MountedMeasurement, TheHomeBoundInsideATrashItemIsNotMeasuredAgain)
     home.allocated("Documents/large", 8 * kMiB);
     ASSERT_TRUE(mounts.bind(home.root(), item / "home-again"));
     EXPECT_EQ(analyze(item).size, kMiB);
-    const auto scanned = JunkScanner::scan(CategoryKind::trash);
+    const auto scanned = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::trash);
     ASSERT_EQ(scanned.items.size(), 1u);
     EXPECT_EQ(scanned.items[0].size, kMiB);
 }
@@ -92,13 +93,13 @@ TEST_F(MountedMeasurement, AnItemThatIsItselfTheTopOfAMountFreesNothing)
     EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Not measuring mount point " +
                                              (home / "Library/Caches/mounted").string()),
               1u);
-    const auto caches = JunkScanner::scan(CategoryKind::caches);
+    const auto caches = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::caches);
     ASSERT_EQ(caches.items.size(), 1u);
     EXPECT_EQ(caches.items[0].path, home / "Library/Caches/plain");
     EXPECT_EQ(caches.skipped.size(), 2u);
     for (const auto& skipped : caches.skipped)
         EXPECT_EQ(skipped.reason, SkipReason::emptyOrInaccessible) << skipped.path;
-    EXPECT_TRUE(JunkScanner::scan(CategoryKind::downloads).items.empty());
+    EXPECT_TRUE(JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::downloads).items.empty());
 }
 
 TEST_F(MountedMeasurement, AMeasurementStartedBelowAMountTopStaysOnThatMount)
@@ -124,7 +125,7 @@ TEST_F(MountedMeasurement, TheArtifactSearchEntersNoMountAndOffersNoMountTop)
     home.file("code/mounted/node_modules/pkg/index.js");
 
     LogCapture log;
-    EXPECT_EQ(JunkScanner::findDevArtifacts(), std::vector<fs::path>{home / "code/own/node_modules"});
+    EXPECT_EQ(JunkScanner::findDevArtifacts(JunkScanner::activeLayout()), std::vector<fs::path>{home / "code/own/node_modules"});
     for (const auto* mount : {"volume", "code/linked", "code/mounted/node_modules"})
         EXPECT_EQ(
             log.count(LogLevel::debug, "JunkScanner: Not searching mount point " + (home / mount).string()),

@@ -1,5 +1,6 @@
 // Safety levels at their exact age boundaries, and the hints.
 
+#include "Layout.h"
 #include "SafetyAssessment.h"
 
 #include <gtest/gtest.h>
@@ -53,14 +54,14 @@ TEST(SafetyAssessment, TheMediaAnalysisStoreIsExpensiveHoweverOldButOnlyWhereDat
 TEST(ActionHint, NamesTheToolThatManagesOrRebuildsTheData)
 {
     using JunkScanner::actionHint;
-    EXPECT_EQ(actionHint(CategoryKind::insights, "/h/Library/Developer/CoreSimulator/Devices"),
+    EXPECT_EQ(actionHint(JunkScanner::activeLayout(), CategoryKind::insights, "/h/Library/Developer/CoreSimulator/Devices"),
               "xcrun simctl delete unavailable");
-    EXPECT_EQ(actionHint(CategoryKind::insights, "/h/Library/Application Support/MobileSync/Backup"),
+    EXPECT_EQ(actionHint(JunkScanner::activeLayout(), CategoryKind::insights, "/h/Library/Application Support/MobileSync/Backup"),
               "Finder \u2192 device \u2192 Manage Backups\u2026");
-    EXPECT_EQ(actionHint(CategoryKind::insights, "/h/Library/Developer/CoreSimulator/devices"), std::nullopt);
-    EXPECT_EQ(actionHint(CategoryKind::devArtifacts, "/h/.terraform.d/plugin-cache"), "terraform init");
-    EXPECT_EQ(actionHint(CategoryKind::caches, "/h/Library/Caches/node_modules"), std::nullopt);
-    EXPECT_EQ(actionHint(CategoryKind::xcode, "/h/Library/Developer/CoreSimulator/Devices"), std::nullopt);
+    EXPECT_EQ(actionHint(JunkScanner::activeLayout(), CategoryKind::insights, "/h/Library/Developer/CoreSimulator/devices"), std::nullopt);
+    EXPECT_EQ(actionHint(JunkScanner::activeLayout(), CategoryKind::devArtifacts, "/h/.terraform.d/plugin-cache"), "terraform init");
+    EXPECT_EQ(actionHint(JunkScanner::activeLayout(), CategoryKind::caches, "/h/Library/Caches/node_modules"), std::nullopt);
+    EXPECT_EQ(actionHint(JunkScanner::activeLayout(), CategoryKind::xcode, "/h/Library/Developer/CoreSimulator/Devices"), std::nullopt);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Whole category scans: offered or skipped at the exact thresholds, what an item carries,
 // order, log lines, and scans running side by side.
 
+#include "Layout.h"
 #include "JunkScanner.h"
 #include "TrashLocation.h"
 #include "FakeHome.h"
@@ -33,7 +34,7 @@ TEST(ScanDriver, ACategoryWithoutCandidatesIsEmptyAndSaysSo)
 {
     FakeHome home;
     LogCapture log;
-    const auto result = JunkScanner::scan(CategoryKind::downloads);
+    const auto result = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::downloads);
     EXPECT_TRUE(result.items.empty() && result.skipped.empty());
     EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Starting scan for category 'downloads'"), 1u);
     EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Found 0 candidate paths for 'downloads'"), 1u);
@@ -51,7 +52,7 @@ TEST(ScanDriver, InsightsOfferOnlyStoresFromFiveHundredMebibytesAndAreProtected)
     home.allocated("Library/Containers/com.docker.docker/Data/disk.raw", 500 * kMiB);
     home.allocated("Library/Developer/CoreSimulator/Devices/blob", 500 * kMiB - kPage);
     LogCapture log;
-    const auto result = JunkScanner::scan(CategoryKind::insights);
+    const auto result = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::insights);
     ASSERT_EQ(result.items.size(), 1u);
     EXPECT_EQ(result.items[0].name, "Docker data");
     EXPECT_EQ(result.items[0].size, 500 * kMiB);
@@ -75,7 +76,7 @@ TEST(ScanDriver, DownloadsOfferLargeFilesAndInstallersOfAnySize)
     home.file("Downloads/Tiny.Pkg", 5000);
     home.file("Downloads/Disc.iso/readme", 10); // a folder's extension counts too
     LogCapture log;
-    const auto result = JunkScanner::scan(CategoryKind::downloads);
+    const auto result = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::downloads);
     EXPECT_EQ(urlsOf(result.items),
               (std::vector<fs::path>{home / "Downloads/big.zip", home / "Downloads/exact.zip",
                                      home / "Downloads/Tool.DMG", home / "Downloads/Tiny.Pkg",
@@ -94,13 +95,13 @@ TEST(ScanDriver, DeveloperArtifactsNeedFiveMebibytesOfFiles)
     home.allocated("code/small/node_modules/pkg/index.js", 4 * kMiB);
     home.allocated("code/exact/node_modules/pkg/index.js", 5 * kMiB - kPage); // folders add nothing
     LogCapture log;
-    EXPECT_EQ(JunkScanner::scan(CategoryKind::devArtifacts).skipped.size(), 2u);
+    EXPECT_EQ(JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::devArtifacts).skipped.size(), 2u);
     EXPECT_EQ(log.count(LogLevel::debug,
                         "JunkScanner: Skipping 'node_modules' - 4194304 bytes below artifact threshold"),
               1u);
 
     home.allocated("code/exact/node_modules/pkg/more.js", kPage);
-    const auto result = JunkScanner::scan(CategoryKind::devArtifacts);
+    const auto result = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::devArtifacts);
     ASSERT_EQ(result.items.size(), 1u);
     EXPECT_EQ(result.items[0].size, 5 * kMiB);
     EXPECT_EQ(result.items[0].name, "exact/node_modules");
@@ -119,7 +120,7 @@ TEST(ScanDriver, ItemsCarryTheirMeasurementJudgementAndIdentity)
     home.setModified("Library/Caches/com.stale.app/db", stale);
     home.setModified("Library/Caches/com.stale.app", stale);
     LogCapture log;
-    const auto result = JunkScanner::scan(CategoryKind::caches);
+    const auto result = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::caches);
 
     ASSERT_EQ(result.items.size(), 3u);
     const auto& fresh = result.items[0];
@@ -148,7 +149,7 @@ TEST(ScanDriver, SortsBySizeKeepingCandidateOrderForTiesAndUnsizedLast)
     home.file(".gradle/caches/c", 5 * kPage);
     home.folder(".cargo/registry/cache"); // empty: no size
     home.folder("go/pkg/mod/cache");
-    const auto result = JunkScanner::scan(CategoryKind::devCaches);
+    const auto result = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::devCaches);
     EXPECT_EQ(urlsOf(result.items),
               (std::vector<fs::path>{home / ".cache", home / ".npm/_cacache", home / ".gradle/caches"}));
     EXPECT_EQ(urlsOf(result.skipped),
@@ -157,7 +158,7 @@ TEST(ScanDriver, SortsBySizeKeepingCandidateOrderForTiesAndUnsizedLast)
     home.link("Downloads/broken", home / "nowhere");
     home.allocated("Downloads/a.zip", kMiB);
     home.allocated("Downloads/b.zip", 2 * kMiB);
-    EXPECT_EQ(urlsOf(JunkScanner::scan(CategoryKind::downloads).skipped),
+    EXPECT_EQ(urlsOf(JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::downloads).skipped),
               (std::vector<fs::path>{home / "Downloads/b.zip", home / "Downloads/a.zip",
                                      home / "Downloads/broken"}));
 }
@@ -168,7 +169,7 @@ TEST(ScanDriver, TrashOffersHiddenEntriesAndSkipsBrokenLinks)
     const auto trash = trashItemsFolder(home.root()).lexically_relative(home.root());
     home.file(trash / ".hidden", 100);
     home.link(trash / "broken-link", home / "nowhere");
-    const auto result = JunkScanner::scan(CategoryKind::trash);
+    const auto result = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::trash);
     ASSERT_EQ(result.items.size(), 1u);
     EXPECT_EQ(result.items[0].name, ".hidden");
     EXPECT_EQ(result.items[0].safetyReason, SafetyReason::permanentDeletion);
@@ -181,7 +182,7 @@ TEST(ScanDriver, NamesThatAreNotUtf8AreScannedMeasuredAndShown)
     FakeHome home;
     const auto path = home.allocated("Downloads/r\xE9sum\xE9.dmg", 3 * kPage);
     LogCapture log;
-    const auto result = JunkScanner::scan(CategoryKind::downloads);
+    const auto result = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::downloads);
     ASSERT_EQ(result.items.size(), 1u);
     EXPECT_EQ(result.items[0].path.native(), path.native());
     EXPECT_EQ(result.items[0].name, "r\uFFFDsum\uFFFD.dmg");
@@ -204,11 +205,11 @@ TEST(ScanDriver, CategoriesScanSafelySideBySide)
 
     std::vector<ScanResult> alone;
     for (const auto kind : allCategoryKinds)
-        alone.push_back(JunkScanner::scan(kind));
+        alone.push_back(JunkScanner::scan(JunkScanner::activeLayout(), kind));
     for (int round = 0; round < 3; ++round) {
         std::vector<std::future<ScanResult>> running;
         for (const auto kind : allCategoryKinds)
-            running.push_back(std::async(std::launch::async, [kind] { return JunkScanner::scan(kind); }));
+            running.push_back(std::async(std::launch::async, [kind] { return JunkScanner::scan(JunkScanner::activeLayout(), kind); }));
         for (std::size_t i = 0; i < running.size(); ++i) {
             const auto together = running[i].get();
             EXPECT_EQ(together.items, alone[i].items) << rawValue(allCategoryKinds[i]);

@@ -55,18 +55,18 @@ TEST(LayoutSelection, TheLinuxLayoutOffersSevenCategoriesAndNoXcode)
                                                   CategoryKind::devArtifacts, CategoryKind::downloads,
                                                   CategoryKind::trash, CategoryKind::insights}));
     EXPECT_EQ(JunkScanner::macLayout().categories.size(), allCategoryKinds.size());
-    EXPECT_FALSE(JunkScanner::isOffered(CategoryKind::xcode));
+    EXPECT_FALSE(JunkScanner::isOffered(JunkScanner::activeLayout(), CategoryKind::xcode));
 
     FakeHome home;
     home.folder("Library/Developer/Xcode/DerivedData/App-abc/Build");
     const auto derived = home / "Library/Developer/Xcode/DerivedData/App-abc";
-    EXPECT_TRUE(JunkScanner::candidateURLs(CategoryKind::xcode).empty());
-    EXPECT_TRUE(JunkScanner::scan(CategoryKind::xcode).items.empty());
-    EXPECT_FALSE(JunkScanner::isAllowed(derived, CategoryKind::xcode, home.root()));
+    EXPECT_TRUE(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::xcode).empty());
+    EXPECT_TRUE(JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::xcode).items.empty());
+    EXPECT_FALSE(JunkScanner::isAllowed(JunkScanner::activeLayout(), derived, CategoryKind::xcode, home.root()));
 
     const LayoutChoice mac(LayoutId::macos);
-    EXPECT_EQ(JunkScanner::candidateURLs(CategoryKind::xcode), std::vector<fs::path>{derived});
-    EXPECT_TRUE(JunkScanner::isAllowed(derived, CategoryKind::xcode, home.root()));
+    EXPECT_EQ(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::xcode), std::vector<fs::path>{derived});
+    EXPECT_TRUE(JunkScanner::isAllowed(JunkScanner::activeLayout(), derived, CategoryKind::xcode, home.root()));
 }
 
 TEST(LayoutSelection, ChoosingALayoutMovesEveryRuleWithIt)
@@ -81,21 +81,21 @@ TEST(LayoutSelection, ChoosingALayoutMovesEveryRuleWithIt)
     const auto linuxCache = home / ".cache/fontconfig";
     const auto venv = home / "code/py/.venv";
 
-    EXPECT_EQ(JunkScanner::candidateURLs(CategoryKind::caches), std::vector<fs::path>{linuxCache});
-    EXPECT_TRUE(JunkScanner::installerExtensions().contains("deb"));
-    EXPECT_EQ(JunkScanner::regenCommand(venv), "pip install");
-    EXPECT_FALSE(JunkScanner::isAllowed(macCache, CategoryKind::caches, home.root()));
-    EXPECT_TRUE(JunkScanner::isAllowed(venv, CategoryKind::devArtifacts, home.root()));
-    EXPECT_EQ(JunkScanner::layoutSubtitle(CategoryKind::logs),
+    EXPECT_EQ(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::caches), std::vector<fs::path>{linuxCache});
+    EXPECT_TRUE(JunkScanner::activeLayout().installerExtensions.contains("deb"));
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), venv), "pip install");
+    EXPECT_FALSE(JunkScanner::isAllowed(JunkScanner::activeLayout(), macCache, CategoryKind::caches, home.root()));
+    EXPECT_TRUE(JunkScanner::isAllowed(JunkScanner::activeLayout(), venv, CategoryKind::devArtifacts, home.root()));
+    EXPECT_EQ(JunkScanner::layoutSubtitle(JunkScanner::activeLayout(), CategoryKind::logs),
               "Session logs and app logs in ~/.config and ~/.local — old diagnostic reports.");
 
     const LayoutChoice mac(LayoutId::macos);
-    EXPECT_EQ(JunkScanner::candidateURLs(CategoryKind::caches), std::vector<fs::path>{macCache});
-    EXPECT_FALSE(JunkScanner::installerExtensions().contains("deb"));
-    EXPECT_EQ(JunkScanner::regenCommand(venv), std::nullopt);
-    EXPECT_FALSE(JunkScanner::isAllowed(linuxCache, CategoryKind::caches, home.root()));
-    EXPECT_FALSE(JunkScanner::isAllowed(venv, CategoryKind::devArtifacts, home.root()));
-    EXPECT_EQ(JunkScanner::layoutSubtitle(CategoryKind::logs), subtitle(CategoryKind::logs));
+    EXPECT_EQ(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::caches), std::vector<fs::path>{macCache});
+    EXPECT_FALSE(JunkScanner::activeLayout().installerExtensions.contains("deb"));
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), venv), std::nullopt);
+    EXPECT_FALSE(JunkScanner::isAllowed(JunkScanner::activeLayout(), linuxCache, CategoryKind::caches, home.root()));
+    EXPECT_FALSE(JunkScanner::isAllowed(JunkScanner::activeLayout(), venv, CategoryKind::devArtifacts, home.root()));
+    EXPECT_EQ(JunkScanner::layoutSubtitle(JunkScanner::activeLayout(), CategoryKind::logs), subtitle(CategoryKind::logs));
 }
 
 } // namespace

@@ -18,7 +18,7 @@ using Paths = std::vector<fs::path>;
 
 Paths foundSorted()
 {
-    auto found = JunkScanner::findDevArtifacts();
+    auto found = JunkScanner::findDevArtifacts(JunkScanner::activeLayout());
     std::sort(found.begin(), found.end());
     return found;
 }
@@ -84,7 +84,7 @@ TEST(LinuxArtifacts, TheWalkStaysOutOfSandboxesToolHomesAndEveryBaseFolder)
         home.folder(path);
     home.folder("code/web/node_modules");
     EXPECT_EQ(foundSorted(), Paths{home / "code/web/node_modules"});
-    EXPECT_EQ(JunkScanner::devArtifactSkip().size(), 26u + 14u);
+    EXPECT_EQ(JunkScanner::activeLayout().walkSkip.size(), 26u + 14u);
 }
 
 TEST(LinuxArtifacts, BaseFoldersMovedIntoTheHomeAreClosedWhereverTheyLie)
@@ -111,17 +111,17 @@ TEST(LinuxArtifacts, AVirtualEnvironmentIsRebuiltByTheToolWhoseLockFileLiesBesid
         home.folder(project / ".venv");
         home.file(project / "pyproject.toml");
         home.file(project / lockFile);
-        EXPECT_EQ(JunkScanner::regenCommand(home / project / ".venv"), command);
+        EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / project / ".venv"), command);
     }
     home.folder("code/plain/venv");
     home.file("code/plain/requirements.txt");
-    EXPECT_EQ(JunkScanner::regenCommand(home / "code/plain/venv"), "pip install");
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/plain/venv"), "pip install");
     home.file("code/both/poetry.lock");
     home.file("code/both/uv.lock");
-    EXPECT_EQ(JunkScanner::regenCommand(home / "code/both/.venv"), "poetry install") << "first in the table wins";
-    EXPECT_EQ(JunkScanner::regenCommand(home / "code/app/build"), "gradle build");
-    EXPECT_EQ(JunkScanner::regenCommand(home / "code/ex/_build"), "mix compile");
-    EXPECT_EQ(JunkScanner::regenCommand(home / "code/x/Build"), std::nullopt);
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/both/.venv"), "poetry install") << "first in the table wins";
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/app/build"), "gradle build");
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/ex/_build"), "mix compile");
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/x/Build"), std::nullopt);
 }
 
 } // namespace

@@ -29,7 +29,7 @@ Paths sorted(Paths paths)
 
 Paths candidates(CategoryKind kind)
 {
-    return sorted(JunkScanner::candidateURLs(kind));
+    return sorted(JunkScanner::candidateURLs(JunkScanner::activeLayout(), kind));
 }
 
 // Points one XDG variable elsewhere for the life of the object (FakeHome restores the rest).
@@ -73,7 +73,7 @@ TEST(LinuxCandidates, CachesAreTheVisibleEntriesOfTheCacheFolderLessWhatOtherRow
     home.file(".cache/huggingface/token");                          // holds the hub's place
     EXPECT_EQ(candidates(CategoryKind::caches),
               sorted({home / ".cache/loose.db", home / ".cache/mozilla", home / ".cache/thumbnails"}));
-    EXPECT_EQ(JunkScanner::displayName(home / ".cache/mozilla"), "mozilla");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".cache/mozilla"), "mozilla");
 }
 
 TEST(LinuxCandidates, SandboxedAndElectronCachesAreTheirOwnItemsNamedAfterTheirApplication)
@@ -94,19 +94,19 @@ TEST(LinuxCandidates, SandboxedAndElectronCachesAreTheirOwnItemsNamedAfterTheirA
     home.file(".config/discord/Code Cache/js/index");
     home.file(".config/gtk-3.0/Cache");                              // a file named so: offered, measured
     LogCapture log;
-    const auto found = JunkScanner::candidateURLs(CategoryKind::caches);
+    const auto found = JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::caches);
     EXPECT_EQ(sorted(found), sorted({home / ".var/app/org.gnome.Maps/cache", home / "snap/firefox/common/.cache",
                                      home / ".config/Code/Cache", home / ".config/Code/GPUCache",
                                      home / ".config/Code/Service Worker/CacheStorage",
                                      home / ".config/discord/Code Cache", home / ".config/gtk-3.0/Cache"}));
     EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Found 3 items in .config"), 1u) << "listed once for all rows";
 
-    EXPECT_EQ(JunkScanner::displayName(home / ".var/app/org.gnome.Maps/cache"), "org.gnome.Maps");
-    EXPECT_EQ(JunkScanner::displayName(home / "snap/firefox/common/.cache"), "firefox");
-    EXPECT_EQ(JunkScanner::displayName(home / ".config/Code/GPUCache"), "Code/GPUCache");
-    EXPECT_EQ(JunkScanner::displayName(home / ".config/Code/Service Worker/CacheStorage"),
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".var/app/org.gnome.Maps/cache"), "org.gnome.Maps");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / "snap/firefox/common/.cache"), "firefox");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".config/Code/GPUCache"), "Code/GPUCache");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".config/Code/Service Worker/CacheStorage"),
               "Code/Service Worker/CacheStorage");
-    EXPECT_EQ(JunkScanner::displayName(home / ".var/app/org.gnome.Maps/cache/tiles"), "tiles")
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".var/app/org.gnome.Maps/cache/tiles"), "tiles")
         << "only a row's own candidate takes the row's name";
 }
 
@@ -128,10 +128,10 @@ TEST(LinuxCandidates, LogsAreSessionLogsXorgLogsNpmLogsAndTheLogFoldersOfApplica
               sorted({home / ".xsession-errors", home / ".xsession-errors.old", home / ".local/share/xorg/Xorg.0.log",
                       home / ".npm/_logs", home / ".config/Code/logs", home / ".local/state/wireplumber/log",
                       home / ".local/share/Steam/logs"}));
-    EXPECT_EQ(JunkScanner::displayName(home / ".xsession-errors"), "~/.xsession-errors");
-    EXPECT_EQ(JunkScanner::displayName(home / ".npm/_logs"), "~/.npm/_logs");
-    EXPECT_EQ(JunkScanner::displayName(home / ".local/state/wireplumber/log"), "wireplumber/log");
-    EXPECT_EQ(JunkScanner::displayName(home / ".local/share/xorg/Xorg.0.log"), "Xorg.0.log");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".xsession-errors"), "~/.xsession-errors");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".npm/_logs"), "~/.npm/_logs");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".local/state/wireplumber/log"), "wireplumber/log");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".local/share/xorg/Xorg.0.log"), "Xorg.0.log");
 }
 
 TEST(LinuxCandidates, DeveloperCachesAreTheToolsDocumentedFoldersInTableOrder)
@@ -149,7 +149,7 @@ TEST(LinuxCandidates, DeveloperCachesAreTheToolsDocumentedFoldersInTableOrder)
     Paths expected;
     for (const char* path : present)
         expected.push_back(home / path);
-    const auto found = JunkScanner::candidateURLs(CategoryKind::devCaches);
+    const auto found = JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::devCaches);
     EXPECT_EQ(found, (Paths{home / ".npm/_cacache", home / ".local/share/pnpm/store", home / ".cache/pip",
                             home / ".cache/uv", home / ".yarn/berry/cache", home / ".cache/go-build",
                             home / ".cargo/registry/src", home / ".m2/repository", home / ".cache/ms-playwright",
@@ -158,8 +158,8 @@ TEST(LinuxCandidates, DeveloperCachesAreTheToolsDocumentedFoldersInTableOrder)
                                     JunkScanner::linuxLayout().locations.end(),
                                     [](const auto& row) { return row.category == CategoryKind::devCaches; });
     EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Found 11 dev cache paths out of " + std::to_string(rows)), 1u);
-    EXPECT_EQ(JunkScanner::displayName(home / ".cargo/registry/src"), "~/.cargo/registry/src");
-    EXPECT_EQ(JunkScanner::displayName(home / ".local/share/pnpm/store"), "~/.local/share/pnpm/store");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".cargo/registry/src"), "~/.cargo/registry/src");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".local/share/pnpm/store"), "~/.local/share/pnpm/store");
 }
 
 TEST(LinuxCandidates, XdgFoldersAreFollowedInsideTheHomeAndIgnoredOutsideIt)
@@ -173,7 +173,7 @@ TEST(LinuxCandidates, XdgFoldersAreFollowedInsideTheHomeAndIgnoredOutsideIt)
         const Variable cache("XDG_CACHE_HOME", (home / "xdg/cache").string());
         EXPECT_EQ(candidates(CategoryKind::caches), Paths{home / "xdg/cache/fontconfig"});
         EXPECT_EQ(candidates(CategoryKind::devCaches), Paths{home / "xdg/cache/pip"});
-        EXPECT_EQ(JunkScanner::displayName(home / "xdg/cache/pip"), "~/xdg/cache/pip");
+        EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / "xdg/cache/pip"), "~/xdg/cache/pip");
     }
     elsewhere.file("cache/fontconfig/c");
     elsewhere.file("cache/pip/x");
@@ -206,7 +206,7 @@ TEST(LinuxCandidates, DownloadsAreTheUserDirsDownloadFolderWithLinuxInstallersOf
         home.file(fs::path("İndirilenler") / installer, 2000);
     home.file("İndirilenler/notes.zip", 2000);
     home.file("İndirilenler/.hidden.deb", 2000);
-    const auto result = JunkScanner::scan(CategoryKind::downloads);
+    const auto result = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::downloads);
     Paths offered;
     for (const auto& item : result.items)
         offered.push_back(item.path);
@@ -254,18 +254,18 @@ TEST(LinuxCandidates, InsightsAreTheStoresOtherToolsManageWithTheirNamesAndHints
     for (const auto& [path, name, hint] : stores) {
         home.file(fs::path(path) / "blob");
         expected.push_back(home / path);
-        EXPECT_EQ(JunkScanner::displayName(home / path), name) << path;
-        EXPECT_EQ(JunkScanner::actionHint(CategoryKind::insights, home / path), hint) << path;
+        EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / path), name) << path;
+        EXPECT_EQ(JunkScanner::actionHint(JunkScanner::activeLayout(), CategoryKind::insights, home / path), hint) << path;
     }
-    EXPECT_EQ(JunkScanner::candidateURLs(CategoryKind::insights), expected);
+    EXPECT_EQ(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::insights), expected);
     // Names and hints belong to the stores, not to anything else that happens to end the same way.
     home.file(".cache/flatpak/x");
-    EXPECT_EQ(JunkScanner::displayName(home / ".cache/flatpak"), "flatpak");
-    EXPECT_EQ(JunkScanner::actionHint(CategoryKind::insights, home / ".cache/docker"), std::nullopt);
-    EXPECT_EQ(JunkScanner::actionHint(CategoryKind::caches, home / ".ollama/models"), std::nullopt);
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".cache/flatpak"), "flatpak");
+    EXPECT_EQ(JunkScanner::actionHint(JunkScanner::activeLayout(), CategoryKind::insights, home / ".cache/docker"), std::nullopt);
+    EXPECT_EQ(JunkScanner::actionHint(JunkScanner::activeLayout(), CategoryKind::caches, home / ".ollama/models"), std::nullopt);
 
     home.allocated(".local/share/containers/storage/overlay/l/diff/blob", 500 * kMiB);
-    const auto result = JunkScanner::scan(CategoryKind::insights);
+    const auto result = JunkScanner::scan(JunkScanner::activeLayout(), CategoryKind::insights);
     ASSERT_EQ(result.items.size(), 1u);
     EXPECT_EQ(result.items[0].name, "Podman containers and images");
     EXPECT_EQ(result.items[0].safetyLevel, SafetyLevel::protected_);

@@ -24,7 +24,7 @@ const std::string kOutside = "The item is no longer inside an allowed cleanup lo
 
 ScannedItem scanned(const fs::path& url)
 {
-    return {url,          JunkScanner::displayName(url), 1, std::nullopt, SafetyLevel::review, SafetyReason::userFile,
+    return {url,          JunkScanner::displayName(JunkScanner::activeLayout(), url), 1, std::nullopt, SafetyLevel::review, SafetyReason::userFile,
             std::nullopt, JunkScanner::inodeOf(url)};
 }
 
@@ -38,8 +38,8 @@ void expectAllowed(const FakeHome& home, std::initializer_list<Case> cases, bool
 {
     for (const auto& [kind, path] : cases) {
         home.file(fs::path(path) / "content");
-        EXPECT_EQ(isAllowed(home / path, kind, home.root()), allowed) << rawValue(kind) << " " << path;
-        EXPECT_EQ(JunkScanner::validationFailure(scanned(home / path), kind, home.root()),
+        EXPECT_EQ(isAllowed(JunkScanner::activeLayout(), home / path, kind, home.root()), allowed) << rawValue(kind) << " " << path;
+        EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(home / path), kind, home.root()),
                   allowed ? std::nullopt : std::optional(kOutside))
             << rawValue(kind) << " " << path;
     }
@@ -105,12 +105,12 @@ TEST(LinuxValidation, FoldersThemselvesAndPlacesOfOtherRowsOrKindsAreRefused)
                   false);
     // Guidance is never removed; a virtual environment without its project is no artifact.
     home.file(".local/share/containers/storage/overlay/x");
-    EXPECT_FALSE(isAllowed(home / ".local/share/containers/storage", CategoryKind::insights, home.root()));
-    EXPECT_EQ(JunkScanner::validationFailure(scanned(home / ".local/share/containers/storage"), CategoryKind::insights,
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), home / ".local/share/containers/storage", CategoryKind::insights, home.root()));
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(home / ".local/share/containers/storage"), CategoryKind::insights,
                                              home.root()),
               "Protected items cannot be cleaned.");
     home.folder("code/loose/.venv/lib");
-    EXPECT_EQ(JunkScanner::validationFailure(scanned(home / "code/loose/.venv"), CategoryKind::devArtifacts, home.root()),
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(home / "code/loose/.venv"), CategoryKind::devArtifacts, home.root()),
               "The project marker changed after the scan.");
 }
 
@@ -148,17 +148,17 @@ TEST(LinuxValidation, TheTrashAndTheOtherBaseFoldersAreWhereTheVariablesPutThem)
     expectAllowed(home, {{CategoryKind::trash, "data/Trash/files/report.pdf"}, {CategoryKind::devCaches, "data/pnpm/store"}},
                   true);
     expectAllowed(home, {{CategoryKind::caches, "data/Trash/files/x"}, {CategoryKind::logs, "data/Trash/log"}}, false);
-    EXPECT_TRUE(isAllowed(home / "data/Trash/files/report.pdf", CategoryKind::trash, home.root()));
-    EXPECT_TRUE(isAllowed(home / "data/pnpm/store", CategoryKind::devCaches, home.root()));
-    EXPECT_FALSE(isAllowed(home / ".local/share/Trash/files/default-place", CategoryKind::trash, home.root()));
-    EXPECT_FALSE(isAllowed(home / ".local/share/pnpm/store", CategoryKind::devCaches, home.root()));
+    EXPECT_TRUE(isAllowed(JunkScanner::activeLayout(), home / "data/Trash/files/report.pdf", CategoryKind::trash, home.root()));
+    EXPECT_TRUE(isAllowed(JunkScanner::activeLayout(), home / "data/pnpm/store", CategoryKind::devCaches, home.root()));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), home / ".local/share/Trash/files/default-place", CategoryKind::trash, home.root()));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), home / ".local/share/pnpm/store", CategoryKind::devCaches, home.root()));
     // A data folder outside the home: nothing in it may go, whatever a document claims.
     const std::string outside = (elsewhere / "share").string();
     ::setenv("XDG_DATA_HOME", outside.c_str(), 1);
     elsewhere.file("share/Trash/files/theirs");
     elsewhere.file("share/pnpm/store/v3/x");
-    EXPECT_FALSE(isAllowed(elsewhere / "share/Trash/files/theirs", CategoryKind::trash, home.root()));
-    EXPECT_FALSE(isAllowed(elsewhere / "share/pnpm/store", CategoryKind::devCaches, home.root()));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), elsewhere / "share/Trash/files/theirs", CategoryKind::trash, home.root()));
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), elsewhere / "share/pnpm/store", CategoryKind::devCaches, home.root()));
 }
 
 TEST(LinuxValidation, ALocationReachedThroughALinkIsNotACleanupLocation)
@@ -166,10 +166,10 @@ TEST(LinuxValidation, ALocationReachedThroughALinkIsNotACleanupLocation)
     FakeHome home;
     home.file("Documents/thesis/chapter1.odt");
     home.link(".cache", home / "Documents"); // a cache folder that is really the documents
-    EXPECT_FALSE(isAllowed(home / ".cache/thesis", CategoryKind::caches, home.root()));
-    EXPECT_EQ(JunkScanner::validationFailure(scanned(home / ".cache/thesis"), CategoryKind::caches, home.root()),
+    EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), home / ".cache/thesis", CategoryKind::caches, home.root()));
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(home / ".cache/thesis"), CategoryKind::caches, home.root()),
               kOutside);
-    EXPECT_TRUE(JunkScanner::candidateURLs(CategoryKind::caches).empty()) << "and nothing was offered from it";
+    EXPECT_TRUE(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::caches).empty()) << "and nothing was offered from it";
 }
 
 } // namespace
