@@ -1,14 +1,12 @@
 #include "CleanCommand.h"
 
 #include "ByteFormatter.h"
-#include "CleanUndo.h"
-#include "CleaningWorker.h"
+#include "CleanSession.h"
 #include "DisplayText.h"
 #include "ExitStatus.h"
 #include "HomeFolder.h"
-#include "Logger.h"
-#include "ScanCommand.h"
 #include "ScanDocument.h"
+#include "ScanSession.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -26,13 +24,15 @@ int refuse(const std::string& message)
     return ExitStatus::badInput;
 }
 
-void printOutcome(bool json, bool started, const CleanOutcome& outcome)
+void printOutcome(bool json, const CleanReport& report)
 {
+    const CleanOutcome& outcome = report.outcome;
+    const bool started = report.result == CleanResult::completed;
     if (json) {
         QJsonArray errors;
         for (const std::string& message : outcome.errors)
             errors.append(QString::fromStdString(message));
-        const QJsonObject result{{"result", started ? "completed" : "notStarted"},
+        const QJsonObject result{{"result", QString::fromLatin1(rawValue(report.result))},
                                  {"cleaned", static_cast<qint64>(outcome.cleaned)},
                                  {"errors", errors}};
         std::puts(QJsonDocument(result).toJson(QJsonDocument::Indented).constData());
@@ -78,14 +78,14 @@ std::filesystem::path withoutTrailingSeparators(std::filesystem::path path)
 
 } // namespace
 
-int runClean(const CliOptions& options)
+int runClean(const CliOptions& options, const JunkScanner::Layout& layout)
 {
     const auto saved = loadSavedScan(options.document);
     if (!saved)
         return ExitStatus::badInput;
 
     const CategoryKind kind = *options.cleanCategory;
-    if (const auto refusal = notOffered(kind))
+    if (const auto refusal = ScanSession(layout).refusal(kind))
         return refuse(*refusal);
     const auto found = saved->items.find(kind);
     const std::vector<ScannedItem> listed = found == saved->items.end() ? std::vector<ScannedItem>{} : found->second;
@@ -103,16 +103,13 @@ int runClean(const CliOptions& options)
         return refuse(message.append(" in ").append(options.document.string()));
     }
 
-    const std::vector<ScannedItem> chosen = cleanableSelection(kind, listed, selection);
-    if (chosen.empty()) {
-        Logger::warning("Clean attempted with no items selected");
-        printOutcome(options.json, false, {});
+    const std::vector<ScannedItem> chosen = CleanSession::chooseItems(kind, listed, selection);
+    // The journal it leaves is what `undo` and the window's Undo take back.
+    const CleanReport report = CleanSession(layout).run(kind, chosen, homeFolder());
+    printOutcome(options.json, report);
+    if (report.result == CleanResult::notStarted)
         return ExitStatus::notStarted;
-    }
-    const CleanOutcome outcome = runCleaningWorker(JunkScanner::activeLayout(), chosen, kind, homeFolder());
-    recordCleanForUndo(outcome, kind, homeFolder()); // what `undo` and the window's Undo take back
-    printOutcome(options.json, true, outcome);
-    return outcome.errors.empty() ? ExitStatus::done : ExitStatus::completedWithMessages;
+    return report.outcome.errors.empty() ? ExitStatus::done : ExitStatus::completedWithMessages;
 }
 
 } // namespace orvelane::cli

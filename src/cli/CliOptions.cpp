@@ -1,5 +1,7 @@
 #include "CliOptions.h"
 
+#include "ScanSession.h"
+
 namespace orvelane::cli {
 namespace {
 
@@ -212,15 +214,7 @@ ParseOutcome parseCommandLine(const std::vector<std::string>& args)
     return {options, {}};
 }
 
-std::string offeredCategoryNames()
-{
-    std::string names;
-    for (CategoryKind kind : JunkScanner::activeLayout().categories)
-        names.append(names.empty() ? "" : " ").append(rawValue(kind));
-    return names;
-}
-
-std::string usageText()
+std::string usageText(const JunkScanner::Layout& layout)
 {
     return R"(orvelane-cli: find and clean reclaimable data in your home folder
 
@@ -270,7 +264,7 @@ exclusions  Lists (the default), adds or removes the paths that are never offere
          A path excludes itself, byte for byte, and everything below it. The window's
          "Never Offer This Again" adds to the same list.
 
-Categories: )" + offeredCategoryNames() + R"(
+Categories: )" + ScanSession(layout).categoryNames() + R"(
 
 --lang   Language of the readable report (default: the one chosen in the app's settings).
 --layout Where to look: the folders of macOS or of a freedesktop (Linux) desktop (default:

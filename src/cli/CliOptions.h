@@ -39,10 +39,7 @@ struct ParseOutcome
 
 ParseOutcome parseCommandLine(const std::vector<std::string>& arguments);
 
-/// The text `--help` prints; it lists the categories of the active layout.
-std::string usageText();
-
-/// The category names of the active layout, separated by spaces.
-std::string offeredCategoryNames();
+/// The text `--help` prints; it lists the layout's categories.
+std::string usageText(const JunkScanner::Layout& layout);
 
 } // namespace orvelane::cli

@@ -1,13 +1,13 @@
 #include "RestoreCommands.h"
 
 #include "ByteFormatter.h"
-#include "CleanUndo.h"
 #include "DisplayText.h"
 #include "ExclusionStore.h"
 #include "ExitStatus.h"
 #include "HomeFolder.h"
 #include "PathText.h"
-#include "PutBack.h"
+#include "CleanResult.h"
+#include "RestoreSession.h"
 #include "ScanDocument.h"
 
 #include <QJsonArray>
@@ -47,11 +47,12 @@ std::filesystem::path absoluteSpelling(const std::filesystem::path& path)
 
 } // namespace
 
-int runUndo(const CliOptions& options)
+int runUndo(const CliOptions& options, const JunkScanner::Layout& layout)
 {
-    const UndoOutcome outcome = undoLastClean(homeFolder());
+    const UndoOutcome outcome = RestoreSession(layout).undo(homeFolder());
     if (options.json) {
-        printJson({{"result", outcome.started ? "completed" : "notStarted"},
+        const CleanResult result = outcome.started ? CleanResult::completed : CleanResult::notStarted;
+        printJson({{"result", QString::fromLatin1(rawValue(result))},
                    {"restored", static_cast<qint64>(outcome.restored)},
                    {"restoredItems", static_cast<qint64>(outcome.restoredCount)},
                    {"errors", textArray(outcome.errors)}});
@@ -67,26 +68,27 @@ int runUndo(const CliOptions& options)
     return outcome.errors.empty() ? ExitStatus::done : ExitStatus::completedWithMessages;
 }
 
-int runRestore(const CliOptions& options)
+int runRestore(const CliOptions& options, const JunkScanner::Layout& layout)
 {
+    const RestoreSession session(layout);
     const std::filesystem::path home = homeFolder();
     QJsonArray restored;
     std::vector<std::string> errors;
     std::vector<std::string> lines;
     for (const auto& given : options.paths) {
         const std::filesystem::path entry = absoluteSpelling(given);
-        const PutBack::Result result = PutBack::putBack(entry, {}, home);
-        if (!result.succeeded()) {
-            errors.push_back(PutBack::message(displayText(entry.filename()), result));
+        const PutBackReport report = session.putBack(entry, displayText(entry.filename()), std::nullopt, home);
+        if (report.message) {
+            errors.push_back(*report.message);
             continue;
         }
         QJsonObject object;
-        writePath(object, result.original);
+        writePath(object, report.original);
         restored.append(object);
-        lines.push_back(localizedFormat(DISPLAY_TEXT("Put back: %@"), {displayText(result.original)}));
+        lines.push_back(localizedFormat(DISPLAY_TEXT("Put back: %@"), {displayText(report.original)}));
     }
     if (options.json) {
-        printJson({{"result", "completed"}, {"restored", restored}, {"errors", textArray(errors)}});
+        printJson({{"result", QString::fromLatin1(rawValue(CleanResult::completed))}, {"restored", restored}, {"errors", textArray(errors)}});
     } else {
         printLines(lines);
         printLines(errors);

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "CliOptions.h"
+#include "Layout.h"
 
 namespace orvelane::cli {
 
 /// Runs `orvelane-cli undo`; returns the exit status.
-int runUndo(const CliOptions& options);
+int runUndo(const CliOptions& options, const JunkScanner::Layout& layout);
 
-/// Runs `orvelane-cli restore PATH...`; returns the exit status.
-int runRestore(const CliOptions& options);
+/// Runs `orvelane-cli restore PATH...`; the layout names no categories here; returns the exit status.
+int runRestore(const CliOptions& options, const JunkScanner::Layout& layout);
 
 /// Runs `orvelane-cli exclusions [list|add|remove]`; returns the exit status.
 int runExclusions(const CliOptions& options);

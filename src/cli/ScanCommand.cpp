@@ -4,13 +4,11 @@
 #include "ExclusionStore.h"
 #include "ExitStatus.h"
 #include "HomeFolder.h"
-#include "JunkScanner.h"
-#include "Layout.h"
+#include "ScanDocument.h"
+#include "ScanSession.h"
 #include "TextReport.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <future>
 #include <mutex>
 #include <unistd.h>
 
@@ -44,52 +42,26 @@ private:
 
 } // namespace
 
-CategoryResults scanConcurrently(const std::vector<CategoryKind>& categories, const ExclusionList& exclusions)
+int runScan(const CliOptions& options, const JunkScanner::Layout& layout)
 {
-    ProgressLine progress(categories.size());
-    std::vector<std::future<ScanResult>> running;
-    running.reserve(categories.size());
-    for (CategoryKind kind : categories)
-        running.push_back(std::async(std::launch::async, [kind, &progress, &exclusions] {
-            ScanResult result = JunkScanner::scan(JunkScanner::activeLayout(), kind, exclusions);
-            progress.finished(kind);
-            return result;
-        }));
-    CategoryResults results;
-    for (std::size_t i = 0; i < categories.size(); ++i)
-        results.emplace_back(categories[i], running[i].get());
-    return results;
-}
-
-std::optional<std::string> notOffered(CategoryKind kind)
-{
-    if (JunkScanner::isOffered(JunkScanner::activeLayout(), kind))
-        return std::nullopt;
-    return "the " + std::string(JunkScanner::activeLayout().name) + " layout has no category '" +
-           std::string(rawValue(kind)) + "' (it has: " + offeredCategoryNames() + ")";
-}
-
-int runScan(const CliOptions& options)
-{
+    const ScanSession session(layout);
     for (CategoryKind kind : options.categories) {
-        if (const auto refusal = notOffered(kind)) {
+        if (const auto refusal = session.refusal(kind)) {
             std::fprintf(stderr, "orvelane-cli: %s\n", refusal->c_str());
             return ExitStatus::badInput;
         }
     }
-    // Catalogue order whatever the order asked for, each category once; all the layout's by default.
-    std::vector<CategoryKind> categories;
-    for (CategoryKind kind : JunkScanner::activeLayout().categories)
-        if (options.categories.empty() || std::ranges::find(options.categories, kind) != options.categories.end())
-            categories.push_back(kind);
-    const bool access = JunkScanner::hasFullDiskAccess();
+    const std::vector<CategoryKind> categories = session.categories(options.categories);
+    const bool access = session.trashReadable();
     const ExclusionList exclusions = options.noExclusions ? ExclusionList() : ExclusionStore::load();
-    const CategoryResults results = scanConcurrently(categories, exclusions);
+    ProgressLine progress(categories.size());
+    const CategoryResults results =
+        session.scanAll(categories, exclusions, [&progress](CategoryKind kind) { progress.finished(kind); });
     const auto space = diskSpace(homeFolder());
     if (options.json) {
         writeScanDocument(stdout, homeFolder(), access, results, space);
     } else {
-        const std::string report = textReport(homeFolder(), access, results, space);
+        const std::string report = textReport(layout, homeFolder(), access, results, space);
         std::fwrite(report.data(), 1, report.size(), stdout);
     }
     return ExitStatus::done;

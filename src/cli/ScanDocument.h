@@ -3,6 +3,7 @@
 #include "CategoryKind.h"
 #include "DiskSpace.h"
 #include "ScanRecords.h"
+#include "ScanSession.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -18,10 +19,8 @@
 
 namespace orvelane::cli {
 
-using CategoryResults = std::vector<std::pair<CategoryKind, ScanResult>>;
-
 /**
- * @brief Writes the JSON document of a scan: categories in the order given, lists in the
+ * @brief Writes the JSON document of a scan: categories in catalogue order, lists in the
  * scanner's order, one record per line.
  *
  * Written record by record: a Trash of tens of thousands of entries must not be held as one

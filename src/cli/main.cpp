@@ -35,11 +35,11 @@ int main(int argc, char* argv[])
         return cli::ExitStatus::badInput;
     }
     const cli::CliOptions& options = *parsed.options;
-    // Before anything is scanned, validated or listed in the help.
-    if (options.layout)
-        JunkScanner::useLayout(*options.layout);
+    // What is scanned, validated and listed in the help.
+    const JunkScanner::Layout& layout =
+        options.layout ? JunkScanner::layoutFor(*options.layout) : JunkScanner::layoutFromEnvironment();
     if (options.command == cli::Command::help) {
-        std::fputs(cli::usageText().c_str(), stdout);
+        std::fputs(cli::usageText(layout).c_str(), stdout);
         return cli::ExitStatus::done;
     }
 
@@ -48,13 +48,13 @@ int main(int argc, char* argv[])
         localizer.useLanguageForThisRun(*Localizer::languageFromRawValue(QString::fromStdString(*options.language)));
     switch (options.command) {
     case cli::Command::scan:
-        return cli::runScan(options);
+        return cli::runScan(options, layout);
     case cli::Command::clean:
-        return cli::runClean(options);
+        return cli::runClean(options, layout);
     case cli::Command::undo:
-        return cli::runUndo(options);
+        return cli::runUndo(options, layout);
     case cli::Command::restore:
-        return cli::runRestore(options);
+        return cli::runRestore(options, layout);
     case cli::Command::exclusions:
         return cli::runExclusions(options);
     case cli::Command::help:

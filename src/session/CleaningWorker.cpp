@@ -6,6 +6,7 @@
 #include "PathResolution.h"
 
 #include <algorithm>
+#include <set>
 
 namespace orvelane {
 namespace {
@@ -49,18 +50,6 @@ bool wentWithAnEarlierItem(const std::filesystem::path& location, const std::vec
 }
 
 } // namespace
-
-std::vector<ScannedItem> cleanableSelection(CategoryKind kind, const std::vector<ScannedItem>& listed,
-                                            const std::set<std::filesystem::path>& selection)
-{
-    std::vector<ScannedItem> chosen;
-    if (isGuidanceOnly(kind))
-        return chosen;
-    for (const ScannedItem& item : listed)
-        if (item.safetyLevel != SafetyLevel::protected_ && selection.contains(item.path))
-            chosen.push_back(item);
-    return chosen;
-}
 
 CleanOutcome runCleaningWorker(const JunkScanner::Layout& layout, const std::vector<ScannedItem>& items, CategoryKind kind,
                                const std::filesystem::path& home, ItemRemover& remover, const std::atomic<bool>* stop)

@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -51,13 +50,6 @@ public:
 
 /// The remover backed by the real Trash and file system.
 ItemRemover& platformRemover();
-
-/**
- * @brief The items of a category the user may clean: listed order, ticked, not protected;
- * never any for the guidance-only category.
- */
-std::vector<ScannedItem> cleanableSelection(CategoryKind kind, const std::vector<ScannedItem>& listed,
-                                            const std::set<std::filesystem::path>& selection);
 
 /**
  * @brief Validates and removes the items one after the other, never stopping early.

@@ -4,6 +4,7 @@
 #include "ByteFormatter.h"
 #include "SecondsText.h"
 #include "CategoryItemsModel.h"
+#include "CleanSelection.h"
 #include "CleaningWorker.h"
 #include "CleanUndo.h"
 #include "DesktopServices.h"

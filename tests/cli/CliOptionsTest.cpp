@@ -73,16 +73,12 @@ TEST(CliOptions, TheLayoutIsAnOptionOfBothCommandsSpelledExactly)
     EXPECT_EQ(parseCommandLine({"scan", "--layout=linux", "-h"}).options->layout, LayoutId::linux);
 }
 
-TEST(CliOptions, TheHelpListsTheCategoriesOfTheActiveLayout)
+TEST(CliOptions, TheHelpListsTheCategoriesOfItsLayout)
 {
-    const auto suite = JunkScanner::activeLayout().id;
-    JunkScanner::useLayout(JunkScanner::LayoutId::linux);
-    EXPECT_NE(usageText().find("\nCategories: caches logs devCaches devArtifacts downloads trash insights\n"),
+    EXPECT_NE(usageText(JunkScanner::linuxLayout()).find("\nCategories: caches logs devCaches devArtifacts downloads trash insights\n"),
               std::string::npos);
-    JunkScanner::useLayout(JunkScanner::LayoutId::macos);
-    EXPECT_NE(usageText().find("\nCategories: caches logs xcode devCaches devArtifacts downloads trash insights\n"),
+    EXPECT_NE(usageText(JunkScanner::macLayout()).find("\nCategories: caches logs xcode devCaches devArtifacts downloads trash insights\n"),
               std::string::npos);
-    JunkScanner::useLayout(suite);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "Layout.h"
+#include "CleanSelection.h"
 #include "CleaningWorker.h"
 #include "FakeHome.h"
 #include "FileAnalysis.h"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "CategoryKind.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+/// The sentences of a scan report that the window and the command line both show, in the
+/// current language.
+namespace orvelane::ReportTexts {
+
+/// "Rebuild: <hint>" for build artifacts, which their hint rebuilds; "Manage with: <hint>"
+/// for everything else, whose hint names the tool that manages it.
+std::string actionHint(CategoryKind kind, std::string_view hint);
+
+/// "Total found: <size>".
+std::string totalFound(std::int64_t bytes);
+
+/// "<free> free of <size>", of the home folder's disk.
+std::string freeSpace(std::int64_t available, std::int64_t total);
+
+/// "Protected / Skipped (<count>)".
+std::string skippedCount(std::int64_t count);
+
+} // namespace orvelane::ReportTexts

@@ -1,0 +1,245 @@
+// The sessions both front ends drive: what a scan covers and reports, what a clean takes and
+// leaves behind, and what putting an entry back asks to be scanned again.
+#include "CleanSession.h"
+#include "FakeHome.h"
+#include "FileAnalysis.h"
+#include "RestoreSession.h"
+#include "ScanSession.h"
+#include "TrashLocation.h"
+#include "UndoJournal.h"
+
+#include <gtest/gtest.h>
+
+#include <mutex>
+#include <set>
+#include <thread>
+
+using namespace orvelane;
+using orvelane::testing::FakeHome;
+using orvelane::testing::LogCapture;
+
+namespace {
+
+using Kinds = std::vector<CategoryKind>;
+constexpr auto caches = CategoryKind::caches;
+constexpr auto trash = CategoryKind::trash;
+constexpr auto insights = CategoryKind::insights;
+constexpr auto xcode = CategoryKind::xcode;
+constexpr auto downloads = CategoryKind::downloads;
+
+ScannedItem listed(const std::filesystem::path& path, std::int64_t size)
+{
+    return ScannedItem{path, path.filename().string(), size, std::nullopt, SafetyLevel::safe,
+                       SafetyReason::oldRegenerable, std::nullopt, JunkScanner::inodeOf(path)};
+}
+
+struct CategoriesRow
+{
+    const char* tag;
+    JunkScanner::LayoutId layout;
+    Kinds asked;
+    Kinds expected;
+};
+void PrintTo(const CategoriesRow& row, std::ostream* out) { *out << row.tag; }
+
+class ScanSessionCategories : public ::testing::TestWithParam<CategoriesRow>
+{};
+
+TEST_P(ScanSessionCategories, AreTheLayoutsOwnInCatalogueOrderEachOnce)
+{
+    const ScanSession session(JunkScanner::layoutFor(GetParam().layout));
+    EXPECT_EQ(session.categories(GetParam().asked), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ScanSessionCategories,
+    ::testing::Values(
+        CategoriesRow{"allOfMacos", JunkScanner::LayoutId::macos, {},
+                      {caches, CategoryKind::logs, xcode, CategoryKind::devCaches, CategoryKind::devArtifacts, downloads,
+                       trash, insights}},
+        CategoriesRow{"allOfLinux", JunkScanner::LayoutId::linux, {},
+                      {caches, CategoryKind::logs, CategoryKind::devCaches, CategoryKind::devArtifacts, downloads, trash,
+                       insights}},
+        CategoriesRow{"askedBackwardsAndTwice", JunkScanner::LayoutId::macos, {trash, caches, trash}, {caches, trash}},
+        CategoriesRow{"notOfferedIsLeftOut", JunkScanner::LayoutId::linux, {xcode, downloads}, {downloads}}),
+    [](const auto& info) { return std::string(info.param.tag); });
+
+TEST(ScanSession, RefusesACategoryItsLayoutDoesNotOfferAndNamesTheOnesItDoes)
+{
+    const ScanSession linux(JunkScanner::linuxLayout());
+    EXPECT_EQ(linux.refusal(xcode), "the linux layout has no category 'xcode' (it has: caches logs devCaches "
+                                    "devArtifacts downloads trash insights)");
+    EXPECT_FALSE(linux.refusal(trash));
+    EXPECT_FALSE(ScanSession(JunkScanner::macLayout()).refusal(xcode));
+}
+
+TEST(ScanSession, TheGrandTotalLeavesOutTheGuidanceOnlyCategory)
+{
+    CategoryResults results;
+    EXPECT_EQ(grandTotal(results), 0);
+    results[caches].items = {listed("/h/a", 300), listed("/h/b", 200)};
+    results[trash].items = {listed("/h/c", 40)};
+    results[insights].items = {listed("/h/d", 1'000'000)};
+    results[downloads].skipped = {{"/h/e", "e", 5'000, SkipReason::belowSizeThreshold}};
+    EXPECT_EQ(grandTotal(results), 540);
+}
+
+class ScanSessionRun : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        home.file("Library/Caches/com.alpha/blob", 20'000);
+        home.file("Downloads/tool.dmg", 5'000);
+        home.file(".local/share/Trash/files/old.pdf", 3'000);
+    }
+
+    FakeHome home;
+    LogCapture log;
+    const ScanSession session{JunkScanner::macLayout()};
+};
+
+TEST_F(ScanSessionRun, HandsOverEachCategoryOnceAsTheOneScanOfItWould)
+{
+    const Kinds asked{caches, downloads, trash};
+    std::mutex mutex;
+    std::vector<CategoryKind> reported;
+    std::set<std::thread::id> threads;
+    CategoryResults results;
+    session.scanEach(asked, {}, [&](CategoryKind kind, ScanResult result) {
+        std::lock_guard lock(mutex);
+        reported.push_back(kind);
+        threads.insert(std::this_thread::get_id());
+        results.emplace(kind, std::move(result));
+    });
+    std::sort(reported.begin(), reported.end());
+    EXPECT_EQ(reported, asked);
+    EXPECT_FALSE(threads.contains(std::this_thread::get_id())) << "each category on a thread of its own";
+    for (CategoryKind kind : asked) {
+        const ScanResult alone = session.scanCategory(kind, {});
+        EXPECT_EQ(results.at(kind).items, alone.items) << rawValue(kind);
+        EXPECT_EQ(results.at(kind).skipped, alone.skipped) << rawValue(kind);
+    }
+    ASSERT_EQ(results.at(caches).items.size(), 1u);
+    EXPECT_EQ(session.scanAll(asked, {}).at(trash).items, results.at(trash).items);
+    EXPECT_EQ(log.count(LogLevel::info, "Starting full system scan - 3 categories"), 2u);
+    EXPECT_EQ(log.count(LogLevel::debug, "Scanning category: downloads"), 3u);
+    EXPECT_EQ(log.countStartingWith("Category 'caches' scan completed - 1 items found in "), 3u);
+}
+
+TEST_F(ScanSessionRun, ACancelledScanHandsOverNothingMore)
+{
+    const std::atomic<bool> cancel{true};
+    int reported = 0;
+    session.scanEach({caches, trash}, {}, [&](CategoryKind, ScanResult) { ++reported; }, &cancel);
+    EXPECT_EQ(reported, 0);
+    EXPECT_EQ(log.countStartingWith("Scanning category: "), 0u) << "nothing starts once cancelled";
+}
+
+TEST_F(ScanSessionRun, TheProgressOfAFullScanHearsOfEveryCategory)
+{
+    std::vector<CategoryKind> heard;
+    const CategoryResults results = session.scanAll(session.categories(), {}, [&](CategoryKind kind) { heard.push_back(kind); });
+    std::sort(heard.begin(), heard.end());
+    EXPECT_EQ(heard, session.categories());
+    EXPECT_EQ(results.size(), 8u);
+}
+
+struct RescanRow
+{
+    CategoryKind cleaned;
+    Kinds rescans;
+};
+void PrintTo(const RescanRow& row, std::ostream* out) { *out << rawValue(row.cleaned); }
+
+class CleanSessionRescans : public ::testing::TestWithParam<RescanRow>
+{};
+
+TEST_P(CleanSessionRescans, ShowTheCategoryAndTheTrashItsItemsWentTo)
+{
+    EXPECT_EQ(CleanSession::rescansAfter(GetParam().cleaned), GetParam().rescans);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CleanSessionRescans,
+                         ::testing::Values(RescanRow{caches, {caches, trash}}, RescanRow{downloads, {downloads, trash}},
+                                           RescanRow{trash, {trash}}),
+                         [](const auto& info) { return std::string(rawValue(info.param.cleaned)); });
+
+class CleanSessionRun : public ::testing::Test
+{
+protected:
+    FakeHome home;
+    LogCapture log;
+    const CleanSession session{JunkScanner::macLayout()};
+};
+
+TEST_F(CleanSessionRun, NothingCleanableTickedIsRefusedAndSaidSo)
+{
+    const auto a = listed(home.file("Library/Caches/a/f", 1'000).parent_path(), 100);
+    auto guarded = listed(home.file("Library/Caches/b/f", 1'000).parent_path(), 200);
+    guarded.safetyLevel = SafetyLevel::protected_;
+    EXPECT_TRUE(CleanSession::chooseItems(caches, {a, guarded}, {guarded.path}).empty());
+    EXPECT_TRUE(CleanSession::chooseItems(insights, {a}, {a.path}).empty());
+    EXPECT_EQ(log.count(LogLevel::warning, "Clean attempted with no items selected"), 2u);
+    EXPECT_EQ(CleanSession::chooseItems(caches, {a, guarded}, {a.path, guarded.path}), std::vector<ScannedItem>{a});
+
+    const CleanReport report = session.run(caches, {}, home.root());
+    EXPECT_EQ(report.result, CleanResult::notStarted);
+    EXPECT_EQ(rawValue(report.result), "notStarted");
+    EXPECT_FALSE(report.undoId);
+    EXPECT_TRUE(std::filesystem::exists(a.path));
+}
+
+TEST_F(CleanSessionRun, ACleanRemovesRecordsForAnUndoAndLogsItsStartAndEnd)
+{
+    const auto a = listed(home.file("Library/Caches/a/f", 1'000).parent_path(), 100);
+    const auto gone = listed(home.file("Library/Caches/b/f", 1'000).parent_path(), 200);
+    std::filesystem::remove_all(gone.path);
+
+    const CleanReport report = session.run(caches, {a, gone}, home.root());
+    EXPECT_EQ(report.result, CleanResult::completed);
+    EXPECT_EQ(rawValue(report.result), "completed");
+    EXPECT_EQ(report.outcome.cleaned, 100);
+    ASSERT_EQ(report.outcome.errors.size(), 1u);
+    EXPECT_TRUE(report.outcome.errors[0].starts_with("b: ")) << report.outcome.errors[0];
+    EXPECT_FALSE(std::filesystem::exists(a.path));
+    ASSERT_TRUE(report.undoId);
+    const auto journal = UndoJournal::read(UndoJournal::location(home.root()));
+    ASSERT_TRUE(journal);
+    EXPECT_EQ(journal->id, *report.undoId);
+    EXPECT_EQ(log.count(LogLevel::info, "Starting move to trash for 2 items in 'Application Caches' (300 bytes)"), 1u);
+    EXPECT_EQ(log.count(LogLevel::warning, "Clean completed with 1 errors - cleaned 100 bytes"), 1u);
+
+    // Deleted for good, nothing can come back: the journal of the clean before goes too.
+    const auto old = listed(home.file(".local/share/Trash/files/old.log", 1'000), 4'096);
+    const CleanReport deleted = session.run(trash, {old}, home.root());
+    EXPECT_TRUE(deleted.outcome.errors.empty());
+    EXPECT_FALSE(deleted.undoId);
+    EXPECT_FALSE(UndoJournal::read(UndoJournal::location(home.root())));
+    EXPECT_EQ(log.count(LogLevel::info, "Starting permanent delete for 1 items in 'Trash' (4 kB)"), 1u);
+    EXPECT_EQ(log.count(LogLevel::info, "Clean completed successfully - cleaned 4 kB"), 1u);
+}
+
+TEST_F(CleanSessionRun, AnEntryPutBackAsksForTheCategoriesThatHoldItsPlace)
+{
+    const auto a = listed(home.file("Library/Caches/a/f", 1'000).parent_path(), 100);
+    ASSERT_TRUE(session.run(caches, {a}, home.root()).undoId);
+    const auto entry = trashItemsFolder(home.root()) / "a";
+    const RestoreSession restore(JunkScanner::macLayout());
+    EXPECT_TRUE(RestoreSession::canPutBack(entry, home.root()));
+
+    const PutBackReport report = restore.putBack(entry, "a", JunkScanner::inodeOf(entry), home.root());
+    EXPECT_FALSE(report.message) << *report.message;
+    EXPECT_EQ(report.original, a.path);
+    EXPECT_EQ(report.rescans, Kinds{caches});
+    EXPECT_TRUE(std::filesystem::exists(a.path / "f"));
+    EXPECT_EQ(log.count(LogLevel::info, "Putting back from the Trash: a"), 1u);
+
+    const PutBackReport again = restore.putBack(entry, "a", std::nullopt, home.root());
+    ASSERT_TRUE(again.message);
+    EXPECT_TRUE(again.message->starts_with("a")) << *again.message;
+    EXPECT_TRUE(again.rescans.empty());
+    EXPECT_FALSE(RestoreSession::canPutBack(entry, home.root()));
+}
+
+} // namespace
