@@ -1,6 +1,6 @@
 #include "OrvelaneApp.h"
 
-#include "AppState.h"
+#include "WindowState.h"
 #include "LanguageBinding.h"
 #include "WindowProbe.h"
 
@@ -11,7 +11,7 @@
 
 namespace orvelane {
 
-OrvelaneApp::OrvelaneApp()
+OrvelaneApp::OrvelaneApp(const JunkScanner::Layout& layout) : layout_(layout)
 {
     bindEngineToLocalizer(engine_);
     // Qt.quit() from the File menu and its shortcut. Queued: the window that asked is still
@@ -35,11 +35,15 @@ bool OrvelaneApp::start()
 QQuickWindow* OrvelaneApp::createMainWindow()
 {
     QQmlComponent component(&engine_, QUrl(QStringLiteral("qrc:/Orvelane/Main.qml")));
-    auto* window = qobject_cast<QQuickWindow*>(component.create());
+    auto* state = new WindowState(layout_);
+    auto* window = qobject_cast<QQuickWindow*>(
+        component.createWithInitialProperties({{QStringLiteral("windowState"), QVariant::fromValue(state)}}));
     if (!window) {
         qWarning("main window failed to load: %s", qPrintable(component.errorString()));
+        delete state;
         return nullptr;
     }
+    state->setParent(window);
     // A closed window takes its state with it; the application quits with the last one.
     connect(window, SIGNAL(closing(QQuickCloseEvent*)), window, SLOT(deleteLater()));
     connect(window, SIGNAL(settingsRequested()), this, SLOT(showSettings()));
@@ -85,8 +89,8 @@ void OrvelaneApp::quit()
     quitting_ = true;
     const QList<QQuickWindow*> windows = mainWindows();
     for (QQuickWindow* window : windows)
-        for (AppState* state : window->findChildren<AppState*>())
-            state->stopCleaningAfterCurrentItem();
+        for (WindowState* state : window->findChildren<WindowState*>(Qt::FindDirectChildrenOnly))
+            state->cleaning()->stopAfterCurrentItem();
     // Out of sight at once; a clean's last item may still take a moment while the states go.
     for (QQuickWindow* window : windows)
         window->hide();
@@ -98,7 +102,7 @@ void OrvelaneApp::quit()
 
 void OrvelaneApp::closeAllWindows()
 {
-    // Deleting a window deletes its AppState, which waits for its worker and scans.
+    // Deleting a window deletes its WindowState, which waits for its worker and scans.
     for (const QPointer<QQuickWindow>& window : std::as_const(mainWindows_))
         delete window.data();
     mainWindows_.clear();

@@ -9,6 +9,10 @@ class QQuickWindow;
 
 namespace orvelane {
 
+namespace JunkScanner {
+struct Layout;
+}
+
 /**
  * @brief The application shell: the main windows, the settings window, quitting and the language
  * plumbing.
@@ -21,7 +25,8 @@ class OrvelaneApp : public QObject
     Q_OBJECT
 
 public:
-    OrvelaneApp();
+    /// Windows scan and clean on `layout`.
+    explicit OrvelaneApp(const JunkScanner::Layout& layout);
     /// Closes the windows that are left; each waits for the work of its state.
     ~OrvelaneApp() override;
 
@@ -48,6 +53,7 @@ private:
     void bringToFront(QQuickWindow* window);
     void closeAllWindows();
 
+    const JunkScanner::Layout& layout_;
     QQmlApplicationEngine engine_;
     QList<QPointer<QQuickWindow>> mainWindows_;
     QPointer<QQuickWindow> settingsWindow_;

@@ -1,4 +1,5 @@
 #include "ApplicationVersion.h"
+#include "Layout.h"
 #include "OrvelaneApp.h"
 
 #include <QDir>
@@ -26,7 +27,7 @@ int main(int argc, char* argv[])
     orvelane::ApplicationVersion::setMetadata(QStringLiteral(ORVELANE_VERSION), QStringLiteral(ORVELANE_BUILD_NUMBER));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
-    orvelane::OrvelaneApp orvelane;
+    orvelane::OrvelaneApp orvelane(orvelane::JunkScanner::layoutFromEnvironment());
     if (!orvelane.start()) {
         std::fputs("Orvelane: the main window could not be loaded\n", stderr);
         return 1;

@@ -10,32 +10,24 @@ struct CategoryAttributes
     std::string_view raw;
     const char* title;
     const char* subtitle;
-    std::string_view icon;
-    Color color;
 };
 
 constexpr std::array<CategoryAttributes, 8> kCategories{{
     {"caches", DISPLAY_TEXT("Application Caches"),
-     DISPLAY_TEXT("App caches, including sandboxed app containers — rebuilt when needed."), "internaldrive",
-     colors::brandBlue},
+     DISPLAY_TEXT("App caches, including sandboxed app containers — rebuilt when needed.")},
     {"logs", DISPLAY_TEXT("Log Files"),
-     DISPLAY_TEXT("~/Library/Logs and app container logs — old diagnostic reports."), "doc.text", colors::indigo},
-    {"xcode", DISPLAY_TEXT("Xcode Junk"), DISPLAY_TEXT("DerivedData, simulator caches, and device support files."),
-     "hammer", colors::orange},
+     DISPLAY_TEXT("~/Library/Logs and app container logs — old diagnostic reports.")},
+    {"xcode", DISPLAY_TEXT("Xcode Junk"), DISPLAY_TEXT("DerivedData, simulator caches, and device support files.")},
     {"devCaches", DISPLAY_TEXT("Developer Caches"),
-     DISPLAY_TEXT("Download caches from npm, pnpm, Gradle, Cargo, and Go."), "shippingbox", colors::purple},
+     DISPLAY_TEXT("Download caches from npm, pnpm, Gradle, Cargo, and Go.")},
     {"devArtifacts", DISPLAY_TEXT("Build Artifacts"),
      DISPLAY_TEXT("Regenerable project folders (.terraform, node_modules…). Safe to remove, but you'll need to "
-                  "rebuild — check the date first."),
-     "chevron.left.forwardslash.chevron.right", colors::pink},
+                  "rebuild — check the date first.")},
     {"downloads", DISPLAY_TEXT("Large Downloads"),
-     DISPLAY_TEXT("Installers and large files in ~/Downloads — these are your files, review carefully."),
-     "arrow.down.circle", colors::teal},
-    {"trash", DISPLAY_TEXT("Trash"), DISPLAY_TEXT("Items here are deleted PERMANENTLY and cannot be recovered!"),
-     "trash", colors::red},
+     DISPLAY_TEXT("Installers and large files in ~/Downloads — these are your files, review carefully.")},
+    {"trash", DISPLAY_TEXT("Trash"), DISPLAY_TEXT("Items here are deleted PERMANENTLY and cannot be recovered!")},
     {"insights", DISPLAY_TEXT("Storage Insights"),
-     DISPLAY_TEXT("Large stores managed by other apps — guidance only, never selected or deleted by Orvelane."),
-     "chart.bar.doc.horizontal", colors::cyan},
+     DISPLAY_TEXT("Large stores managed by other apps — guidance only, never selected or deleted by Orvelane.")},
 }};
 
 const CategoryAttributes& attributes(CategoryKind kind)
@@ -58,9 +50,5 @@ std::optional<CategoryKind> categoryKindFromRawValue(std::string_view raw)
 std::string title(CategoryKind kind) { return localizedText(attributes(kind).title); }
 
 std::string subtitle(CategoryKind kind) { return localizedText(attributes(kind).subtitle); }
-
-std::string_view icon(CategoryKind kind) { return attributes(kind).icon; }
-
-Color color(CategoryKind kind) { return attributes(kind).color; }
 
 } // namespace orvelane

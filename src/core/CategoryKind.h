@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Color.h"
-
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -40,12 +38,6 @@ inline std::string_view id(CategoryKind kind) { return rawValue(kind); }
 /// Display texts in the current language, looked up on every call.
 std::string title(CategoryKind kind);
 std::string subtitle(CategoryKind kind);
-
-/// The symbol name of the category (see Symbols.h for how it is drawn).
-std::string_view icon(CategoryKind kind);
-
-/// The category's accent colour.
-Color color(CategoryKind kind);
 
 /// Items of this category are deleted permanently instead of moved to the Trash.
 inline bool isDeletedPermanently(CategoryKind kind) { return kind == CategoryKind::trash; }

@@ -1,6 +1,8 @@
 #include "CategoryItemsModel.h"
 
+#include "CleanSelection.h"
 #include "ItemKey.h"
+#include "QmlEnums.h"
 
 #include <QDateTime>
 
@@ -37,11 +39,6 @@ int CategoryItemsModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : static_cast<int>(items_.size());
 }
 
-bool CategoryItemsModel::isCleanable(const ScannedItem& item) const
-{
-    return !isGuidanceOnly(kind_) && item.safetyLevel != SafetyLevel::protected_;
-}
-
 QVariant CategoryItemsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() < 0 || index.row() >= count())
@@ -59,7 +56,7 @@ QVariant CategoryItemsModel::data(const QModelIndex& index, int role) const
     case Role::modified:
         return dateValue(item.modified);
     case Role::safetyLevel:
-        return text(std::string(rawValue(item.safetyLevel)));
+        return qml::toQml(item.safetyLevel);
     case Role::safetyReason:
         return text(std::string(rawValue(item.safetyReason)));
     case Role::levelTitle:
@@ -71,7 +68,7 @@ QVariant CategoryItemsModel::data(const QModelIndex& index, int role) const
     case Role::selected:
         return selection_.contains(item.path);
     case Role::cleanable:
-        return isCleanable(item);
+        return isCleanable(kind_, item);
     }
     return {};
 }

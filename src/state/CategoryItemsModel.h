@@ -29,7 +29,7 @@ public:
         path,
         size,
         modified,
-        safetyLevel,
+        safetyLevel, ///< a SafetyLevel value
         safetyReason,
         levelTitle,
         explanation,
@@ -54,7 +54,6 @@ signals:
     void countChanged();
 
 private:
-    bool isCleanable(const ScannedItem& item) const;
     bool replaceKeepingSurvivors(std::vector<ScannedItem>& items);
 
     CategoryKind kind_;

@@ -32,14 +32,14 @@ void revealInFileManager(const std::filesystem::path& item)
 #endif
 }
 
-void openFullDiskAccessSettings()
+void openAccessSettings()
 {
 #ifdef __APPLE__
     const QUrl pane(QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles"));
     if (pane.isValid())
         QDesktopServices::openUrl(pane);
 #else
-    Logger::debug("Full Disk Access settings do not exist on this platform; folder permissions govern access");
+    Logger::debug("No settings pane grants access to the Trash here: its folder's permissions do");
 #endif
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QMetaObject>
 #include <QObject>
 
@@ -26,6 +27,25 @@ void publishLater(QFuture<Result> future, QObject* receiver, Publish publish)
             receiver, [publish, result = std::move(result)]() mutable { publish(std::move(result)); },
             Qt::QueuedConnection);
     });
+}
+
+/**
+ * @brief Calls `report` on `owner`'s thread with the future's result once it has one, or with
+ * `otherwise` when it ends without one.
+ *
+ * A watcher owned by `owner`, not a continuation: when the window closes mid-clean the
+ * abandoned future must not call back into a destroyed state.
+ */
+template <typename Result, typename Report>
+void reportWhenFinished(QObject* owner, QFuture<Result> future, Result otherwise, Report report)
+{
+    auto* watcher = new QFutureWatcher<Result>(owner);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, owner, [watcher, otherwise, report] {
+        const QFuture<Result> done = watcher->future();
+        report(done.resultCount() > 0 ? done.result() : otherwise);
+        watcher->deleteLater();
+    });
+    watcher->setFuture(future);
 }
 
 } // namespace orvelane

@@ -4,11 +4,13 @@ import Orvelane
 
 // The sidebar's notice that the Trash could not be read: the permission to grant and a button to
 // the system settings where a settings pane grants it, the folder to check where none does.
-// Input: shown — slides in from the bottom and fades in while true, out again when false.
+// Inputs: desktop (the window's DesktopController, whose texts it shows); shown — slides in from
+// the bottom and fades in while true, out again when false.
 // Signal openSettings().
 Item {
     id: notice
 
+    property DesktopController desktop
     property bool shown: false
     // 0 hidden … 1 in place, moved by the panel's spring.
     property real presence: shown ? 1 : 0
@@ -62,21 +64,21 @@ Item {
                     Text {
                         objectName: "noticeTitle"
                         anchors.verticalCenter: parent.verticalCenter
-                        text: DesktopTexts.accessTitle
+                        text: notice.desktop ? notice.desktop.accessTitle : ""
                         font: Theme.semibold(Theme.caption)
                         color: Theme.primaryText
                     }
                 }
                 Text {
                     Layout.fillWidth: true
-                    text: DesktopTexts.accessNotice
+                    text: notice.desktop ? notice.desktop.accessNotice : ""
                     font: Theme.caption2
                     color: Theme.secondaryText
                     wrapMode: Text.Wrap
                 }
                 PushButton {
                     objectName: "openSettingsButton"
-                    visible: DesktopTexts.opensAccessSettings
+                    visible: notice.desktop ? notice.desktop.opensAccessSettings : false
                     text: qsTr("Open Settings")
                     font: Theme.caption
                     onClicked: notice.openSettings()

@@ -8,31 +8,32 @@ import Orvelane
 // Deselect All), the items (or the scanning indicator, the all-clean content, or the Trash's
 // missing-access placeholder), and a footer with the selection summary and the clean button,
 // which is the window's default action (Return) and asks for confirmation first.
-// Inputs: appState (the window's AppState), kind (the category's raw value).
+// Inputs: windowState, kind (a Category).
 Item {
     id: detail
 
-    property AppState appState
-    property string kind: "caches"
+    property WindowState windowState
+    property int kind: Category.Caches
 
     readonly property alias presentation: presentation
     readonly property alias confirmation: confirmation
     readonly property alias skippedSheet: skippedSheet
     readonly property Item itemList: middle.item && middle.item.objectName === "itemList" ? middle.item : null
-    readonly property string navigationTitle: presentation.content === "welcome" ? "" : presentation.title
+    readonly property string navigationTitle: presentation.content === CategoryPresentation.Welcome ? "" : presentation.title
 
     CategoryPresentation {
         id: presentation
-        state: detail.appState
+        windowState: detail.windowState
         kind: detail.kind
     }
 
     Loader {
         id: welcome
         anchors.fill: parent
-        active: presentation.content === "welcome"
+        active: presentation.content === CategoryPresentation.Welcome
         sourceComponent: WelcomeView {
-            onScan: detail.appState.startScan()
+            desktop: detail.windowState ? detail.windowState.desktop : null
+            onScan: detail.windowState.scanning.scanAll()
         }
     }
 
@@ -40,7 +41,7 @@ Item {
         id: body
         objectName: "scannedBody"
         anchors.fill: parent
-        visible: presentation.content !== "welcome"
+        visible: presentation.content !== CategoryPresentation.Welcome
 
         // Header. The title and the description come first: when they and the buttons do not
         // fit side by side, the buttons move below the description. Placed by hand rather than
@@ -166,7 +167,7 @@ Item {
                     text: qsTr("Select All")
                     font: Theme.body
                     padding: 2
-                    onClicked: detail.appState.selectAll(detail.kind)
+                    onClicked: detail.windowState.selection.selectAll(detail.kind)
                 }
                 PressableStyle {
                     objectName: "deselectAllButton"
@@ -176,7 +177,7 @@ Item {
                     text: qsTr("Deselect All")
                     font: Theme.body
                     padding: 2
-                    onClicked: detail.appState.deselectAll(detail.kind)
+                    onClicked: detail.windowState.selection.deselectAll(detail.kind)
                 }
             }
         }
@@ -197,10 +198,10 @@ Item {
             width: parent.width
             sourceComponent: {
                 switch (presentation.content) {
-                case "scanning": return scanningComponent
-                case "list": return listComponent
-                case "noAccess": return noAccessComponent
-                case "allClean": return allCleanComponent
+                case CategoryPresentation.Scanning: return scanningComponent
+                case CategoryPresentation.List: return listComponent
+                case CategoryPresentation.NoAccess: return noAccessComponent
+                case CategoryPresentation.AllClean: return allCleanComponent
                 }
                 return null
             }
@@ -291,7 +292,7 @@ Item {
         confirmText: presentation.confirmButtonText
         // Deleting for good takes a second, deliberate choice: Return alone cancels.
         cancelIsDefault: presentation.permanent
-        onConfirmed: detail.appState.startClean(detail.kind)
+        onConfirmed: detail.windowState.cleaning.startClean(detail.kind)
     }
 
     // The sheet of skipped paths: 600 × 480 (less in a smaller window), modal, with the keyboard
@@ -327,10 +328,10 @@ Item {
         contentItem: SkippedItemsView {
             objectName: "skippedItemsView"
             // Read again whenever a result is published: offering an entry again rescans.
-            items: skippedSheet.visible && detail.appState.resultRevision >= 0
-                   ? detail.appState.skippedEntries(detail.kind) : []
+            items: skippedSheet.visible && detail.windowState.results.revision >= 0
+                   ? detail.windowState.results.skippedEntries(detail.kind) : []
             onDismiss: skippedSheet.close()
-            onOfferAgainRequested: key => detail.appState.offerAgain(detail.kind, key)
+            onOfferAgainRequested: key => detail.windowState.exclusions.offerAgain(detail.kind, key)
         }
     }
 
@@ -347,7 +348,7 @@ Item {
         id: listComponent
         CategoryItemList {
             objectName: "itemList"
-            appState: detail.appState
+            windowState: detail.windowState
             kind: detail.kind
             tint: presentation.color
         }
@@ -356,10 +357,10 @@ Item {
         id: noAccessComponent
         UnavailableContent {
             symbol: "lock.shield"
-            title: DesktopTexts.accessTitle
-            description: DesktopTexts.accessPlaceholder
-            actionText: DesktopTexts.opensAccessSettings ? qsTr("Open Settings") : ""
-            onAction: detail.appState.openAccessSettings()
+            title: detail.windowState.desktop.accessTitle
+            description: detail.windowState.desktop.accessPlaceholder
+            actionText: detail.windowState.desktop.opensAccessSettings ? qsTr("Open Settings") : ""
+            onAction: detail.windowState.desktop.openAccessSettings()
         }
     }
     Component {

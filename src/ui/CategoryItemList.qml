@@ -5,17 +5,17 @@ import Orvelane
 // The found items of one category, largest first. Rows arrive and leave sliding from the
 // leading edge with a fade; the pointer highlights the row under it.
 // Keyboard: Up/Down move, Space ticks the current row, the Menu key opens its context menu.
-// Inputs: appState, kind, tint (category colour).
+// Inputs: windowState, kind (a Category), tint (category colour).
 ListView {
     id: list
 
-    property AppState appState
-    property string kind
+    property WindowState windowState
+    property int kind: -1
     property color tint: Theme.brandBlue
     // The key of the row under the pointer, or "".
     property string hovered: ""
 
-    model: appState ? appState.itemsModel(kind) : null
+    model: windowState ? windowState.results.itemsModel(kind) : null
     clip: true
     activeFocusOnTab: true
     keyNavigationEnabled: true
@@ -30,7 +30,7 @@ ListView {
 
     function toggleCurrent() {
         if (currentItem && currentItem.cleanable)
-            appState.setSelected(currentItem.key, !currentItem.selected)
+            windowState.selection.setSelected(currentItem.key, !currentItem.selected)
     }
 
     Keys.onSpacePressed: toggleCurrent()
@@ -45,11 +45,12 @@ ListView {
         tint: list.tint
         hovered: list.hovered === key
         focused: list.activeFocus && ListView.isCurrentItem
-        busy: list.appState ? list.appState.cleaning || list.appState.scanningKinds.length > 0 : false
+        busy: list.windowState ? list.windowState.busy : false
+        revealText: list.windowState ? list.windowState.desktop.revealText : ""
 
         onToggled: on => {
             list.currentIndex = index
-            list.appState.setSelected(key, on)
+            list.windowState.selection.setSelected(key, on)
         }
         onHoverChanged: inside => {
             if (inside)
@@ -57,10 +58,10 @@ ListView {
             else if (list.hovered === key)
                 list.hovered = ""   // only while it still points here: moving between rows keeps the new one
         }
-        onRevealRequested: list.appState.reveal(key)
-        onMenuOpening: canPutBack = list.kind === "trash" && list.appState.canPutBack(key)
-        onPutBackRequested: list.appState.startPutBack(key)
-        onExcludeRequested: list.appState.excludeItem(key)
+        onRevealRequested: list.windowState.desktop.reveal(key)
+        onMenuOpening: canPutBack = list.kind === Category.Trash && list.windowState.restoring.canPutBack(key)
+        onPutBackRequested: list.windowState.restoring.startPutBack(key)
+        onExcludeRequested: list.windowState.exclusions.excludeItem(key)
     }
 
     add: Transition {

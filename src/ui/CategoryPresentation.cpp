@@ -2,10 +2,11 @@
 
 #include "ByteCount.h"
 #include "ByteFormatter.h"
-#include "ColorConversion.h"
+#include "CategoryStyle.h"
 #include "DisplayText.h"
-#include "Layout.h"
 #include "Localizer.h"
+#include "QmlEnums.h"
+#include "ReportTexts.h"
 
 namespace orvelane {
 namespace {
@@ -21,116 +22,107 @@ CategoryPresentation::CategoryPresentation(QObject* parent) : QObject(parent)
     connect(&Localizer::shared(), &Localizer::bundleChanged, this, &CategoryPresentation::changed);
 }
 
-void CategoryPresentation::setState(AppState* state)
+void CategoryPresentation::setWindowState(WindowState* state)
 {
     if (state == state_)
         return;
-    if (state_)
+    if (state_) {
         disconnect(state_, nullptr, this, nullptr);
+        for (QObject* source : state_->children())
+            disconnect(source, nullptr, this, nullptr);
+    }
     state_ = state;
     if (state_) {
         // Everything shown derives from these; one notice redraws the lot.
-        for (auto signal : {&AppState::itemsChanged, &AppState::scanningKindsChanged, &AppState::selectionChanged,
-                            &AppState::cleaningChanged, &AppState::hasScannedChanged,
-                            &AppState::hasFullDiskAccessChanged})
-            connect(state_, signal, this, &CategoryPresentation::changed);
+        connect(state_->results(), &ScanResults::changed, this, &CategoryPresentation::changed);
+        connect(state_->selection(), &SelectionController::changed, this, &CategoryPresentation::changed);
+        connect(state_, &WindowState::busyChanged, this, &CategoryPresentation::changed);
+        connect(state_->scanning(), &ScanController::scanningKindsChanged, this, &CategoryPresentation::changed);
+        connect(state_->scanning(), &ScanController::hasScannedChanged, this, &CategoryPresentation::changed);
+        connect(state_->scanning(), &ScanController::trashReadableChanged, this, &CategoryPresentation::changed);
     }
-    emit stateChanged();
+    emit windowStateChanged();
     emit changed();
 }
 
-void CategoryPresentation::setKind(const QString& kind)
+void CategoryPresentation::setKind(int kind)
 {
-    if (kind == kindText_)
+    if (kind == kindValue_)
         return;
-    kindText_ = kind;
-    kind_ = categoryKindFromRawValue(kind.toStdString());
+    kindValue_ = kind;
+    kind_ = qml::categoryKind(kind);
     emit kindChanged();
     emit changed();
 }
 
 QString CategoryPresentation::title() const { return kind_ ? text(orvelane::title(*kind_)) : QString(); }
 
-QString CategoryPresentation::subtitle() const
-{
-    return kind_ ? text(JunkScanner::layoutSubtitle(JunkScanner::activeLayout(), *kind_)) : QString();
-}
+QString CategoryPresentation::subtitle() const { return state_ ? state_->desktop()->subtitle(kindValue_) : QString(); }
 
-QString CategoryPresentation::icon() const
-{
-    return kind_ ? QString::fromLatin1(orvelane::icon(*kind_).data(), static_cast<qsizetype>(orvelane::icon(*kind_).size()))
-                 : QString();
-}
+QString CategoryPresentation::icon() const { return kind_ ? CategoryStyle::icon(*kind_) : QString(); }
 
-QColor CategoryPresentation::color() const
-{
-    return kind_ ? toQColor(orvelane::color(*kind_)) : QColor::fromRgb(142, 142, 147);
-}
+QColor CategoryPresentation::color() const { return CategoryStyle::color(kind_); }
 
 bool CategoryPresentation::permanent() const { return kind_ && isDeletedPermanently(*kind_); }
 
 bool CategoryPresentation::guidanceOnly() const { return kind_ && isGuidanceOnly(*kind_); }
 
+const std::vector<ScannedItem>& CategoryPresentation::items() const
+{
+    static const std::vector<ScannedItem> none;
+    return state_ && kind_ ? state_->results()->items(*kind_) : none;
+}
+
 QString CategoryPresentation::sizeText() const
 {
-    if (!state_ || !kind_ || !state_->hasScanned())
+    if (!state_ || !kind_ || !state_->scanning()->hasScanned())
         return QStringLiteral("—");
-    return text(formatBytes(state_->totalSize(*kind_)));
+    return text(formatBytes(state_->results()->totalSize(*kind_)));
 }
 
-bool CategoryPresentation::scanning() const { return state_ && kind_ && state_->scanningKinds().contains(*kind_); }
+bool CategoryPresentation::scanning() const
+{
+    return state_ && kind_ && state_->scanning()->scanningKinds().contains(*kind_);
+}
 
-QString CategoryPresentation::content() const
+CategoryPresentation::Content CategoryPresentation::content() const
 {
     if (!state_ || !kind_)
-        return QStringLiteral("allClean");
-    if (!state_->hasScanned() && state_->scanningKinds().empty())
-        return QStringLiteral("welcome");
+        return Content::AllClean;
+    if (!state_->scanning()->hasScanned() && !state_->scanning()->scanning())
+        return Content::Welcome;
     if (scanning())
-        return QStringLiteral("scanning");
+        return Content::Scanning;
     if (itemCount() > 0)
-        return QStringLiteral("list");
-    if (*kind_ == CategoryKind::trash && !state_->hasFullDiskAccess())
-        return QStringLiteral("noAccess");
-    return QStringLiteral("allClean");
+        return Content::List;
+    if (*kind_ == CategoryKind::trash && !state_->scanning()->trashReadable())
+        return Content::NoAccess;
+    return Content::AllClean;
 }
 
-int CategoryPresentation::itemCount() const
-{
-    if (!state_ || !kind_)
-        return 0;
-    const auto found = state_->items().find(*kind_);
-    return found == state_->items().end() ? 0 : static_cast<int>(found->second.size());
-}
+int CategoryPresentation::itemCount() const { return static_cast<int>(items().size()); }
 
 int CategoryPresentation::skippedCount() const
 {
-    if (!state_ || !kind_)
-        return 0;
-    const auto found = state_->skippedItems().find(*kind_);
-    return found == state_->skippedItems().end() ? 0 : static_cast<int>(found->second.size());
+    return state_ && kind_ ? static_cast<int>(state_->results()->skipped(*kind_).size()) : 0;
 }
 
 QString CategoryPresentation::skippedButtonText() const
 {
     const int skipped = skippedCount();
-    return skipped > 0 ? text(localizedCountedFormat(DISPLAY_TEXT("Protected / Skipped (%lld)"), skipped,
-                                                     {count(skipped)}))
-                       : QString();
+    return skipped > 0 ? text(ReportTexts::skippedCount(skipped)) : QString();
 }
 
 bool CategoryPresentation::showsBulkSelection() const { return !guidanceOnly() && itemCount() > 0; }
 
 int CategoryPresentation::selectedCount() const
 {
-    return state_ && kind_ ? static_cast<int>(state_->selectedItems(*kind_).size()) : 0;
+    return state_ && kind_ ? static_cast<int>(state_->selection()->selectedItems(*kind_).size()) : 0;
 }
 
 qint64 CategoryPresentation::selectedSize() const
 {
-    if (!state_ || !kind_)
-        return 0;
-    return sumOfSizes(state_->selectedItems(*kind_));
+    return state_ && kind_ ? sumOfSizes(state_->selection()->selectedItems(*kind_)) : 0;
 }
 
 bool CategoryPresentation::summaryIsSelection() const { return !guidanceOnly() && selectedCount() > 0; }
@@ -157,11 +149,7 @@ QString CategoryPresentation::cleanButtonSymbol() const
     return permanent() ? QStringLiteral("trash.slash") : QStringLiteral("sparkles");
 }
 
-bool CategoryPresentation::canClean() const
-{
-    return state_ && kind_ && !guidanceOnly() && selectedCount() > 0 && !state_->cleaning() &&
-           state_->scanningKinds().empty();
-}
+bool CategoryPresentation::canClean() const { return state_ && !state_->busy() && selectedCount() > 0; }
 
 QString CategoryPresentation::confirmationTitle() const
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AppState.h"
 #include "CategoryKind.h"
+#include "WindowState.h"
 
 #include <QColor>
 #include <QObject>
@@ -18,17 +18,16 @@ namespace orvelane {
  * @brief What one category looks like in a window right now: its sidebar row, and the header,
  * middle and footer of its detail pane.
  *
- * Inputs: `state` (the window's AppState) and `kind` (the category's raw value). Every output
- * follows the state, the selection and the language, and is re-announced through `changed`, so
- * the views only lay out what this decides. An unknown kind yields empty texts and nothing
- * cleanable.
+ * Inputs: `windowState` and `kind` (a Category value). Every output follows the state, the
+ * selection and the language, and is re-announced through `changed`, so the views only lay out
+ * what this decides. An unknown kind yields empty texts and nothing cleanable.
  */
 class CategoryPresentation : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(orvelane::AppState* state READ state WRITE setState NOTIFY stateChanged)
-    Q_PROPERTY(QString kind READ kind WRITE setKind NOTIFY kindChanged)
+    Q_PROPERTY(orvelane::WindowState* windowState READ windowState WRITE setWindowState NOTIFY windowStateChanged)
+    Q_PROPERTY(int kind READ kind WRITE setKind NOTIFY kindChanged)
 
     Q_PROPERTY(QString title READ title NOTIFY changed)
     Q_PROPERTY(QString subtitle READ subtitle NOTIFY changed)
@@ -42,9 +41,8 @@ class CategoryPresentation : public QObject
     /// The sidebar row's size: "—" before the first scan, else the category's total.
     Q_PROPERTY(QString sizeText READ sizeText NOTIFY changed)
     Q_PROPERTY(bool scanning READ scanning NOTIFY changed)
-    /// What the detail pane shows: "welcome", or the scanned body's middle: "scanning", "list",
-    /// "noAccess" (the Trash without Full Disk Access) or "allClean".
-    Q_PROPERTY(QString content READ content NOTIFY changed)
+    /// What the detail pane shows: the welcome, or the scanned body's middle.
+    Q_PROPERTY(Content content READ content NOTIFY changed)
     Q_PROPERTY(int itemCount READ itemCount NOTIFY changed)
     Q_PROPERTY(int skippedCount READ skippedCount NOTIFY changed)
     /// "Protected / Skipped (n)", or empty when nothing was skipped (no button then).
@@ -63,12 +61,16 @@ class CategoryPresentation : public QObject
     Q_PROPERTY(QString confirmButtonText READ confirmButtonText NOTIFY changed)
 
 public:
+    /// Welcome before the first scan; then Scanning, List, NoAccess (the Trash cannot be read) or AllClean.
+    enum class Content { Welcome, Scanning, List, NoAccess, AllClean };
+    Q_ENUM(Content)
+
     explicit CategoryPresentation(QObject* parent = nullptr);
 
-    AppState* state() const { return state_; }
-    void setState(AppState* state);
-    QString kind() const { return kindText_; }
-    void setKind(const QString& kind);
+    WindowState* windowState() const { return state_; }
+    void setWindowState(WindowState* state);
+    int kind() const { return kindValue_; }
+    void setKind(int kind);
 
     QString title() const;
     QString subtitle() const;
@@ -79,7 +81,7 @@ public:
 
     QString sizeText() const;
     bool scanning() const;
-    QString content() const;
+    Content content() const;
     int itemCount() const;
     int skippedCount() const;
     QString skippedButtonText() const;
@@ -96,13 +98,15 @@ public:
     QString confirmButtonText() const;
 
 signals:
-    void stateChanged();
+    void windowStateChanged();
     void kindChanged();
     void changed();
 
 private:
-    QPointer<AppState> state_;
-    QString kindText_;
+    const std::vector<ScannedItem>& items() const;
+
+    QPointer<WindowState> state_;
+    int kindValue_ = -1;
     std::optional<CategoryKind> kind_;
 };
 

@@ -5,11 +5,14 @@ import Orvelane
 
 // The alert after a clean that left items behind: its messages (at most five, as the summary
 // gives them) and one OK button. It opens whenever the summary has messages; closing it in any
-// way (OK, Return, Escape) forgets them. Input: summary (the window's WindowSummary).
+// way (OK, Return, Escape) forgets them. Inputs: summary (the window's WindowSummary),
+// fromPutBack (the messages are of items an undo or a put-back left in the Trash).
 Popup {
     id: alert
 
     property WindowSummary summary
+    property bool fromPutBack: false
+    signal dismissed()
     readonly property string message: summary ? summary.alertMessage : ""
 
     parent: Overlay.overlay
@@ -41,8 +44,7 @@ Popup {
             returnFocusTo.forceActiveFocus()
         else
             focusOrphaned()
-        if (summary)
-            summary.dismissAlert()
+        dismissed()
     }
 
     background: Rectangle {
@@ -68,7 +70,7 @@ Popup {
         Text {
             objectName: "alertTitle"
             Layout.fillWidth: true
-            text: alert.summary && alert.summary.state && alert.summary.state.errorsFromPutBack
+            text: alert.fromPutBack
                   ? qsTr("Some items could not be put back") : qsTr("Some items could not be cleaned")
             font: Theme.semibold(Theme.body)
             color: Theme.primaryText

@@ -4,26 +4,23 @@ import QtQuick.Window
 import Orvelane
 
 // The main window's content: the category sidebar beside the chosen category's details, with
-// the success card and the clean alert above them. Each ContentView owns its window's AppState,
-// so every window scans, selects and cleans on its own. No inputs.
+// the success card and the clean alert above them. Input: windowState, the window's own state
+// (the shell gives every window one, so each scans, selects and cleans on its own).
 Item {
     id: content
 
-    readonly property AppState appState: windowState
+    required property WindowState windowState
     readonly property alias summary: windowSummary
     readonly property alias sidebar: sidebar
     readonly property alias detail: detail
     readonly property alias successCards: successCards
     readonly property alias alert: alert
-    readonly property string selectedKind: sidebar.selectedKind
+    readonly property int selectedKind: sidebar.selectedKind
     readonly property int detailMinimumWidth: 460
 
-    AppState {
-        id: windowState
-    }
     WindowSummary {
         id: windowSummary
-        state: windowState
+        windowState: content.windowState
     }
 
     SplitView {
@@ -50,7 +47,7 @@ Item {
             id: sidebar
             SplitView.minimumWidth: 250
             SplitView.preferredWidth: 280
-            appState: windowState
+            windowState: content.windowState
             summary: windowSummary
         }
 
@@ -64,14 +61,14 @@ Item {
             CategoryDetailView {
                 id: detail
                 anchors.fill: parent
-                visible: content.selectedKind !== ""
-                appState: windowState
-                kind: content.selectedKind !== "" ? content.selectedKind : "caches"
+                visible: content.selectedKind >= 0
+                windowState: content.windowState
+                kind: content.selectedKind >= 0 ? content.selectedKind : Category.Caches
             }
             UnavailableContent {
                 objectName: "noSelection"
                 anchors.fill: parent
-                visible: content.selectedKind === ""
+                visible: content.selectedKind < 0
                 symbol: "sparkles"
                 title: qsTr("Select a category")
             }
@@ -82,15 +79,17 @@ Item {
     SuccessCardHost {
         id: successCards
         anchors.fill: parent
-        amount: windowSummary.cardAmount
-        offersUndo: windowState.canUndo && !windowSummary.busy
-        onUndoRequested: windowState.startUndo()
-        onHoldRequested: hold => windowSummary.holdCard(hold)
+        amount: content.windowState.successCard.amount
+        offersUndo: content.windowState.restoring.canUndo && !content.windowState.busy
+        onUndoRequested: content.windowState.restoring.startUndo()
+        onHoldRequested: hold => content.windowState.successCard.hold(hold)
     }
 
     CleanErrorsAlert {
         id: alert
         summary: windowSummary
+        fromPutBack: content.windowState.cleaning.errorsFromPutBack
+        onDismissed: content.windowState.cleaning.dismissErrors()
         onFocusOrphaned: sidebar.focusList()
     }
 

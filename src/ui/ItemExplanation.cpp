@@ -1,9 +1,10 @@
 #include "ItemExplanation.h"
 
-#include "CategoryKind.h"
-#include "ColorConversion.h"
+#include "CategoryStyle.h"
 #include "DisplayText.h"
 #include "Localizer.h"
+#include "QmlEnums.h"
+#include "ReportTexts.h"
 #include "SafetyVocabulary.h"
 
 #include <QDateTime>
@@ -33,7 +34,7 @@ ItemExplanation::ItemExplanation(QObject* parent) : QObject(parent)
     connect(&Localizer::shared(), &Localizer::bundleChanged, this, &ItemExplanation::textsChanged);
 }
 
-void ItemExplanation::setKind(const QString& kind)
+void ItemExplanation::setKind(int kind)
 {
     if (kind == kind_)
         return;
@@ -90,18 +91,11 @@ QString ItemExplanation::hintText() const
 {
     if (actionHint_.isEmpty())
         return {};
-    const std::string hint = utf8(actionHint_);
-    // Only build artifacts are rebuilt by their hint; every other hint names a managing tool.
-    const bool rebuilds = categoryKindFromRawValue(utf8(kind_)) == CategoryKind::devArtifacts;
-    return QString::fromStdString(rebuilds ? localizedFormat(DISPLAY_TEXT("Rebuild: %@"), {hint})
-                                           : localizedFormat(DISPLAY_TEXT("Manage with: %@"), {hint}));
+    // Without a known category the hint names a managing tool, as for every category but one.
+    const CategoryKind kind = qml::categoryKind(kind_).value_or(CategoryKind::caches);
+    return QString::fromStdString(ReportTexts::actionHint(kind, utf8(actionHint_)));
 }
 
-QColor ItemExplanation::hintColor() const
-{
-    if (const auto kind = categoryKindFromRawValue(utf8(kind_)))
-        return toQColor(color(*kind));
-    return QColor::fromRgb(142, 142, 147);
-}
+QColor ItemExplanation::hintColor() const { return CategoryStyle::color(qml::categoryKind(kind_)); }
 
 } // namespace orvelane

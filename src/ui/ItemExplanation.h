@@ -11,7 +11,7 @@ namespace orvelane {
 /**
  * @brief The texts that explain one found item under its name.
  *
- * Inputs, as the records give them: `kind` (category raw value), `safetyReason` (raw value, or
+ * Inputs, as the records give them: `kind` (a Category value), `safetyReason` (raw value, or
  * an explanation already in words, shown as given), `modified` (a date, or undefined/null when
  * the scanner could not tell) and `actionHint` (empty or undefined when there is none).
  * Outputs are empty when their line is not shown. Texts follow the chosen language; the date
@@ -21,7 +21,7 @@ class ItemExplanation : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QString kind READ kind WRITE setKind NOTIFY kindChanged)
+    Q_PROPERTY(int kind READ kind WRITE setKind NOTIFY kindChanged)
     Q_PROPERTY(QString safetyReason READ safetyReason WRITE setSafetyReason NOTIFY safetyReasonChanged)
     Q_PROPERTY(QVariant modified READ modified WRITE setModified NOTIFY modifiedChanged)
     Q_PROPERTY(QString actionHint READ actionHint WRITE setActionHint RESET resetActionHint NOTIFY actionHintChanged)
@@ -37,8 +37,8 @@ class ItemExplanation : public QObject
 public:
     explicit ItemExplanation(QObject* parent = nullptr);
 
-    QString kind() const { return kind_; }
-    void setKind(const QString& kind);
+    int kind() const { return kind_; }
+    void setKind(int kind);
     QString safetyReason() const { return safetyReason_; }
     void setSafetyReason(const QString& reason);
     QVariant modified() const { return modified_; }
@@ -60,7 +60,7 @@ signals:
     void textsChanged();
 
 private:
-    QString kind_;
+    int kind_ = -1;
     QString safetyReason_;
     QVariant modified_;
     QString actionHint_;

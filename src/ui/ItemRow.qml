@@ -6,8 +6,9 @@ import Orvelane
 // One found item in the category list: a checkbox where it may be cleaned (its label the item's
 // explanation), the safety badge and the size, tinted in the category colour while ticked.
 // Inputs: the item's model roles, all required (key, name, size, modified, safetyLevel, safetyReason,
-// actionHint, selected, cleanable), kind, tint (category colour), hovered (the pointer is on
-// this row), focused (the keyboard's current row), busy (a scan or clean runs).
+// actionHint, selected, cleanable), kind (a Category), tint (category colour), hovered (the
+// pointer is on this row), focused (the keyboard's current row), busy (a scan or clean runs),
+// revealText (the menu's entry that shows the item in the file manager).
 // Signals report what the user did; the list decides: toggled(on), hoverChanged(inside),
 // revealRequested(), putBackRequested(), excludeRequested(). menuOpening() comes just before the
 // context menu opens, so that the list can say whether the item can be put back (canPutBack).
@@ -18,12 +19,12 @@ Item {
     required property string name
     required property real size
     required property var modified
-    required property string safetyLevel
+    required property int safetyLevel
     required property string safetyReason
     required property var actionHint
     required property bool selected
     required property bool cleanable
-    property string kind
+    property int kind: -1
     property color tint: Theme.brandBlue
     property bool hovered: false
     property bool focused: false
@@ -31,6 +32,7 @@ Item {
     property bool canPutBack: false
     // A scan or a clean runs: nothing can be put back until it ends.
     property bool busy: false
+    property string revealText
 
     readonly property alias checkBox: checkBox
     readonly property alias sizeLabel: sizeLabel
@@ -137,7 +139,7 @@ Item {
         id: menu
         AppMenuItem {
             objectName: "revealItem"
-            text: DesktopTexts.revealInFileManager
+            text: row.revealText
             onTriggered: row.revealRequested()
         }
         // Left out, not greyed, where they do not apply: a menu lists what can be done. A

@@ -4,14 +4,14 @@ import Orvelane
 
 // Explains one found item: its name, why it has its safety level, when it last changed, and
 // the command or place that rebuilds or manages it.
-// Inputs, from the item's record: name (shown verbatim), kind (category raw value),
+// Inputs, from the item's record: name (shown verbatim), kind (a Category),
 // safetyReason (raw value, or words shown as given), modified (a date, or undefined when
 // unknown), actionHint (empty or undefined when there is none).
 ColumnLayout {
     id: details
 
     property string name
-    property string kind
+    property int kind: -1
     property string safetyReason
     property var modified
     property var actionHint

@@ -8,6 +8,8 @@ ApplicationWindow {
     signal settingsRequested()
     signal newWindowRequested()
 
+    // This window's own state, given by the shell.
+    required property WindowState windowState
     readonly property alias content: content
 
     title: "Orvelane"
@@ -27,8 +29,8 @@ ApplicationWindow {
                 objectName: "undoCleanAction"
                 text: qsTr("Undo Clean")
                 shortcut: StandardKey.Undo
-                enabled: content.appState.canUndo && !content.summary.busy
-                onTriggered: content.appState.startUndo()
+                enabled: window.windowState.restoring.canUndo && !window.windowState.busy
+                onTriggered: window.windowState.restoring.startUndo()
             }
             AppMenuSeparator {}
             Action {
@@ -59,11 +61,11 @@ ApplicationWindow {
         }
     }
 
-    // Each window's content owns its own AppState.
     ContentView {
         id: content
         objectName: "contentView"
         anchors.fill: parent
+        windowState: window.windowState
     }
 
     Component.onCompleted: {

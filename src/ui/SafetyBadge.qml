@@ -2,11 +2,11 @@ import QtQuick
 import Orvelane
 
 // The small coloured capsule that shows an item's safety level.
-// Input: level — the raw value "safe", "review" or "protected".
+// Input: level — a SafetyLevel.
 Rectangle {
     id: badge
 
-    property string level
+    property int level: -1
     readonly property alias title: titleText.text
     readonly property alias tint: levelStyle.color
 

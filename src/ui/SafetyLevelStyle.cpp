@@ -1,6 +1,7 @@
 #include "SafetyLevelStyle.h"
 
 #include "Localizer.h"
+#include "QmlEnums.h"
 
 namespace orvelane {
 namespace {
@@ -18,19 +19,19 @@ SafetyLevelStyle::SafetyLevelStyle(QObject* parent) : QObject(parent)
     connect(&Localizer::shared(), &Localizer::bundleChanged, this, &SafetyLevelStyle::titleChanged);
 }
 
-void SafetyLevelStyle::setLevel(const QString& level)
+void SafetyLevelStyle::setLevel(int level)
 {
     if (level == level_)
         return;
     level_ = level;
-    parsed_ = safetyLevelFromRawValue(level.toStdString());
+    parsed_ = qml::safetyLevel(level);
     emit levelChanged();
     emit titleChanged();
 }
 
 QString SafetyLevelStyle::title() const
 {
-    return parsed_ ? QString::fromStdString(orvelane::title(*parsed_)) : level_;
+    return parsed_ ? QString::fromStdString(orvelane::title(*parsed_)) : QString();
 }
 
 QColor SafetyLevelStyle::color() const { return parsed_ ? colorOf(*parsed_) : kGrey; }

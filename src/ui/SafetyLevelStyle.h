@@ -14,23 +14,23 @@ namespace orvelane {
 /**
  * @brief What the safety badge shows for a level: its title and its colour.
  *
- * Input `level` is the raw value ("safe", "review", "protected"). The title follows the chosen
- * language; an unknown raw value is shown as written, in a neutral grey, so a bad value is
- * visible rather than silently relabelled.
+ * Input `level` is a SafetyLevel value. The title follows the chosen language; a value that
+ * names no level has no title and a neutral grey, so a bad value is visible rather than
+ * silently relabelled.
  */
 class SafetyLevelStyle : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QString level READ level WRITE setLevel NOTIFY levelChanged)
+    Q_PROPERTY(int level READ level WRITE setLevel NOTIFY levelChanged)
     Q_PROPERTY(QString title READ title NOTIFY titleChanged)
     Q_PROPERTY(QColor color READ color NOTIFY levelChanged)
 
 public:
     explicit SafetyLevelStyle(QObject* parent = nullptr);
 
-    QString level() const { return level_; }
-    void setLevel(const QString& level);
+    int level() const { return level_; }
+    void setLevel(int level);
 
     QString title() const;
     QColor color() const;
@@ -43,7 +43,7 @@ signals:
     void titleChanged();
 
 private:
-    QString level_;
+    int level_ = -1;
     std::optional<SafetyLevel> parsed_;
 };
 

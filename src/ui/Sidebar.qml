@@ -5,14 +5,16 @@ import Orvelane
 
 // The main window's sidebar: one row per category, and below them a fixed panel with the Full
 // Disk Access notice, the totals and the Scan button.
-// Inputs: appState, summary (the window's WindowSummary). Output: selectedKind, the chosen
-// category's raw value ("" when the selection was emptied with Ctrl+click).
+// Inputs: windowState, summary (the window's WindowSummary). Output: selectedKind, the chosen
+// Category (-1 when the selection was emptied with Ctrl+click).
 Rectangle {
     id: sidebar
 
-    property AppState appState
+    property WindowState windowState
     property WindowSummary summary
-    readonly property string selectedKind: list.currentIndex >= 0 ? summary.kinds[list.currentIndex] : ""
+    readonly property var kinds: windowState ? windowState.desktop.categories : []
+    readonly property int selectedKind: list.currentIndex >= 0 && list.currentIndex < kinds.length
+                                        ? kinds[list.currentIndex] : -1
     readonly property alias list: list
     readonly property alias scanButton: scanButton
 
@@ -33,7 +35,7 @@ Rectangle {
             Layout.fillHeight: true
             Layout.topMargin: 8
             clip: true
-            model: sidebar.summary ? sidebar.summary.kinds : []
+            model: sidebar.kinds
             currentIndex: 0
             activeFocusOnTab: true
             keyNavigationEnabled: true
@@ -54,11 +56,11 @@ Rectangle {
 
             delegate: SidebarRow {
                 id: rowDelegate
-                required property string modelData
+                required property int modelData
                 required property int index
 
                 width: ListView.view.width
-                appState: sidebar.appState
+                windowState: sidebar.windowState
                 kind: modelData
                 current: ListView.isCurrentItem
                 emphasized: list.activeFocus
@@ -87,8 +89,9 @@ Rectangle {
                 id: notice
                 objectName: "accessNotice"
                 Layout.fillWidth: true
-                shown: sidebar.appState ? !sidebar.appState.hasFullDiskAccess : false
-                onOpenSettings: sidebar.appState.openAccessSettings()
+                desktop: sidebar.windowState ? sidebar.windowState.desktop : null
+                shown: sidebar.windowState ? !sidebar.windowState.scanning.trashReadable : false
+                onOpenSettings: sidebar.windowState.desktop.openAccessSettings()
             }
 
             Rectangle {
@@ -147,8 +150,8 @@ Rectangle {
                 ScanButton {
                     id: scanButton
                     objectName: "scanButton"
-                    busy: sidebar.summary ? sidebar.summary.busy : false
-                    onClicked: sidebar.appState.startScan()
+                    busy: sidebar.windowState ? sidebar.windowState.busy : false
+                    onClicked: sidebar.windowState.scanning.scanAll()
                 }
             }
         }

@@ -4,13 +4,13 @@ import Orvelane
 
 // One category in the sidebar: its icon tile, its title and, at the end, its size ("—" before
 // the first scan) or the animated sparkles while it is being scanned.
-// Inputs: appState, kind (raw value), current (the row is the sidebar's selection),
+// Inputs: windowState, kind (a Category), current (the row is the sidebar's selection),
 // emphasized (the selection is drawn in the accent colour, i.e. the list has focus).
 Item {
     id: row
 
-    property AppState appState
-    property string kind
+    property WindowState windowState
+    property int kind: -1
     property bool current: false
     property bool emphasized: false
     readonly property alias presentation: presentation
@@ -22,7 +22,7 @@ Item {
 
     CategoryPresentation {
         id: presentation
-        state: row.appState
+        windowState: row.windowState
         kind: row.kind
     }
 

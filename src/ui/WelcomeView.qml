@@ -3,14 +3,15 @@ import QtQuick.Layouts
 import Orvelane
 
 // Greets the user before the first scan and offers the button that starts it.
-// No inputs. Signal scan(): the Scan button, or Return while the view is shown; the embedding
-// view starts the full scan.
+// Input: desktop, the window's DesktopController (its greeting names the desktop). Signal scan():
+// the Scan button, or Return while the view is shown; the embedding view starts the full scan.
 Item {
     id: welcome
 
     // Becomes true once, when the view is shown; its change plays the symbol's bounce.
     property bool appeared: false
     readonly property alias symbolBouncing: symbol.bouncing
+    property DesktopController desktop
 
     signal scan()
 
@@ -37,7 +38,7 @@ Item {
             Text {
                 objectName: "title"
                 Layout.alignment: Qt.AlignHCenter
-                text: DesktopTexts.welcomeTitle
+                text: welcome.desktop ? welcome.desktop.welcomeTitle : ""
                 font: Theme.semibold(Theme.title2)
                 color: Theme.primaryText
             }

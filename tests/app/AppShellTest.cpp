@@ -1,6 +1,8 @@
 // The application shell as the window system drives it: File ▸ Quit Orvelane (Ctrl+Q) closes every
 // window and ends the event loop, and a clean running at that moment stops safely first.
-#include "AppState.h"
+#include "Layout.h"
+#include "QmlEnums.h"
+#include "WindowState.h"
 #include "FakeHome.h"
 #include "GatedRemover.h"
 #include "OrvelaneApp.h"
@@ -42,9 +44,9 @@ void pressQuitShortcut(QQuickWindow* window)
     QTimer::singleShot(0, window, [window] { QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier); });
 }
 
-AppState* stateOf(QQuickWindow* window)
+WindowState* stateOf(QQuickWindow* window)
 {
-    const auto states = window->findChildren<AppState*>();
+    const auto states = window->findChildren<WindowState*>();
     return states.size() == 1 ? states.front() : nullptr;
 }
 
@@ -57,7 +59,7 @@ protected:
 
 TEST_F(AppShell, QuitClosesEveryWindowAndEndsTheLoop)
 {
-    OrvelaneApp app;
+    OrvelaneApp app(JunkScanner::layoutFromEnvironment());
     ASSERT_TRUE(app.start());
     app.openMainWindow();
     ASSERT_EQ(app.mainWindows().size(), 2);
@@ -73,20 +75,20 @@ TEST_F(AppShell, QuitDuringACleanFinishesTheItemInHandAndLeavesTheRest)
 {
     for (const char* name : {"Downloads/one.dmg", "Downloads/two.dmg", "Downloads/three.dmg"})
         home.allocated(name, 11 * kMiB);
-    OrvelaneApp app;
+    OrvelaneApp app(JunkScanner::layoutFromEnvironment());
     ASSERT_TRUE(app.start());
     QQuickWindow* window = app.mainWindows().front();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    AppState* state = stateOf(window);
+    WindowState* state = stateOf(window);
     ASSERT_NE(state, nullptr);
     GatedRemover remover;
-    state->setRemover(&remover);
+    state->cleaning()->setRemover(&remover);
 
-    state->scanAll();
-    ASSERT_TRUE(QTest::qWaitFor([state] { return state->scanningKinds().empty(); }, 60'000));
-    state->selectAll(QStringLiteral("downloads"));
-    ASSERT_EQ(state->selectedCount(QStringLiteral("downloads")), 3);
-    state->startClean(QStringLiteral("downloads"));
+    state->scanning()->scanAll();
+    ASSERT_TRUE(QTest::qWaitFor([state] { return !state->scanning()->scanning(); }, 60'000));
+    state->selection()->selectAll(qml::Category::Downloads);
+    ASSERT_EQ(state->selection()->selectedCount(qml::Category::Downloads), 3);
+    state->cleaning()->startClean(qml::Category::Downloads);
     ASSERT_TRUE(remover.waitForRequests(1));
 
     // The first item is in hand when Quit comes; it finishes a moment later.

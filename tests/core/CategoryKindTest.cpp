@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <unordered_set>
 
 using namespace orvelane;
 
@@ -58,17 +57,6 @@ TEST(CategoryKind, DisplayTextsAreLookedUpOnEveryRead)
     EXPECT_EQ(title(CategoryKind::xcode), "Changed");
     installTextLookup(nullptr);
     EXPECT_EQ(title(CategoryKind::xcode), "Xcode Junk");
-}
-
-TEST(CategoryKind, IconsAndColours)
-{
-    EXPECT_EQ(icon(CategoryKind::caches), "internaldrive");
-    EXPECT_EQ(icon(CategoryKind::devArtifacts), "chevron.left.forwardslash.chevron.right");
-    EXPECT_EQ(color(CategoryKind::caches), (Color{0.03, 0.48, 0.85, 1.0}));
-    std::unordered_set<double> reds;
-    for (CategoryKind kind : allCategoryKinds)
-        reds.insert(color(kind).red * 1000 + color(kind).green * 10 + color(kind).blue);
-    EXPECT_EQ(reds.size(), 8u) << "every category has its own accent";
 }
 
 TEST(CategoryKind, OnlyTrashIsPermanentAndOnlyInsightsIsGuidance)

@@ -5,6 +5,7 @@
 #include "ApplicationVersion.h"
 #include "LanguageBinding.h"
 #include "Localizer.h"
+#include "TestWindowState.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -137,6 +138,7 @@ int main(int argc, char* argv[])
     // The module's QML files are compiled in under qrc:/Orvelane.
     engine.addImportPath(QStringLiteral("qrc:/"));
     orvelane::bindEngineToLocalizer(engine);
+    qmlRegisterType<orvelane::testing::TestWindowState>("OrvelaneTesting", 1, 0, "TestWindowState");
     auto& localizer = orvelane::Localizer::shared();
     bool allRendered = true;
     for (const auto language : {orvelane::Localizer::Language::en, orvelane::Localizer::Language::tr}) {

@@ -2,6 +2,7 @@
 #include "HeldKeys.h"
 #include "LanguageBinding.h"
 #include "Localizer.h"
+#include "TestWindowState.h"
 
 #include <QQmlEngine>
 #include <QTemporaryDir>
@@ -30,6 +31,7 @@ public slots:
         orvelane::bindEngineToLocalizer(*engine);
         qmlRegisterType<orvelane::testing::FakeHomeFolder>("OrvelaneTesting", 1, 0, "FakeHome");
         qmlRegisterType<orvelane::testing::HeldKeys>("OrvelaneTesting", 1, 0, "HeldKeys");
+        qmlRegisterType<orvelane::testing::TestWindowState>("OrvelaneTesting", 1, 0, "TestWindowState");
     }
 
 private:

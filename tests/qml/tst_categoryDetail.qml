@@ -21,7 +21,7 @@ TestCase {
     }
     Component {
         id: stateComponent
-        AppState {}
+        TestWindowState {}
     }
     Component {
         id: detailComponent
@@ -54,10 +54,10 @@ TestCase {
     // A scanned state and a detail view on `kind`.
     function scanned(kind) {
         const state = createTemporaryObject(stateComponent, testCase)
-        state.startScan()
-        tryVerify(() => state.scanningKinds.length === 0, 30000)
-        const detail = createTemporaryObject(detailComponent, testCase, { appState: state, kind: kind })
-        if (detail.presentation.content === "list")
+        state.scanning.scanAll()
+        tryVerify(() => state.scanning.scanningKinds.length === 0, 30000)
+        const detail = createTemporaryObject(detailComponent, testCase, { windowState: state, kind: kind })
+        if (detail.presentation.content === CategoryPresentation.List)
             tryVerify(() => detail.itemList && detail.itemList.itemAtIndex(0) !== null, 2000)
         return detail
     }
@@ -76,7 +76,7 @@ TestCase {
 
     function test_listShowsEveryItemLargestFirst() {
         makeHome()
-        const detail = scanned("downloads")
+        const detail = scanned(Category.Downloads)
         compare(named(detail, "headerTitle").text, "Large Downloads")
         const list = rows(detail)
         compare(list.map(row => row.name), ["Installer.dmg", "movie.mp4"])
@@ -99,8 +99,8 @@ TestCase {
 
     function test_selectionButtonsAndFooter() {
         makeHome()
-        const detail = scanned("downloads")
-        const state = detail.appState
+        const detail = scanned(Category.Downloads)
+        const state = detail.windowState
         const selectAll = named(detail, "selectAllButton")
         const deselectAll = named(detail, "deselectAllButton")
         const clean = named(detail, "cleanButton")
@@ -113,12 +113,12 @@ TestCase {
         verify(!clean.enabled)
 
         // Something ticked elsewhere stays ticked whatever this category does.
-        state.selectAll("caches")
-        compare(state.selectedCount("caches"), 1)
+        state.selection.selectAll(Category.Caches)
+        compare(state.selection.selectedCount(Category.Caches), 1)
 
         mouseClick(selectAll)
         const total = rows(detail).reduce((sum, row) => sum + row.size, 0)
-        compare(state.selectedCount("downloads"), 2)
+        compare(state.selection.selectedCount(Category.Downloads), 2)
         compare(summary.text, "2 items selected — " + Localizer.formatBytes(total))
         verify(deselectAll.enabled)
         verify(clean.enabled)
@@ -126,34 +126,34 @@ TestCase {
             compare(row.sizeLabel.color, detail.presentation.color, "a ticked item's size takes the category colour")
 
         mouseClick(deselectAll)
-        compare(state.selectedCount("downloads"), 0)
-        compare(state.selectedCount("caches"), 1, "other categories keep their selection")
+        compare(state.selection.selectedCount(Category.Downloads), 0)
+        compare(state.selection.selectedCount(Category.Caches), 1, "other categories keep their selection")
         verify(!clean.enabled)
         compare(summary.text, "Selected items are moved to the Trash and can be restored.")
     }
 
     function test_tickingARowByMouseAndKeyboard() {
         makeHome()
-        const detail = scanned("downloads")
-        const state = detail.appState
+        const detail = scanned(Category.Downloads)
+        const state = detail.windowState
         const first = rows(detail)[0]
         mouseClick(first.checkBox)
-        verify(state.isSelected(first.key), "the checkbox ticks")
-        compare(state.selectedCount("downloads"), 1)
+        verify(state.selection.isSelected(first.key), "the checkbox ticks")
+        compare(state.selection.selectedCount(Category.Downloads), 1)
         mouseClick(first, first.width / 2, first.height / 2)
-        verify(!state.isSelected(first.key), "the whole row is the checkbox's label")
+        verify(!state.selection.isSelected(first.key), "the whole row is the checkbox's label")
 
         // Keyboard: the list takes focus, Down moves, Space ticks.
         detail.itemList.forceActiveFocus()
         keyClick(Qt.Key_Down)
         keyClick(Qt.Key_Space)
-        verify(state.isSelected(rows(detail)[1].key))
-        verify(!state.isSelected(rows(detail)[0].key))
+        verify(state.selection.isSelected(rows(detail)[1].key))
+        verify(!state.selection.isSelected(rows(detail)[0].key))
     }
 
     function test_hoverHighlightFollowsThePointer() {
         makeHome()
-        const detail = scanned("downloads")
+        const detail = scanned(Category.Downloads)
         const list = detail.itemList
         const [first, second] = rows(detail)
         mouseMove(first, 20, first.height / 2)
@@ -168,11 +168,11 @@ TestCase {
 
     function test_insightsAreReadOnly() {
         makeHome()
-        const detail = scanned("insights")
+        const detail = scanned(Category.Insights)
         const list = rows(detail)
         compare(list.length, 1)
         verify(!list[0].checkBox.visible, "no checkbox for guidance")
-        compare(list[0].safetyLevel, "protected")
+        compare(list[0].safetyLevel, SafetyLevel.Protected)
         verify(!named(detail, "selectAllButton").visible)
         verify(!named(detail, "deselectAllButton").visible)
         verify(!named(detail, "cleanButton").visible)
@@ -180,14 +180,14 @@ TestCase {
         compare(detail.presentation.summaryText, "Read-only guidance — Orvelane never deletes these items.")
         // Neither a click nor Select All can tick it.
         mouseClick(list[0], list[0].width / 2, list[0].height / 2)
-        detail.appState.selectAll("insights")
-        compare(detail.appState.selectedCount("insights"), 0)
-        verify(!detail.appState.isSelected(list[0].key))
+        detail.windowState.selection.selectAll(Category.Insights)
+        compare(detail.windowState.selection.selectedCount(Category.Insights), 0)
+        verify(!detail.windowState.selection.isSelected(list[0].key))
     }
 
     function test_trashDeletesForGoodAfterAWarning() {
         const home = makeHome()
-        const detail = scanned("trash")
+        const detail = scanned(Category.Trash)
         compare(named(detail, "headerSubtitle").color, Qt.color("red"))
         compare(named(detail, "summaryText").text, "Selected items are deleted permanently.")
         const clean = named(detail, "cleanButton")
@@ -196,28 +196,28 @@ TestCase {
         compare(clean.tint, Qt.color("red"))
 
         mouseClick(named(detail, "selectAllButton"))
-        const total = detail.appState.selectedSize("trash")
+        const total = detail.windowState.selection.selectedSize(Category.Trash)
         mouseClick(clean)
         tryVerify(() => detail.confirmation.opened, 2000)
         compare(findChild(detail.confirmation.contentItem, "confirmationTitle").text,
                 "Permanently delete 2 items (" + Localizer.formatBytes(total) + ")? This cannot be undone.")
         compare(detail.confirmation.confirmButton.text, "Delete Permanently")
         mouseClick(detail.confirmation.confirmButton)
-        tryVerify(() => !detail.appState.cleaning && home.list(".local/share/Trash/files").length === 0, 20000)
+        tryVerify(() => !detail.windowState.cleaning.running && home.list(".local/share/Trash/files").length === 0, 20000)
         verify(!home.exists(".local/share/Trash/files/photos"), "gone for good")
-        tryCompare(detail.presentation, "content", "allClean")
+        tryCompare(detail.presentation, "content", CategoryPresentation.AllClean)
     }
 
     function test_returnAsksFirstAndCancelKeepsEverything() {
         const home = makeHome()
-        const detail = scanned("downloads")
-        const state = detail.appState
+        const detail = scanned(Category.Downloads)
+        const state = detail.windowState
 
         keyClick(Qt.Key_Return)
         verify(!detail.confirmation.visible, "nothing selected: Return does nothing")
 
-        state.selectAll("downloads")
-        const total = state.selectedSize("downloads")
+        state.selection.selectAll(Category.Downloads)
+        const total = state.selection.selectedSize(Category.Downloads)
         keyClick(Qt.Key_Return)
         tryVerify(() => detail.confirmation.opened, 2000)
         compare(findChild(detail.confirmation.contentItem, "confirmationTitle").text,
@@ -226,7 +226,7 @@ TestCase {
         mouseClick(detail.confirmation.cancelButton)
         tryVerify(() => !detail.confirmation.visible, 2000)
         wait(200)
-        verify(!state.cleaning)
+        verify(!state.cleaning.running)
         verify(home.exists("Downloads/Installer.dmg"), "Cancel cleans nothing")
 
         // Return opens it, Return again confirms: the default button is the destructive one.
@@ -234,7 +234,7 @@ TestCase {
         tryVerify(() => detail.confirmation.opened, 2000)
         wait(100) // a second press by hand, not the click that opened it
         keyClick(Qt.Key_Return)
-        tryVerify(() => !home.exists("Downloads/Installer.dmg") && !state.cleaning, 20000)
+        tryVerify(() => !home.exists("Downloads/Installer.dmg") && !state.cleaning.running, 20000)
         verify(!home.exists("Downloads/movie.mp4"))
         const trashed = home.list(".local/share/Trash/files")
         verify(trashed.indexOf("Installer.dmg") >= 0 && trashed.indexOf("movie.mp4") >= 0, JSON.stringify(trashed))
@@ -242,32 +242,32 @@ TestCase {
 
     function test_scanningKeepsTheHeaderAndDisablesClean() {
         makeHome()
-        const detail = scanned("downloads")
-        detail.appState.selectAll("downloads")
+        const detail = scanned(Category.Downloads)
+        detail.windowState.selection.selectAll(Category.Downloads)
         verify(named(detail, "cleanButton").enabled)
-        detail.appState.startScan()
-        compare(detail.presentation.content, "scanning")
+        detail.windowState.scanning.scanAll()
+        compare(detail.presentation.content, CategoryPresentation.Scanning)
         verify(named(detail, "scannedBody").visible)
         verify(named(detail, "selectAllButton").visible, "the old items still offer the bulk buttons")
         verify(!named(detail, "cleanButton").enabled)
-        tryCompare(detail.presentation, "content", "list", 30000)
-        compare(detail.appState.selectedCount("downloads"), 0, "a new scan starts with nothing ticked")
+        tryCompare(detail.presentation, "content", CategoryPresentation.List, 30000)
+        compare(detail.windowState.selection.selectedCount(Category.Downloads), 0, "a new scan starts with nothing ticked")
     }
 
     function test_onlySkippedPathsShowAllClean() {
         const home = createTemporaryObject(homeComponent, testCase)
         home.file("Downloads/small.txt", 500)
-        const detail = scanned("downloads")
-        compare(detail.presentation.content, "allClean")
+        const detail = scanned(Category.Downloads)
+        compare(detail.presentation.content, CategoryPresentation.AllClean)
         compare(named(detail, "skippedButton").text, "Protected / Skipped (1)")
         verify(!named(detail, "selectAllButton").visible)
     }
 
     function test_footerFollowsTheLanguage() {
         makeHome()
-        const detail = scanned("downloads")
-        detail.appState.selectAll("downloads")
-        const total = detail.appState.selectedSize("downloads")
+        const detail = scanned(Category.Downloads)
+        detail.windowState.selection.selectAll(Category.Downloads)
+        const total = detail.windowState.selection.selectedSize(Category.Downloads)
         Localizer.language = "tr"
         compare(named(detail, "summaryText").text, "2 öğe seçildi — " + Localizer.formatBytes(total))
         verify(Localizer.formatBytes(total).indexOf(",") > 0)

@@ -26,8 +26,14 @@ TestCase {
         FakeHome {}
     }
     Component {
+        id: stateComponent
+        TestWindowState {}
+    }
+    Component {
         id: contentComponent
-        ContentView {}
+        ContentView {
+            windowState: TestWindowState {}
+        }
     }
     HeldKeys {
         id: held
@@ -75,12 +81,12 @@ TestCase {
     }
 
     function scanAndWait(content) {
-        content.appState.startScan()
-        tryVerify(() => !content.summary.busy, 30000, "the scan finishes")
+        content.windowState.scanning.scanAll()
+        tryVerify(() => !content.windowState.busy, 30000, "the scan finishes")
     }
 
     function show(content, kind) {
-        content.sidebar.list.currentIndex = content.summary.kinds.indexOf(kind)
+        content.sidebar.list.currentIndex = content.windowState.desktop.categories.indexOf(kind)
         compare(content.selectedKind, kind)
         waitForRendering(content)
     }
@@ -124,16 +130,16 @@ TestCase {
         const home = makeHome()
         const content = makeContent()
         scanAndWait(content)
-        show(content, "trash")
-        content.appState.selectAll("trash")
-        compare(content.appState.selectedCount("trash"), 2)
+        show(content, Category.Trash)
+        content.windowState.selection.selectAll(Category.Trash)
+        compare(content.windowState.selection.selectedCount(Category.Trash), 2)
         const confirmation = content.detail.confirmation
 
         holdReturn(content, false)
         verify(confirmation.opened, "a held Return opens the question once")
         verify(confirmation.keyGate.heldBack >= 20, "its repeats were held back: " + confirmation.keyGate.heldBack)
         wait(300)
-        verify(!content.appState.cleaning, "and nothing more")
+        verify(!content.windowState.cleaning.running, "and nothing more")
         compare(home.list(".local/share/Trash/files"), ["empty", "old.pdf", "photos"])
         verify(confirmation.cancelButton.activeFocus, "deleting for good defaults to Cancel")
 
@@ -141,7 +147,7 @@ TestCase {
         keyClick(Qt.Key_Return)
         tryVerify(() => !confirmation.visible, 2000)
         wait(300)
-        verify(!content.appState.cleaning)
+        verify(!content.windowState.cleaning.running)
         compare(home.list(".local/share/Trash/files"), ["empty", "old.pdf", "photos"])
 
         // Deleting takes a deliberate second choice: Tab to the destructive button, then Return.
@@ -151,7 +157,7 @@ TestCase {
         verify(confirmation.confirmButton.activeFocus)
         wait(100) // a hand needs longer than a synthetic click to press Return again
         keyClick(Qt.Key_Return)
-        tryVerify(() => !content.appState.cleaning && home.list(".local/share/Trash/files").length === 1, 20000)
+        tryVerify(() => !content.windowState.cleaning.running && home.list(".local/share/Trash/files").length === 1, 20000)
         compare(home.list(".local/share/Trash/files"), ["empty"], "the ticked items are gone for good")
     }
 
@@ -159,15 +165,15 @@ TestCase {
         const home = makeHome()
         const content = makeContent()
         scanAndWait(content)
-        show(content, "downloads")
-        content.appState.selectAll("downloads")
+        show(content, Category.Downloads)
+        content.windowState.selection.selectAll(Category.Downloads)
         const confirmation = content.detail.confirmation
 
         holdReturn(content, true)
         verify(confirmation.opened)
         verify(confirmation.confirmButton.activeFocus, "moving to the Trash defaults to the move")
         wait(300)
-        verify(!content.appState.cleaning)
+        verify(!content.windowState.cleaning.running)
         confirmation.close()
         tryVerify(() => !confirmation.visible, 2000)
 
@@ -175,7 +181,7 @@ TestCase {
         holdReturn(content, false)
         verify(confirmation.opened)
         wait(300)
-        verify(!content.appState.cleaning)
+        verify(!content.windowState.cleaning.running)
         verify(home.exists("Downloads/Installer.dmg") && home.exists("Downloads/movie.mp4"), "nothing moved")
 
         // Return held from before the question (the release arrives once it is open) presses
@@ -188,9 +194,9 @@ TestCase {
         tryVerify(() => confirmation.opened, 2000)
         held.release(content, Qt.Key_Return)
         wait(300)
-        verify(confirmation.opened && !content.appState.cleaning)
+        verify(confirmation.opened && !content.windowState.cleaning.running)
         keyClick(Qt.Key_Return)
-        tryVerify(() => !home.exists("Downloads/Installer.dmg") && !content.appState.cleaning, 20000)
+        tryVerify(() => !home.exists("Downloads/Installer.dmg") && !content.windowState.cleaning.running, 20000)
         verify(!home.exists("Downloads/movie.mp4"))
         const trashed = home.list(".local/share/Trash/files")
         verify(trashed.indexOf("Installer.dmg") >= 0 && trashed.indexOf("movie.mp4") >= 0, JSON.stringify(trashed))
@@ -203,8 +209,8 @@ TestCase {
         const home = makeHome()
         const content = makeContent()
         scanAndWait(content)
-        show(content, "downloads")
-        content.appState.selectAll("downloads")
+        show(content, Category.Downloads)
+        content.windowState.selection.selectAll(Category.Downloads)
         const clean = named(content.detail, "cleanButton")
         clean.forceActiveFocus(Qt.TabFocusReason)
         const confirmation = content.detail.confirmation
@@ -218,7 +224,7 @@ TestCase {
         held.release(content, Qt.Key_Space)
         wait(300)
         verify(confirmation.opened, "the question is open")
-        verify(!content.appState.cleaning, "the held Space confirmed nothing")
+        verify(!content.windowState.cleaning.running, "the held Space confirmed nothing")
         verify(home.exists("Downloads/Installer.dmg"))
         keyClick(Qt.Key_Escape)
         tryVerify(() => !confirmation.visible, 2000)
@@ -231,7 +237,7 @@ TestCase {
         makeHome()
         const content = makeContent()
         scanAndWait(content)
-        show(content, "downloads")
+        show(content, Category.Downloads)
         const opener = named(content.detail, "skippedButton")
         mouseClick(opener)
         const sheet = content.detail.skippedSheet
@@ -251,7 +257,7 @@ TestCase {
         const list = named(view, "skippedList")
         list.forceActiveFocus(Qt.TabFocusReason)
         keyClick(Qt.Key_Space)
-        compare(content.appState.selectedCount("downloads"), 0, "no key reaches the list behind the sheet")
+        compare(content.windowState.selection.selectedCount(Category.Downloads), 0, "no key reaches the list behind the sheet")
         verify(sheet.opened)
 
         keyClick(Qt.Key_Escape)
@@ -263,7 +269,7 @@ TestCase {
         makeHome()
         const content = makeContent()
         scanAndWait(content)
-        show(content, "caches")
+        show(content, Category.Caches)
         mouseClick(named(content.detail, "skippedButton"))
         const sheet = content.detail.skippedSheet
         tryVerify(() => sheet.opened, 2000)
@@ -276,7 +282,7 @@ TestCase {
     // --- The header at the narrowest width ----------------------------------------------------
 
     function checkHeaders(content, language) {
-        for (const kind of content.summary.kinds) {
+        for (const kind of content.windowState.desktop.categories) {
             show(content, kind)
             const detail = content.detail
             const title = named(detail, "headerTitle")
@@ -311,7 +317,7 @@ TestCase {
         scanAndWait(content)
         for (const language of ["en", "tr"]) {
             Localizer.language = language
-            show(content, "downloads")
+            show(content, Category.Downloads)
             const header = named(content.detail, "header")
             verify(!header.stacked, language)
             const buttons = sceneRect(named(content.detail, "headerButtons"))
@@ -330,9 +336,9 @@ TestCase {
         makeHome()
         const content = makeContent()
         scanAndWait(content)
-        content.appState.selectAll("downloads")
-        content.appState.startClean("downloads")
-        tryVerify(() => !content.appState.cleaning, 20000)
+        content.windowState.selection.selectAll(Category.Downloads)
+        content.windowState.cleaning.startClean(Category.Downloads)
+        tryVerify(() => !content.windowState.cleaning.running, 20000)
         Localizer.language = "tr"
         const cleaned = named(content, "cleanedText")
         tryVerify(() => cleaned.text.indexOf("Bu oturumda temizlenen") === 0, 2000, cleaned.text)
@@ -364,18 +370,18 @@ TestCase {
             size.visibleChanged.connect(note)
             rows.push(row)
         }
-        content.appState.hasScannedChanged.connect(() => {
+        content.windowState.scanning.hasScannedChanged.connect(() => {
             for (const row of rows)
                 verify(row.presentation.scanning, row.kind + " is scanning by the time a scan is announced")
         })
         scanAndWait(content)
         for (const row of rows) {
-            const expected = Localizer.formatBytes(content.appState.totalSize(row.kind))
+            const expected = Localizer.formatBytes(content.windowState.results.totalSize(row.kind))
             compare(seen[row.kind], [expected], row.kind + " shows its measured size and nothing before it")
             verify(named(row, "rowSize").height <= row.height)
             verify(row.clip, "a rolling size stays inside its row")
         }
-        compare(seen["caches"][0] !== Localizer.formatBytes(0), true)
+        compare(seen[Category.Caches][0] !== Localizer.formatBytes(0), true)
     }
 
     // --- Glows ----------------------------------------------------------------------------
@@ -388,19 +394,19 @@ TestCase {
         const iconGlow = named(content.detail, "headerIconGlow")
         const cleanGlow = named(content.detail, "cleanGlow")
         verify(!iconGlow.on && !cleanGlow.on)
-        show(content, "trash")
+        show(content, Category.Trash)
         verify(iconGlow.on, "the Trash's warning glow pulses")
         tryVerify(() => iconGlow.phase > 0.9, 3000, "up to its bright end")
         verify(iconGlow.glowColor.a > 0.65, "bright: " + iconGlow.glowColor.a)
         verify(!cleanGlow.on, "Delete Permanently glows only with something ticked")
-        content.appState.selectAll("trash")
+        content.windowState.selection.selectAll(Category.Trash)
         verify(cleanGlow.on)
         tryVerify(() => cleanGlow.phase > 0.9, 3000)
         tryVerify(() => cleanGlow.phase < 0.1, 3000, "and back")
-        content.appState.deselectAll("trash")
+        content.windowState.selection.deselectAll(Category.Trash)
         verify(!cleanGlow.on)
         compare(cleanGlow.glowColor.a, 0)
-        show(content, "caches")
+        show(content, Category.Caches)
         verify(!iconGlow.on, "no pulse outside the Trash")
         compare(iconGlow.phase, 0)
     }
@@ -428,7 +434,7 @@ TestCase {
     function test_idleWindowDrawsNothing() {
         makeHome()
         const content = makeContent()
-        compare(content.detail.presentation.content, "welcome")
+        compare(content.detail.presentation.content, CategoryPresentation.Welcome)
         verify(!named(content, "accessNotice").visible)
         compare(runningGlows(content), [], "no glow runs for what is hidden")
         wait(1500) // the welcome's entrance
@@ -436,7 +442,7 @@ TestCase {
 
         // Scanned, on a category without glows, the window rests again.
         scanAndWait(content)
-        show(content, "downloads")
+        show(content, Category.Downloads)
         wait(1500)
         compare(runningGlows(content), [])
         compare(framesWhileWaiting(2000), 0, "an idle list draws no frames")
@@ -461,10 +467,10 @@ TestCase {
         home.file("Projects/engine/Cargo.toml", 100)
         const content = makeContent()
         scanAndWait(content)
-        show(content, "devArtifacts")
-        content.appState.selectAll("devArtifacts")
-        compare(content.appState.selectedCount("devArtifacts"), 2)
-        const freed = content.appState.selectedSize("devArtifacts")
+        show(content, Category.DevArtifacts)
+        content.windowState.selection.selectAll(Category.DevArtifacts)
+        compare(content.windowState.selection.selectedCount(Category.DevArtifacts), 2)
+        const freed = content.windowState.selection.selectedSize(Category.DevArtifacts)
         home.remove("Projects/engine/Cargo.toml")
         let cardsDuringAlert = 0
         const watch = () => {
@@ -474,10 +480,10 @@ TestCase {
         content.successCards.cardChanged.connect(watch)
         content.alert.visibleChanged.connect(watch)
 
-        content.appState.startClean("devArtifacts")
+        content.windowState.cleaning.startClean(Category.DevArtifacts)
         tryVerify(() => content.alert.opened, 20000)
-        tryVerify(() => !content.appState.cleaning, 20000)
-        verify(content.appState.justCleaned !== undefined, "the clean freed something")
+        tryVerify(() => !content.windowState.cleaning.running, 20000)
+        verify(content.windowState.successCard.justCleaned !== undefined, "the clean freed something")
         wait(2300) // longer than a card lasts
         compare(content.successCards.card, null, "no card under the alert")
 
@@ -498,7 +504,7 @@ TestCase {
         makeHome()
         const content = makeContent()
         scanAndWait(content)
-        show(content, "downloads")
+        show(content, Category.Downloads)
         const list = content.detail.itemList
         tryVerify(() => list.itemAtIndex(0) !== null, 2000)
         const row = list.itemAtIndex(0)
@@ -524,7 +530,8 @@ TestCase {
         makeHome()
         const component = Qt.createComponent("qrc:/Orvelane/Main.qml")
         compare(component.status, Component.Ready, component.errorString())
-        const window = component.createObject(null, { visible: false })
+        const state = stateComponent.createObject(null)
+        const window = component.createObject(null, { visible: false, windowState: state })
         verify(window)
         try {
             compare(window.minimumWidth, smallestWidth)
@@ -546,6 +553,7 @@ TestCase {
             compare(menu.itemAt(0).text, "Temizliği Geri Al")
         } finally {
             window.destroy()
+            state.destroy()
         }
     }
 

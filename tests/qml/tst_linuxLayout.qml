@@ -22,6 +22,7 @@ TestCase {
         ContentView {
             width: 1000
             height: 640
+            windowState: TestWindowState {}
         }
     }
 
@@ -47,15 +48,15 @@ TestCase {
     }
 
     function scanAndWait(content) {
-        content.appState.startScan()
-        tryVerify(() => !content.summary.busy, 30000, "the scan finishes")
+        content.windowState.scanning.scanAll()
+        tryVerify(() => !content.windowState.busy, 30000, "the scan finishes")
     }
 
     function test_sevenCategoriesAndAGreetingForAnyComputer() {
         createTemporaryObject(homeComponent, testCase)
         const content = makeContent()
-        compare(rowKinds(content), ["caches", "logs", "devCaches", "devArtifacts", "downloads", "trash", "insights"])
-        compare(content.appState.offeredKinds, rowKinds(content))
+        compare(rowKinds(content), [Category.Caches, Category.Logs, Category.DevCaches, Category.DevArtifacts, Category.Downloads, Category.Trash, Category.Insights])
+        compare(content.windowState.desktop.categories, rowKinds(content))
         compare(findChild(content.detail, "title").text, "Ready to tidy up your computer")
         Localizer.language = "tr"
         compare(findChild(content.detail, "title").text, "Bilgisayarınızı toparlamaya hazır")
@@ -72,8 +73,8 @@ TestCase {
         verify(!findChild(notice, "openSettingsButton").visible)
 
         content.sidebar.list.currentIndex = 5
-        compare(content.detail.kind, "trash")
-        compare(content.detail.presentation.content, "noAccess")
+        compare(content.detail.kind, Category.Trash)
+        compare(content.detail.presentation.content, CategoryPresentation.NoAccess)
         compare(findChild(content.detail, "placeholderTitle").text, "The Trash can't be read")
         compare(findChild(content.detail, "placeholderDescription").text,
                 "Check the owner and permissions of ~/.local/share/Trash, then scan again.")

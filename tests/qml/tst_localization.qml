@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtTest
 import Orvelane
+import OrvelaneTesting
 
 TestCase {
     id: testCase
@@ -67,10 +68,16 @@ TestCase {
         compare(Localizer.displayName("tr"), "Türkçe")
     }
 
+    Component {
+        id: stateComponent
+        TestWindowState {}
+    }
+
     function test_mainWindowShape() {
         const component = Qt.createComponent("qrc:/Orvelane/Main.qml")
         compare(component.status, Component.Ready, component.errorString())
-        const window = createTemporaryObject(component, testCase, { visible: false })
+        const window = createTemporaryObject(component, testCase,
+                                             { visible: false, windowState: createTemporaryObject(stateComponent, testCase) })
         verify(window)
         compare(window.title, "Orvelane")
         compare(window.minimumWidth, 820)

@@ -23,6 +23,7 @@ TestCase {
         ContentView {
             width: 1000
             height: 640
+            windowState: TestWindowState {}
         }
     }
 
@@ -61,12 +62,12 @@ TestCase {
     }
 
     function scanAndWait(content) {
-        content.appState.startScan()
-        tryVerify(() => !content.summary.busy, 30000, "the scan finishes")
+        content.windowState.scanning.scanAll()
+        tryVerify(() => !content.windowState.busy, 30000, "the scan finishes")
     }
 
     function sizeOf(content, kind) {
-        return Localizer.formatBytes(content.appState.totalSize(kind))
+        return Localizer.formatBytes(content.windowState.results.totalSize(kind))
     }
 
     function test_welcomeBeforeTheFirstScan() {
@@ -75,14 +76,14 @@ TestCase {
         const sidebarRows = rows(content)
         compare(sidebarRows.length, 8)
         compare(sidebarRows.map(row => row.kind),
-                ["caches", "logs", "xcode", "devCaches", "devArtifacts", "downloads", "trash", "insights"])
+                [Category.Caches, Category.Logs, Category.Xcode, Category.DevCaches, Category.DevArtifacts, Category.Downloads, Category.Trash, Category.Insights])
         for (const row of sidebarRows)
             compare(row.trailingText, "—", row.kind)
         compare(findChild(content, "totalText").text, "Not scanned yet")
         verify(!findChild(content, "cleanedText").visible)
         verify(!findChild(content, "accessNotice").visible, "access is assumed before the first scan")
-        compare(content.selectedKind, "caches", "the first category is chosen at start")
-        compare(content.detail.presentation.content, "welcome")
+        compare(content.selectedKind, Category.Caches, "the first category is chosen at start")
+        compare(content.detail.presentation.content, CategoryPresentation.Welcome)
         verify(!findChild(content.detail, "scannedBody").visible, "no header or footer around the welcome")
         verify(content.sidebar.scanButton.enabled)
         verify(content.sidebar.list.activeFocus, "the keyboard starts in the sidebar")
@@ -92,7 +93,7 @@ TestCase {
         makeHome()
         const content = makeContent()
         const button = content.sidebar.scanButton
-        content.appState.startScan()
+        content.windowState.scanning.scanAll()
 
         // Right after the start every category is still being scanned.
         for (const row of rows(content)) {
@@ -103,10 +104,10 @@ TestCase {
         verify(!button.enabled, "no second scan while one runs")
         verify(button.spinning)
         verify(findChild(content.detail, "scannedBody").visible, "the header and footer appear at once")
-        compare(content.detail.presentation.content, "scanning")
+        compare(content.detail.presentation.content, CategoryPresentation.Scanning)
         verify(!findChild(content.detail, "cleanButton").enabled)
 
-        tryVerify(() => !content.summary.busy, 30000)
+        tryVerify(() => !content.windowState.busy, 30000)
         verify(button.enabled)
         tryVerify(() => !button.spinning && button.arrowRotation === 0, 2000, "the arrow turns back to rest")
         for (const row of rows(content)) {
@@ -114,26 +115,26 @@ TestCase {
             compare(row.trailingText, sizeOf(content, row.kind), row.kind)
         }
         // The simulator store is an insight: listed with its size, never counted in the total.
-        verify(content.appState.totalSize("insights") >= 600 * mib)
-        verify(content.appState.grandTotal < 100 * mib)
+        verify(content.windowState.results.totalSize(Category.Insights) >= 600 * mib)
+        verify(content.windowState.results.grandTotal < 100 * mib)
         tryCompare(findChild(content, "totalText"), "text",
-                   "Total found: " + Localizer.formatBytes(content.appState.grandTotal))
-        compare(content.detail.presentation.content, "list")
+                   "Total found: " + Localizer.formatBytes(content.windowState.results.grandTotal))
+        compare(content.detail.presentation.content, CategoryPresentation.List)
     }
 
     function test_cleanShowsTheCardThenTakesItAway() {
         const home = makeHome()
         const content = makeContent()
         scanAndWait(content)
-        const trashBefore = content.appState.totalSize("trash")
-        const model = content.appState.itemsModel("caches")
+        const trashBefore = content.windowState.results.totalSize(Category.Trash)
+        const model = content.windowState.results.itemsModel(Category.Caches)
         compare(model.count, 1)
-        content.appState.selectAll("caches")
-        const freed = content.appState.selectedSize("caches")
+        content.windowState.selection.selectAll(Category.Caches)
+        const freed = content.windowState.selection.selectedSize(Category.Caches)
         verify(freed >= 12 * mib)
 
-        content.appState.startClean("caches")
-        verify(content.summary.busy, "a clean keeps the window busy")
+        content.windowState.cleaning.startClean(Category.Caches)
+        verify(content.windowState.busy, "a clean keeps the window busy")
         verify(!content.sidebar.scanButton.enabled)
         verify(content.sidebar.scanButton.spinning, "the arrow spins during a clean too")
 
@@ -144,14 +145,14 @@ TestCase {
         verify(findChild(content, "cleanedText").visible)
         verify(!home.exists("Library/Caches/com.example.browser"), "the cache left its place")
         verify(home.list(".local/share/Trash/files").indexOf("com.example.browser") >= 0, "… for the Trash")
-        tryVerify(() => content.appState.totalSize("trash") > trashBefore, 5000, "the Trash row grows")
-        compare(rows(content)[6].trailingText, sizeOf(content, "trash"))
+        tryVerify(() => content.windowState.results.totalSize(Category.Trash) > trashBefore, 5000, "the Trash row grows")
+        compare(rows(content)[6].trailingText, sizeOf(content, Category.Trash))
 
         // Present for 1.9 s, then gone: not before 1.5 s, surely by 3 s.
         wait(1500)
         verify(content.successCards.card === card, "still shown")
         tryVerify(() => content.successCards.card === null, 1500, "taken away after 1.9 s")
-        compare(content.appState.errors.length, 0)
+        compare(content.windowState.cleaning.errors.length, 0)
         verify(!content.alert.visible)
     }
 
@@ -161,21 +162,21 @@ TestCase {
         const messages = []
         for (let i = 1; i <= 7; ++i)
             messages.push("item" + i + ": The item no longer exists.")
-        content.appState.errors = messages
+        content.windowState.cleaning.errors = messages
         tryVerify(() => content.alert.opened, 2000)
         compare(findChild(content.alert.contentItem, "alertTitle").text, "Some items could not be cleaned")
         compare(content.alert.message, messages.slice(0, 5).join("\n"))
 
         mouseClick(findChild(content.alert.contentItem, "okButton"))
         tryVerify(() => !content.alert.visible, 2000)
-        compare(content.appState.errors, [], "dismissing forgets every message, the unseen two as well")
+        compare(content.windowState.cleaning.errors, [], "dismissing forgets every message, the unseen two as well")
 
         // Escape closes it the same way.
-        content.appState.errors = ["one: gone"]
+        content.windowState.cleaning.errors = ["one: gone"]
         tryVerify(() => content.alert.opened, 2000)
         keyClick(Qt.Key_Escape)
         tryVerify(() => !content.alert.visible, 2000)
-        compare(content.appState.errors, [])
+        compare(content.windowState.cleaning.errors, [])
     }
 
     function test_changedProjectMarkerIsReported() {
@@ -183,18 +184,18 @@ TestCase {
         const content = makeContent()
         scanAndWait(content)
         content.sidebar.list.currentIndex = 4
-        compare(content.detail.kind, "devArtifacts")
-        content.appState.selectAll("devArtifacts")
-        compare(content.appState.selectedCount("devArtifacts"), 2)
+        compare(content.detail.kind, Category.DevArtifacts)
+        content.windowState.selection.selectAll(Category.DevArtifacts)
+        compare(content.windowState.selection.selectedCount(Category.DevArtifacts), 2)
         home.remove("Projects/engine/Cargo.toml")
 
-        content.appState.startClean("devArtifacts")
+        content.windowState.cleaning.startClean(Category.DevArtifacts)
         tryVerify(() => content.alert.opened, 20000)
         compare(content.alert.message, "engine/target: The project marker changed after the scan.")
         verify(home.exists("Projects/engine/target"), "the refused item stays")
         verify(!home.exists("Projects/web/node_modules"), "the other one was cleaned")
         content.alert.close()
-        compare(content.appState.errors, [])
+        compare(content.windowState.cleaning.errors, [])
     }
 
     function test_missingAccessShowsTheNoticeAndTheTrashPlaceholder() {
@@ -204,14 +205,14 @@ TestCase {
         const content = makeContent()
         const notice = findChild(content, "accessNotice")
         scanAndWait(content)
-        verify(!content.appState.hasFullDiskAccess)
+        verify(!content.windowState.scanning.trashReadable)
         verify(notice.shown)
         tryVerify(() => notice.presence === 1, 3000, "the notice springs into place")
         verify(notice.height > 40)
         compare(findChild(notice, "noticeTitle").text, "Full Disk Access required")
 
         content.sidebar.list.currentIndex = 6
-        compare(content.detail.presentation.content, "noAccess")
+        compare(content.detail.presentation.content, CategoryPresentation.NoAccess)
         const title = findChild(content.detail, "placeholderTitle")
         compare(title.text, "Full Disk Access required")
         compare(findChild(content.detail, "placeholderDescription").text,
@@ -219,7 +220,7 @@ TestCase {
         compare(findChild(content.detail, "placeholderAction").text, "Open Settings")
 
         content.sidebar.list.currentIndex = 0
-        compare(content.detail.presentation.content, "allClean", "other categories list what they could read")
+        compare(content.detail.presentation.content, CategoryPresentation.AllClean, "other categories list what they could read")
     }
 
     function test_emptiedSelectionAsksForACategory() {
@@ -227,12 +228,12 @@ TestCase {
         const content = makeContent()
         const first = rows(content)[0]
         mouseClick(first, 40, first.height / 2, Qt.LeftButton, Qt.ControlModifier)
-        compare(content.selectedKind, "")
+        compare(content.selectedKind, -1)
         const placeholder = findChild(content, "noSelection")
         verify(placeholder.visible)
         compare(findChild(placeholder, "placeholderTitle").text, "Select a category")
         mouseClick(rows(content)[2], 40, 10)
-        compare(content.selectedKind, "xcode")
+        compare(content.selectedKind, Category.Xcode)
         verify(!placeholder.visible)
     }
 
@@ -240,24 +241,24 @@ TestCase {
         makeHome()
         const first = makeContent()
         const second = makeContent()
-        verify(first.appState !== second.appState)
+        verify(first.windowState !== second.windowState)
         scanAndWait(first)
-        verify(first.appState.hasScanned)
-        verify(!second.appState.hasScanned, "the other window has not scanned")
+        verify(first.windowState.scanning.hasScanned)
+        verify(!second.windowState.scanning.hasScanned, "the other window has not scanned")
         compare(rows(second)[0].trailingText, "—")
-        first.appState.selectAll("caches")
-        compare(second.appState.selectedCount("caches"), 0)
+        first.windowState.selection.selectAll(Category.Caches)
+        compare(second.windowState.selection.selectedCount(Category.Caches), 0)
     }
 
     function test_languageSwitchRedrawsTheSidebar() {
         makeHome()
         const content = makeContent()
         scanAndWait(content)
-        const total = content.appState.grandTotal
+        const total = content.windowState.results.grandTotal
         Localizer.language = "tr"
         compare(rows(content)[0].presentation.title, "Uygulama Önbellekleri")
         tryCompare(findChild(content, "totalText"), "text", "Bulunan toplam: " + Localizer.formatBytes(total))
         verify(Localizer.formatBytes(total).indexOf(",") > 0, "sizes use a decimal comma")
-        compare(rows(content)[0].trailingText, Localizer.formatBytes(content.appState.totalSize("caches")))
+        compare(rows(content)[0].trailingText, Localizer.formatBytes(content.windowState.results.totalSize(Category.Caches)))
     }
 }

@@ -42,9 +42,9 @@ TestCase {
 
     function test_badgeColoursByLevel_data() {
         return [
-            { tag: "safe", level: "safe", color: Qt.rgba(52 / 255, 199 / 255, 89 / 255, 1), english: "Safe", turkish: "Güvenli" },
-            { tag: "review", level: "review", color: Qt.rgba(1, 149 / 255, 0, 1), english: "Review", turkish: "İncele" },
-            { tag: "protected", level: "protected", color: Qt.rgba(0, 122 / 255, 1, 1), english: "Protected", turkish: "Korumalı" },
+            { tag: "safe", level: SafetyLevel.Safe, color: Qt.rgba(52 / 255, 199 / 255, 89 / 255, 1), english: "Safe", turkish: "Güvenli" },
+            { tag: "review", level: SafetyLevel.Review, color: Qt.rgba(1, 149 / 255, 0, 1), english: "Review", turkish: "İncele" },
+            { tag: "protected", level: SafetyLevel.Protected, color: Qt.rgba(0, 122 / 255, 1, 1), english: "Protected", turkish: "Korumalı" },
         ]
     }
 
@@ -65,7 +65,7 @@ TestCase {
     }
 
     function test_badgeInsetsItsTitle() {
-        const badge = createTemporaryObject(badgeComponent, testCase, { level: "review" })
+        const badge = createTemporaryObject(badgeComponent, testCase, { level: SafetyLevel.Review })
         const narrow = badge.implicitWidth
         Localizer.language = "tr" // "İncele" is longer than "Review"
         verify(badge.implicitWidth !== narrow, "the capsule follows its title")
@@ -87,7 +87,7 @@ TestCase {
 
     function test_linesByDateAndHint(data) {
         const details = createTemporaryObject(detailsComponent, testCase, {
-            name: "node_modules", kind: "devArtifacts", safetyReason: "requiresRebuild",
+            name: "node_modules", kind: Category.DevArtifacts, safetyReason: "requiresRebuild",
             modified: data.modified, actionHint: data.hint
         })
         compare(details.lineCount, data.lines)
@@ -113,13 +113,13 @@ TestCase {
 
     function test_hintWordingFollowsTheCategory() {
         const artifact = createTemporaryObject(detailsComponent, testCase, {
-            name: "node_modules", kind: "devArtifacts", safetyReason: "requiresRebuild", actionHint: "npm install"
+            name: "node_modules", kind: Category.DevArtifacts, safetyReason: "requiresRebuild", actionHint: "npm install"
         })
         compare(line(artifact, "hintText").text, "Rebuild: npm install")
         sameColor(line(artifact, "hintText").color, Qt.rgba(1, 45 / 255, 85 / 255, 1), "pink")
 
         const insight = createTemporaryObject(detailsComponent, testCase, {
-            name: "Simulator devices", kind: "insights", safetyReason: "managedByAnotherTool",
+            name: "Simulator devices", kind: Category.Insights, safetyReason: "managedByAnotherTool",
             actionHint: "xcrun simctl delete unavailable"
         })
         compare(line(insight, "hintText").text, "Manage with: xcrun simctl delete unavailable")
@@ -128,7 +128,7 @@ TestCase {
 
     function test_languageSwitchKeepsNameAndHint() {
         const details = createTemporaryObject(detailsComponent, testCase, {
-            name: "node_modules", kind: "devArtifacts", safetyReason: "requiresRebuild",
+            name: "node_modules", kind: Category.DevArtifacts, safetyReason: "requiresRebuild",
             modified: new Date(2024, 0, 5), actionHint: "npm install"
         })
         Localizer.language = "tr"
@@ -142,7 +142,7 @@ TestCase {
         const details = createTemporaryObject(detailsComponent, testCase, {
             width: 160,
             name: "a-very-long-folder-name-that-cannot-possibly-fit-into-one-short-line.noindex",
-            kind: "downloads", safetyReason: "userFile"
+            kind: Category.Downloads, safetyReason: "userFile"
         })
         const name = line(details, "nameLine")
         compare(name.lineCount, 1)

@@ -22,7 +22,9 @@ TestCase {
     }
     Component {
         id: contentComponent
-        ContentView {}
+        ContentView {
+            windowState: TestWindowState {}
+        }
     }
 
     function init() {
@@ -59,12 +61,12 @@ TestCase {
     }
 
     function scanAndWait(content) {
-        content.appState.startScan()
-        tryVerify(() => !content.summary.busy, 30000, "the scan finishes")
+        content.windowState.scanning.scanAll()
+        tryVerify(() => !content.windowState.busy, 30000, "the scan finishes")
     }
 
     function show(content, kind) {
-        content.sidebar.list.currentIndex = content.summary.kinds.indexOf(kind)
+        content.sidebar.list.currentIndex = content.windowState.desktop.categories.indexOf(kind)
         compare(content.selectedKind, kind)
         waitForRendering(content)
     }
@@ -131,9 +133,9 @@ TestCase {
         const home = makeHome()
         const content = makeContent()
         scanAndWait(content)
-        show(content, "caches")
-        content.appState.selectAll("caches")
-        content.appState.startClean("caches")
+        show(content, Category.Caches)
+        content.windowState.selection.selectAll(Category.Caches)
+        content.windowState.cleaning.startClean(Category.Caches)
         tryVerify(() => content.successCards.card !== null, 20000, "a card after the clean")
         verify(!home.exists("Library/Caches/com.example.browser"))
         const card = content.successCards.card.overlay
@@ -150,21 +152,21 @@ TestCase {
         mouseClick(undo)
         tryVerify(() => content.successCards.card === null, 2000, "the card of a clean taken back goes, pointer or not")
         tryVerify(() => home.exists("Library/Caches/com.example.browser/cache.db"), 20000, "back in its place")
-        tryVerify(() => !content.appState.cleaning, 20000)
+        tryVerify(() => !content.windowState.cleaning.running, 20000)
         verify(home.exists("Library/Caches/com.example.mail/cache.db"))
         compare(home.list(".local/share/Trash/files"), ["elsewhere.bin", "orphan.pdf", "report.odt"])
-        verify(!content.appState.canUndo, "nothing left to undo")
-        compare(content.appState.errors, [])
+        verify(!content.windowState.restoring.canUndo, "nothing left to undo")
+        compare(content.windowState.cleaning.errors, [])
         tryVerify(() => content.detail.itemList.count === 2, 5000, "the caches are listed again")
         compare(named(content.sidebar, "cleanedText").visible, false, "nothing was cleaned after all")
 
         // Deleting from the Trash for good has no Undo.
-        show(content, "trash")
-        content.appState.setSelected(rowNamed(content, "orphan.pdf").key, true)
-        content.appState.startClean("trash")
+        show(content, Category.Trash)
+        content.windowState.selection.setSelected(rowNamed(content, "orphan.pdf").key, true)
+        content.windowState.cleaning.startClean(Category.Trash)
         tryVerify(() => content.successCards.card !== null, 20000)
         verify(!content.successCards.card.overlay.undoButton.visible)
-        verify(!content.appState.canUndo)
+        verify(!content.windowState.restoring.canUndo)
         verify(!home.exists(".local/share/Trash/files/orphan.pdf"))
     }
 
@@ -188,11 +190,11 @@ TestCase {
         const home = makeHome()
         const content = makeContent(1000, 640)
         scanAndWait(content)
-        show(content, "trash")
+        show(content, Category.Trash)
         compare(offered(rowNamed(content, "report.odt")), [true, true], "a record that names a place in home")
         compare(offered(rowNamed(content, "orphan.pdf")), [false, true], "no record")
         compare(offered(rowNamed(content, "elsewhere.bin")), [false, true], "a record that points outside home")
-        show(content, "caches")
+        show(content, Category.Caches)
         compare(offered(rowNamed(content, "com.example.browser")), [false, true])
         // The arrow keys step over what is left out.
         const mail = rowNamed(content, "com.example.mail")
@@ -205,16 +207,16 @@ TestCase {
         verify(mail.contextMenu.visible, "the menu keeps the keyboard")
         keyClick(Qt.Key_Escape)
         tryVerify(() => !mail.contextMenu.visible, 2000)
-        show(content, "insights")
+        show(content, Category.Insights)
         const insight = content.detail.itemList.itemAtIndex(0)
         verify(insight, "an insight is listed")
         compare(offered(insight), [false, false], "guidance is never cleaned, so never excluded")
 
         // Put Back from the menu, for an item another tool trashed.
-        show(content, "trash")
+        show(content, Category.Trash)
         choose(rowNamed(content, "report.odt"), "putBackItem")
         tryVerify(() => home.exists("Documents/report.odt"), 20000)
-        tryVerify(() => !content.appState.cleaning, 20000)
+        tryVerify(() => !content.windowState.cleaning.running, 20000)
         verify(!home.exists(".local/share/Trash/info/report.odt.trashinfo"))
         tryVerify(() => rowNamed(content, "report.odt") === null, 5000, "the Trash is listed again")
 
@@ -224,19 +226,19 @@ TestCase {
         home.write(".local/share/Trash/info/later.odt.trashinfo",
                    "[Trash Info]\nPath=" + home.path + "/Documents/later.odt\nDeletionDate=2024-05-01T10:00:00\n")
         scanAndWait(content)
-        show(content, "trash")
+        show(content, Category.Trash)
         const later = rowNamed(content, "later.odt")
         verify(later, "listed")
-        content.appState.selectAll("downloads")
+        content.windowState.selection.selectAll(Category.Downloads)
         // Asked at once: the clean's rescan of the Trash replaces the rows as soon as events flow.
-        content.appState.startClean("downloads")
-        verify(content.appState.cleaning && later.busy)
+        content.windowState.cleaning.startClean(Category.Downloads)
+        verify(content.windowState.cleaning.running && later.busy)
         later.openContextMenu(20, 10)
         const putBack = menuEntry(later.contextMenu, "putBackItem")
         verify(putBack.visible && !putBack.enabled, "greyed while cleaning")
         verify(menuEntry(later.contextMenu, "excludeItem").enabled)
         keyClick(Qt.Key_Escape)
-        tryVerify(() => !content.summary.busy, 30000)
+        tryVerify(() => !content.windowState.busy, 30000)
         verify(!rowNamed(content, "later.odt").busy)
 
         Localizer.language = "tr"
@@ -255,7 +257,7 @@ TestCase {
         tryVerify(() => !row.contextMenu.visible, 2000)
 
         // What stays in the Trash is told under its own heading.
-        content.appState.startPutBack(rowNamed(content, "elsewhere.bin").key)
+        content.windowState.restoring.startPutBack(rowNamed(content, "elsewhere.bin").key)
         tryVerify(() => content.alert.opened, 20000)
         compare(named(content.alert.contentItem, "alertTitle").text, "Bazı öğeler geri konulamadı")
         Localizer.language = "en"
@@ -271,17 +273,17 @@ TestCase {
         const home = makeHome()
         const content = makeContent()
         scanAndWait(content)
-        show(content, "caches")
+        show(content, Category.Caches)
         const list = content.detail.itemList
         compare(list.count, 2)
         const opener = named(content.detail, "skippedButton")
-        const skippedBefore = content.appState.skippedCount("caches")
-        content.appState.setSelected(rowNamed(content, "com.example.browser").key, true)
+        const skippedBefore = content.windowState.results.skippedCount(Category.Caches)
+        content.windowState.selection.setSelected(rowNamed(content, "com.example.browser").key, true)
 
         choose(rowNamed(content, "com.example.browser"), "excludeItem")
         tryVerify(() => list.count === 1, 3000, "the row leaves the list")
-        compare(content.appState.selectedCount("caches"), 0, "and the selection")
-        compare(content.appState.skippedCount("caches"), skippedBefore + 1)
+        compare(content.windowState.selection.selectedCount(Category.Caches), 0, "and the selection")
+        compare(content.windowState.results.skippedCount(Category.Caches), skippedBefore + 1)
         verify(opener.visible)
         compare(opener.text, "Protected / Skipped (" + (skippedBefore + 1) + ")")
         verify(home.exists("Library/Caches/com.example.browser/cache.db"), "nothing is removed")
@@ -334,7 +336,7 @@ TestCase {
         const line = named(content.sidebar, "diskSpaceText")
         tryVerify(() => line.text !== "", 5000, "known soon after the window opens")
         verify(line.visible)
-        verify(content.appState.diskAvailable > 0 && content.appState.diskAvailable <= content.appState.diskTotal)
+        verify(content.windowState.diskSpace.available > 0 && content.windowState.diskSpace.available <= content.windowState.diskSpace.total)
         verify(/^[0-9][0-9.,]* (bytes|kB|MB|GB|TB|PB) free of [0-9][0-9.,]* (kB|MB|GB|TB|PB)$/.test(line.text), line.text)
 
         // Inside the narrowest sidebar, beside the Scan button, in both languages, not cut short.

@@ -1,6 +1,7 @@
 import QtQuick
 import QtTest
 import Orvelane
+import OrvelaneTesting
 
 // The welcome and all-clean views: the scan action, their texts, and the one bounce on showing.
 TestCase {
@@ -11,10 +12,15 @@ TestCase {
     width: 640
     height: 420
 
+    // The greeting names the desktop of the window's layout.
+    TestWindowState {
+        id: windowState
+    }
     Component {
         id: welcomeComponent
         WelcomeView {
             anchors.fill: parent
+            desktop: windowState.desktop
         }
     }
     Component {

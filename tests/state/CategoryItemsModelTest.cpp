@@ -1,5 +1,6 @@
 #include "CategoryItemsModel.h"
 #include "ItemKey.h"
+#include "QmlEnums.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -62,7 +63,7 @@ TEST_F(CategoryItemsModelTest, RolesReflectSelectionLevelAndOptionalValues)
     EXPECT_FALSE(model.data(model.index(1), int(Role::selected)).toBool());
     EXPECT_TRUE(model.data(model.index(0), int(Role::cleanable)).toBool());
     EXPECT_FALSE(model.data(model.index(1), int(Role::cleanable)).toBool());
-    EXPECT_EQ(model.data(model.index(1), int(Role::safetyLevel)).toString(), QStringLiteral("protected"));
+    EXPECT_EQ(model.data(model.index(1), int(Role::safetyLevel)).toInt(), orvelane::qml::Safety::Protected);
     EXPECT_FALSE(model.data(model.index(0), int(Role::modified)).isValid());
     EXPECT_FALSE(model.data(model.index(0), int(Role::actionHint)).isValid());
 }

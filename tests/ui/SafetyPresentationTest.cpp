@@ -2,6 +2,7 @@
 // cover the everyday levels and hints).
 #include "ItemExplanation.h"
 #include "Localizer.h"
+#include "QmlEnums.h"
 #include "SafetyLevelStyle.h"
 
 #include <QDateTime>
@@ -23,31 +24,33 @@ protected:
     void TearDown() override { Localizer::shared().setLanguage(Localizer::Language::en); }
 };
 
-TEST_F(SafetyPresentation, AnUnknownLevelIsShownAsWrittenInGrey)
+TEST_F(SafetyPresentation, AValueThatNamesNoLevelHasNoTitleAndIsGrey)
 {
     SafetyLevelStyle style;
-    style.setLevel(QStringLiteral("Protected")); // raw values are case-sensitive
-    EXPECT_EQ(style.title(), QStringLiteral("Protected"));
+    style.setLevel(orvelane::qml::Safety::Protected + 1);
+    EXPECT_EQ(style.title(), QString());
     EXPECT_EQ(style.color(), QColor(142, 142, 147));
+    style.setLevel(orvelane::qml::Safety::Protected);
+    EXPECT_EQ(style.title(), QStringLiteral("Protected"));
 }
 
 TEST_F(SafetyPresentation, BadgeTitleAnnouncesALanguageSwitch)
 {
     SafetyLevelStyle style;
-    style.setLevel(QStringLiteral("safe"));
+    style.setLevel(orvelane::qml::Safety::Safe);
     QSignalSpy titles(&style, &SafetyLevelStyle::titleChanged);
     QSignalSpy levels(&style, &SafetyLevelStyle::levelChanged);
     Localizer::shared().setLanguage(Localizer::Language::tr);
     EXPECT_EQ(titles.count(), 1);
     EXPECT_EQ(levels.count(), 0);
-    style.setLevel(QStringLiteral("safe"));
+    style.setLevel(orvelane::qml::Safety::Safe);
     EXPECT_EQ(levels.count(), 0) << "an equal value notifies nobody";
 }
 
 TEST_F(SafetyPresentation, MissingHintOrDateLeavesItsLineEmpty)
 {
     ItemExplanation item;
-    item.setKind(QStringLiteral("devArtifacts"));
+    item.setKind(orvelane::qml::Category::DevArtifacts);
     item.setSafetyReason(QStringLiteral("requiresRebuild"));
     EXPECT_EQ(item.hintText(), QString());
     EXPECT_EQ(item.modifiedText(), QString());

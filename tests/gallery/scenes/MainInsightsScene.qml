@@ -1,7 +1,8 @@
 import QtQuick
+import Orvelane
 
 MainWindowScene {
-    kind: "insights"
+    kind: Category.Insights
     scan: true
     selectAll: false
     settleMs: 3000

@@ -1,7 +1,8 @@
 import QtQuick
+import Orvelane
 
 MainWindowScene {
-    kind: "devArtifacts"
+    kind: Category.DevArtifacts
     scan: true
     selectAll: false
     settleMs: 60

@@ -1,7 +1,8 @@
 import QtQuick
+import Orvelane
 
 MainWindowScene {
-    kind: "trash"
+    kind: Category.Trash
     scan: true
     selectAll: true
     settleMs: 3000

@@ -1,7 +1,8 @@
 import QtQuick
+import Orvelane
 
 MainWindowScene {
-    kind: "caches"
+    kind: Category.Caches
     scan: false
     selectAll: false
     settleMs: 1500

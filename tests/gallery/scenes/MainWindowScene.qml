@@ -1,5 +1,6 @@
 import QtQuick
 import Orvelane
+import OrvelaneTesting
 
 // The main window's content on the gallery's sample home. Scenes set `kind` (the sidebar row to
 // show), `scan` (start a full scan at once), `selectAll` (tick the category's items once it is
@@ -7,7 +8,7 @@ import Orvelane
 Item {
     id: scene
 
-    property string kind: "caches"
+    property int kind: Category.Caches
     property bool scan: true
     property bool selectAll: false
     property int settleMs: 3000
@@ -18,19 +19,20 @@ Item {
     ContentView {
         id: content
         anchors.fill: parent
+        windowState: TestWindowState {}
     }
 
     Connections {
-        target: content.summary
+        target: content.windowState
         function onBusyChanged() {
-            if (!content.summary.busy && scene.selectAll)
-                content.appState.selectAll(scene.kind)
+            if (!content.windowState.busy && scene.selectAll)
+                content.windowState.selection.selectAll(scene.kind)
         }
     }
 
     Component.onCompleted: {
-        content.sidebar.list.currentIndex = content.summary.kinds.indexOf(scene.kind)
+        content.sidebar.list.currentIndex = content.windowState.desktop.categories.indexOf(scene.kind)
         if (scan)
-            content.appState.startScan()
+            content.windowState.scanning.scanAll()
     }
 }

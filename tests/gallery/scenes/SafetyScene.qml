@@ -10,11 +10,11 @@ Rectangle {
 
     ListModel {
         id: samples
-        ListElement { name: "node_modules — web-shop"; kind: "devArtifacts"; level: "review"; reason: "requiresRebuild"; daysAgo: 40; hint: "npm install" }
-        ListElement { name: "Simulator devices"; kind: "insights"; level: "protected"; reason: "managedByAnotherTool"; daysAgo: -1; hint: "xcrun simctl delete unavailable" }
-        ListElement { name: "com.example.browser"; kind: "caches"; level: "safe"; reason: "oldRegenerable"; daysAgo: 12; hint: "" }
-        ListElement { name: "Installer-with-a-very-long-name-that-goes-on-and-on-and-on-until-it-cannot-fit-1.2.3-universal.dmg"; kind: "downloads"; level: "review"; reason: "userFile"; daysAgo: -1; hint: "" }
-        ListElement { name: "Old report.pdf"; kind: "trash"; level: "review"; reason: "permanentDeletion"; daysAgo: 3; hint: "" }
+        ListElement { name: "node_modules — web-shop"; kind: Category.DevArtifacts; level: SafetyLevel.Review; reason: "requiresRebuild"; daysAgo: 40; hint: "npm install" }
+        ListElement { name: "Simulator devices"; kind: Category.Insights; level: SafetyLevel.Protected; reason: "managedByAnotherTool"; daysAgo: -1; hint: "xcrun simctl delete unavailable" }
+        ListElement { name: "com.example.browser"; kind: Category.Caches; level: SafetyLevel.Safe; reason: "oldRegenerable"; daysAgo: 12; hint: "" }
+        ListElement { name: "Installer-with-a-very-long-name-that-goes-on-and-on-and-on-until-it-cannot-fit-1.2.3-universal.dmg"; kind: Category.Downloads; level: SafetyLevel.Review; reason: "userFile"; daysAgo: -1; hint: "" }
+        ListElement { name: "Old report.pdf"; kind: Category.Trash; level: SafetyLevel.Review; reason: "permanentDeletion"; daysAgo: 3; hint: "" }
     }
 
     Column {
@@ -25,9 +25,9 @@ Rectangle {
         Row {
             spacing: 10
             bottomPadding: 12
-            SafetyBadge { level: "safe" }
-            SafetyBadge { level: "review" }
-            SafetyBadge { level: "protected" }
+            SafetyBadge { level: SafetyLevel.Safe }
+            SafetyBadge { level: SafetyLevel.Review }
+            SafetyBadge { level: SafetyLevel.Protected }
         }
 
         Repeater {
@@ -36,8 +36,8 @@ Rectangle {
             Item {
                 id: row
                 required property string name
-                required property string kind
-                required property string level
+                required property int kind
+                required property int level
                 required property string reason
                 required property int daysAgo
                 required property string hint

@@ -1,5 +1,6 @@
 import QtQuick
 import Orvelane
+import OrvelaneTesting
 
 // A narrow pane: the description wraps inside its limit and stays centred.
 Rectangle {
@@ -7,7 +8,11 @@ Rectangle {
     height: 420
     color: Theme.controlBackground
 
+    TestWindowState {
+        id: windowState
+    }
     WelcomeView {
         anchors.fill: parent
+        desktop: windowState.desktop
     }
 }

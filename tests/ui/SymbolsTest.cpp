@@ -1,4 +1,5 @@
 #include "CategoryKind.h"
+#include "CategoryStyle.h"
 #include "Symbols.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unordered_set>
+
+using namespace orvelane;
 
 namespace {
 
@@ -22,7 +26,7 @@ TEST(Symbols, EveryNamedSymbolHasALigature)
     for (const char* name : kSymbolsInUse)
         EXPECT_FALSE(orvelane::materialLigature(name).empty()) << name;
     for (orvelane::CategoryKind kind : orvelane::allCategoryKinds)
-        EXPECT_FALSE(orvelane::materialLigature(orvelane::icon(kind)).empty()) << orvelane::rawValue(kind);
+        EXPECT_FALSE(orvelane::materialLigature(orvelane::CategoryStyle::symbolName(kind)).empty()) << orvelane::rawValue(kind);
     EXPECT_TRUE(orvelane::materialLigature("no.such.symbol").empty());
 }
 
@@ -40,6 +44,17 @@ TEST(Symbols, LigaturesExistInTheInstalledIconFont)
         const std::string entry = "\"" + std::string(orvelane::materialLigature(name)) + "\":";
         EXPECT_NE(content.str().find(entry), std::string::npos) << name;
     }
+}
+
+TEST(CategoryStyle, IconsAndColours)
+{
+    EXPECT_EQ(CategoryStyle::symbolName(CategoryKind::caches), "internaldrive");
+    EXPECT_EQ(CategoryStyle::symbolName(CategoryKind::devArtifacts), "chevron.left.forwardslash.chevron.right");
+    EXPECT_EQ(CategoryStyle::accent(CategoryKind::caches), (Color{0.03, 0.48, 0.85, 1.0}));
+    std::unordered_set<double> reds;
+    for (CategoryKind kind : allCategoryKinds)
+        reds.insert(CategoryStyle::accent(kind).red * 1000 + CategoryStyle::accent(kind).green * 10 + CategoryStyle::accent(kind).blue);
+    EXPECT_EQ(reds.size(), 8u) << "every category has its own accent";
 }
 
 } // namespace

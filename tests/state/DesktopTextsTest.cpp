@@ -1,17 +1,16 @@
 // The texts that name the desktop, as each layout words them and in both languages.
-#include "DesktopTexts.h"
+#include "FakeHome.h"
 #include "Layout.h"
 #include "Localizer.h"
-
-#include "FakeHome.h"
+#include "WindowState.h"
 
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
-using orvelane::DesktopTexts;
+using orvelane::DesktopController;
 using orvelane::Localizer;
-using orvelane::JunkScanner::LayoutId;
+using orvelane::WindowState;
 
 namespace {
 
@@ -19,21 +18,17 @@ class DesktopTextsTest : public ::testing::Test
 {
 protected:
     void SetUp() override { Localizer::shared().setLanguage(Localizer::Language::en); }
-    void TearDown() override
-    {
-        Localizer::shared().setLanguage(Localizer::Language::en);
-        orvelane::JunkScanner::useLayout(suite);
-    }
+    void TearDown() override { Localizer::shared().setLanguage(Localizer::Language::en); }
 
-    LayoutId suite = orvelane::JunkScanner::activeLayout().id;
+    orvelane::testing::FakeHome home;
 };
 
 TEST_F(DesktopTextsTest, TheMacLayoutSpeaksOfTheMacFinderAndFullDiskAccess)
 {
-    orvelane::JunkScanner::useLayout(LayoutId::macos);
-    DesktopTexts texts;
+    WindowState state(orvelane::JunkScanner::macLayout());
+    const DesktopController& texts = *state.desktop();
     EXPECT_EQ(texts.welcomeTitle(), "Ready to tidy up your Mac");
-    EXPECT_EQ(texts.revealInFileManager(), "Reveal in Finder");
+    EXPECT_EQ(texts.revealText(), "Reveal in Finder");
     EXPECT_EQ(texts.accessTitle(), "Full Disk Access required");
     EXPECT_EQ(texts.accessNotice(), "Without it, the Trash and some app data can't be scanned.");
     EXPECT_EQ(texts.accessPlaceholder(), "Grant Full Disk Access in System Settings, then scan again.");
@@ -42,11 +37,10 @@ TEST_F(DesktopTextsTest, TheMacLayoutSpeaksOfTheMacFinderAndFullDiskAccess)
 
 TEST_F(DesktopTextsTest, TheLinuxLayoutNamesTheTrashFolderToCheckAndNoSettingsPane)
 {
-    orvelane::JunkScanner::useLayout(LayoutId::linux);
-    orvelane::testing::FakeHome home;
-    DesktopTexts texts;
+    WindowState state(orvelane::JunkScanner::linuxLayout());
+    const DesktopController& texts = *state.desktop();
     EXPECT_EQ(texts.welcomeTitle(), "Ready to tidy up your computer");
-    EXPECT_EQ(texts.revealInFileManager(), "Show in File Manager");
+    EXPECT_EQ(texts.revealText(), "Show in File Manager");
     EXPECT_EQ(texts.accessTitle(), "The Trash can't be read");
     EXPECT_EQ(texts.accessNotice(), "Check the owner and permissions of the Trash folder, then scan again.");
     EXPECT_EQ(texts.accessPlaceholder(), "Check the owner and permissions of ~/.local/share/Trash, then scan again.");
@@ -57,11 +51,11 @@ TEST_F(DesktopTextsTest, TheLinuxLayoutNamesTheTrashFolderToCheckAndNoSettingsPa
     qputenv("XDG_DATA_HOME", "/srv/shared/data");
     EXPECT_EQ(texts.accessPlaceholder(), "Check the owner and permissions of /srv/shared/data/Trash, then scan again.");
 
-    QSignalSpy changed(&texts, &DesktopTexts::changed);
+    QSignalSpy changed(&texts, &DesktopController::textsChanged);
     Localizer::shared().setLanguage(Localizer::Language::tr);
     EXPECT_GE(changed.count(), 1);
     EXPECT_EQ(texts.welcomeTitle(), QStringLiteral("Bilgisayarınızı toparlamaya hazır"));
-    EXPECT_EQ(texts.revealInFileManager(), QStringLiteral("Dosya Yöneticisinde Göster"));
+    EXPECT_EQ(texts.revealText(), QStringLiteral("Dosya Yöneticisinde Göster"));
     EXPECT_EQ(texts.accessPlaceholder(),
               QStringLiteral("/srv/shared/data/Trash klasörünün sahibini ve izinlerini denetleyin, ardından yeniden tarayın."));
 }

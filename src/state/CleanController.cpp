@@ -1,0 +1,115 @@
+#include "CleanController.h"
+
+#include "ByteCount.h"
+#include "CleanSession.h"
+#include "HomeFolder.h"
+#include "PublishLater.h"
+#include "WindowState.h"
+
+#include <QPromise>
+#include <QPromise>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
+
+namespace orvelane {
+
+CleanController::CleanController(WindowState& window)
+    : QObject(&window), window_(window), remover_(&platformRemover())
+{
+}
+
+void CleanController::setRunning(bool running)
+{
+    if (running == running_)
+        return;
+    running_ = running;
+    emit runningChanged();
+}
+
+void CleanController::setErrors(const QStringList& errors)
+{
+    if (errors == errors_)
+        return;
+    errors_ = errors;
+    emit errorsChanged();
+}
+
+void CleanController::setMessages(const std::vector<std::string>& messages, bool fromPutBack)
+{
+    QStringList list;
+    for (const std::string& message : messages)
+        list << QString::fromStdString(message);
+    const bool headingChanged = fromPutBack != errorsFromPutBack_;
+    errorsFromPutBack_ = fromPutBack;
+    if (list == errors_ && headingChanged && !list.isEmpty())
+        emit errorsChanged(); // the same words, now under another heading
+    setErrors(list);
+}
+
+void CleanController::takeBack(std::int64_t restored)
+{
+    if (restored <= 0)
+        return;
+    totalCleaned_ = std::max<qint64>(0, totalCleaned_ - restored);
+    emit totalCleanedChanged();
+}
+
+QFuture<CleanResult> CleanController::cleanSelected(CategoryKind kind)
+{
+    std::vector<ScannedItem> chosen =
+        CleanSession::chooseItems(kind, window_.results()->items(kind), window_.selection()->paths());
+    if (chosen.empty() || window_.busy())
+        return QtFuture::makeReadyFuture(CleanResult::notStarted);
+
+    setRunning(true);
+    window_.restoring()->setUndoId(std::nullopt);
+    stopRequested_ = false;
+    auto promise = std::make_shared<QPromise<CleanResult>>();
+    promise->start();
+    // The pool is waited for before this object goes, so the worker may read the stop flag.
+    const auto work = [session = CleanSession(window_.layout(), *remover_), kind, chosen, stop = &stopRequested_] {
+        return session.run(kind, chosen, homeFolder(), stop);
+    };
+    publishLater(QtConcurrent::run(&window_.pool(), work), this, [this, chosen, kind, promise](CleanReport report) {
+        window_.restoring()->setUndoId(report.undoId);
+        totalCleaned_ = addBytes(totalCleaned_, report.outcome.cleaned);
+        emit totalCleanedChanged();
+        setMessages(report.outcome.errors, false);
+        window_.selection()->forget(chosen);
+        const std::int64_t cleaned = report.outcome.cleaned;
+        const auto finish = [this, cleaned, promise] {
+            if (cleaned > 0) // no haptic feedback device on this desktop; the card carries the news
+                window_.successCard()->show(cleaned);
+            setRunning(false);
+            window_.diskSpace()->refresh();
+            promise->addResult(CleanResult::completed);
+            promise->finish();
+        };
+        if (stopRequested_) {
+            finish(); // stopped for quitting: the window is going, nothing would show a rescan
+            return;
+        }
+        window_.scanning()->rescanInTurn(CleanSession::rescansAfter(kind), finish);
+    });
+    return promise->future();
+}
+
+void CleanController::stopAfterCurrentItem()
+{
+    if (running_)
+        stopRequested_ = true;
+}
+
+void CleanController::startClean(int kind)
+{
+    const auto found = qml::categoryKind(kind);
+    if (!found) {
+        emit cleanFinished(kind, qml::Outcome::NotStarted);
+        return;
+    }
+    reportWhenFinished(this, cleanSelected(*found), CleanResult::notStarted,
+                       [this, kind](CleanResult result) { emit cleanFinished(kind, qml::toQml(result)); });
+}
+
+} // namespace orvelane
