@@ -49,8 +49,6 @@ public:
     /// The item's path without "." components, doubled or trailing separators.
     const std::filesystem::path& path() const { return path_; }
     const std::filesystem::path& name() const { return name_; }
-    /// How many folders the walk created.
-    std::size_t createdCount() const { return created_.size(); }
 
 private:
     struct Created

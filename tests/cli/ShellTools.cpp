@@ -19,14 +19,6 @@ Shell sh(const std::string& commandLine)
     return shell;
 }
 
-std::string shellQuoted(const std::filesystem::path& path)
-{
-    std::string text = "'";
-    for (const char c : path.native())
-        text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return text + "'";
-}
-
 bool onPath(const char* tool)
 {
     return sh(std::string("command -v ") + tool + " > /dev/null").status == 0;

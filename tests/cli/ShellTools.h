@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestFiles.h"
+
 #include <filesystem>
 #include <set>
 #include <string>
@@ -14,9 +16,6 @@ struct Shell
 
 /// Runs a shell command line in this process's environment (the fake home's HOME and XDG folders).
 Shell sh(const std::string& commandLine);
-
-/// The path in single quotes, for a shell command line; any bytes.
-std::string shellQuoted(const std::filesystem::path& path);
 
 bool onPath(const char* tool);
 

@@ -62,9 +62,9 @@ protected:
         EXPECT_EQ(readFile(fake.home() / "Documents/thesis.txt"), "home data");
     }
 
-    FakeHome fake;
+    FakeHome fake{"home"};
     TestMounts mounts;
-    const fs::path outside = fake.root() / "outside";
+    const fs::path outside = fake.top() / "outside";
 };
 
 TEST_F(MountedItemsTest, TrashItemWithABindMountOfAnOutsideFolderOrOfTheHomeIsNotDeleted)

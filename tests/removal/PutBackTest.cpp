@@ -56,7 +56,7 @@ protected:
         return "[Trash Info]\nPath=" + path + "\nDeletionDate=2024-05-01T10:00:00\n";
     }
 
-    FakeHome fake;
+    FakeHome fake{"home"};
 };
 
 TEST_F(PutBackTest, ItemsGoBackToTheirExactPlacesAndTheirRecordsGo)
@@ -156,9 +156,9 @@ TEST_F(PutBackTest, MissingFoldersInsideHomeAreCreatedAndRemovedAgainWhenItCanno
 TEST_F(PutBackTest, RecordsThatPointOutsideTheHomeAreRefused)
 {
     // Every place named lies inside the test's own folder: a fault here must not reach the machine.
-    fs::create_directories(fake.root() / "outside");
+    fs::create_directories(fake.top() / "outside");
     const std::string home = fake.home().native();
-    const std::string outside = (fake.root() / "outside").native();
+    const std::string outside = (fake.top() / "outside").native();
     struct Case
     {
         std::string path;
@@ -167,7 +167,7 @@ TEST_F(PutBackTest, RecordsThatPointOutsideTheHomeAreRefused)
     const std::vector<Case> cases{
         {outside + "/passwd", kOutsideHome},
         {outside + "/new/folder/passwd", kOutsideHome},
-        {(fake.root() / "home2/Downloads/x").native(), kOutsideHome}, // a sibling sharing the prefix
+        {(fake.top() / "home2/Downloads/x").native(), kOutsideHome}, // a sibling sharing the prefix
         {home, kOutsideHome},
         {"/", kOutsideHome},
         {home + "/.local/share/Trash/files/other", kOutsideHome},
@@ -188,8 +188,8 @@ TEST_F(PutBackTest, RecordsThatPointOutsideTheHomeAreRefused)
         EXPECT_EQ(readFile(entry), "entry " + name) << c.path;
         EXPECT_TRUE(fs::exists(fake.trash() / "info" / (name + ".trashinfo")));
     }
-    EXPECT_TRUE(entries(fake.root() / "outside").empty());
-    EXPECT_FALSE(fs::exists(fake.root() / "home2"));
+    EXPECT_TRUE(entries(fake.top() / "outside").empty());
+    EXPECT_FALSE(fs::exists(fake.top() / "home2"));
 
     // A relative place inside the data folder is a place in the home: it goes back there.
     const fs::path entry = craftedEntry("relative.txt", recordFor("notes/relative.txt"));
@@ -222,9 +222,9 @@ TEST_F(PutBackTest, OnlyASmallRegularRecordThatNamesOnePlaceIsRead)
     writeFile(fake.trash() / "files/fifo", "entry");
     ASSERT_EQ(::mkfifo((fake.trash() / "info/fifo.trashinfo").c_str(), 0600), 0);
     EXPECT_EQ(putBack(fake.trash() / "files/fifo").failure, kNoRecord);
-    writeFile(fake.root() / "elsewhere.trashinfo", recordFor(place));
+    writeFile(fake.top() / "elsewhere.trashinfo", recordFor(place));
     writeFile(fake.trash() / "files/linked", "entry");
-    fs::create_symlink(fake.root() / "elsewhere.trashinfo", fake.trash() / "info/linked.trashinfo");
+    fs::create_symlink(fake.top() / "elsewhere.trashinfo", fake.trash() / "info/linked.trashinfo");
     EXPECT_EQ(putBack(fake.trash() / "files/linked").failure, kNoRecord);
     writeFile(fake.trash() / "files/folder record", "entry");
     fs::create_directories(fake.trash() / "info/folder record.trashinfo");
@@ -264,7 +264,7 @@ TEST_F(PutBackTest, OnlyEntriesOfATrashFolderArePutBack)
 
 TEST_F(PutBackTest, LinksOnTheWayToTheOldPlaceAreNeverFollowed)
 {
-    const fs::path elsewhere = fake.root() / "elsewhere";
+    const fs::path elsewhere = fake.top() / "elsewhere";
     fs::create_directories(elsewhere / "app");
     for (const fs::path& linked : {fake.home() / "Downloads", fake.home() / "Projects/app"}) {
         const fs::path item = linked / "kept.txt";
@@ -282,9 +282,9 @@ TEST_F(PutBackTest, LinksOnTheWayToTheOldPlaceAreNeverFollowed)
     EXPECT_TRUE(entries(elsewhere / "app").empty());
 
     // A home reached through a link is the user's own set-up: items go back through it.
-    fs::create_directories(fake.root() / "data/me");
-    const fs::path linkedHome = fake.root() / "me";
-    fs::create_directory_symlink(fake.root() / "data/me", linkedHome);
+    fs::create_directories(fake.top() / "data/me");
+    const fs::path linkedHome = fake.top() / "me";
+    fs::create_directory_symlink(fake.top() / "data/me", linkedHome);
     ::setenv("XDG_DATA_HOME", (linkedHome / ".local/share").c_str(), 1);
     const fs::path item = linkedHome / "Downloads/setup.iso";
     writeFile(item, "image");
@@ -297,7 +297,7 @@ TEST_F(PutBackTest, LinksOnTheWayToTheOldPlaceAreNeverFollowed)
     const PutBack::Result back =
         PutBack::putBack(moved.trashedAs, {moved.device, moved.inode, item}, linkedHome);
     ASSERT_TRUE(back.succeeded()) << *back.failure;
-    EXPECT_EQ(readFile(fake.root() / "data/me/Downloads/setup.iso"), "image");
+    EXPECT_EQ(readFile(fake.top() / "data/me/Downloads/setup.iso"), "image");
 }
 
 TEST_F(PutBackTest, AnEntryThatIsNotTheOneMovedThereStays)

@@ -33,7 +33,7 @@ protected:
         });
     }
 
-    FakeHome fake;
+    FakeHome fake{"home"};
     const fs::path folder = fake.home() / "Library/Caches/com.example";
 };
 
@@ -84,7 +84,7 @@ TEST_F(RaceWindowTest, AParentFoundAgainThroughDotDotMustBeTheFolderLeft)
         deepest /= "d";
         writeFile(deepest / "file.txt", "validated");
     }
-    fs::path elsewhere = fake.root() / "elsewhere";
+    fs::path elsewhere = fake.top() / "elsewhere";
     for (int level = 0; level < kDepth; ++level)
         elsewhere /= "e";
     writeFile(elsewhere / "canary.txt", "someone else's");
@@ -162,7 +162,7 @@ TEST_F(RaceWindowTest, AFolderOnTheWaySwappedForALinkJustBeforeThePutBackIsNotFo
     const RemovalResult moved =
         TrashMover::moveToTrash(RemovalTarget::open(item, inodeOf(item), fake.home()), fake.trash());
     ASSERT_TRUE(moved.succeeded());
-    const fs::path elsewhere = fake.root() / "elsewhere";
+    const fs::path elsewhere = fake.top() / "elsewhere";
     fs::create_directories(elsewhere);
     swapAt(Moment::beforeRenameOutOfTrash, [&] {
         fs::rename(folder, folder.parent_path() / "moved");

@@ -32,10 +32,10 @@ protected:
                                               : removePermanently(target);
     }
 
-    FakeHome fake;
+    FakeHome fake{"home"};
     const fs::path folder = fake.home() / "Library/Caches/com.example";
     const fs::path item = folder / "blob";
-    const fs::path outside = fake.root() / "outside";
+    const fs::path outside = fake.top() / "outside";
 };
 
 TEST_P(RemovalRacesTest, ParentFolderSwappedForALinkIsNeverFollowed)
@@ -117,7 +117,7 @@ TEST_P(RemovalRacesTest, OnlyTheTrustedHomeMayBeReachedThroughALink)
     // "/…/linked-home -> home": the user's own set-up above the home folder is followed, a
     // link below it is not.
     writeFile(item, "validated");
-    const fs::path linkedHome = fake.root() / "linked-home";
+    const fs::path linkedHome = fake.top() / "linked-home";
     fs::create_directory_symlink(fake.home(), linkedHome);
     const fs::path viaLink = linkedHome / "Library/Caches/com.example/blob";
 

@@ -37,7 +37,7 @@ protected:
         return status;
     }
 
-    FakeHome fake;
+    FakeHome fake{"home"};
     const fs::path journal = fake.journal();
 };
 
@@ -71,7 +71,7 @@ TEST_F(UndoJournalTest, ItIsWrittenPrivateInOneRenameAndNeverThroughALink)
     EXPECT_EQ(entries(journal.parent_path()), std::vector<std::string>{"last-clean"}) << "no temporary file left";
 
     // A link put at the journal's name is replaced, not written through.
-    const fs::path victim = fake.root() / "victim.txt";
+    const fs::path victim = fake.top() / "victim.txt";
     writeFile(victim, "precious");
     fs::remove(journal);
     fs::create_symlink(victim, journal);
@@ -81,10 +81,10 @@ TEST_F(UndoJournalTest, ItIsWrittenPrivateInOneRenameAndNeverThroughALink)
 
     // The journal's own folder as a link to elsewhere: nothing is written there.
     fs::remove_all(journal.parent_path());
-    fs::create_directories(fake.root() / "elsewhere");
-    fs::create_directory_symlink(fake.root() / "elsewhere", journal.parent_path());
+    fs::create_directories(fake.top() / "elsewhere");
+    fs::create_directory_symlink(fake.top() / "elsewhere", journal.parent_path());
     EXPECT_NE(UndoJournal::write(journal, sample()), std::nullopt);
-    EXPECT_TRUE(entries(fake.root() / "elsewhere").empty());
+    EXPECT_TRUE(entries(fake.top() / "elsewhere").empty());
     EXPECT_EQ(UndoJournal::read(journal), std::nullopt);
 }
 
@@ -145,8 +145,8 @@ TEST_F(UndoJournalTest, OnlyTheUsersOwnSmallRegularFileWhoseEveryLineParsesIsRea
     ASSERT_EQ(::mkfifo(journal.c_str(), 0600), 0);
     EXPECT_EQ(UndoJournal::read(journal), std::nullopt);
     fs::remove(journal);
-    writeFile(fake.root() / "planted", good);
-    fs::create_symlink(fake.root() / "planted", journal);
+    writeFile(fake.top() / "planted", good);
+    fs::create_symlink(fake.top() / "planted", journal);
     EXPECT_EQ(UndoJournal::read(journal), std::nullopt);
 
     // Somebody else's file in the state folder is not this user's last clean.

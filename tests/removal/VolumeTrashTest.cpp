@@ -43,7 +43,7 @@ protected:
                         " 2>/dev/null");
     }
 
-    FakeHome fake;
+    FakeHome fake{"home"};
     const std::string uid = std::to_string(::getuid());
 };
 
@@ -114,9 +114,9 @@ TEST_F(VolumeTrashTest, ABindMountOfTheHomesFileSystemGetsATrashAtItsTop)
     if (!TestMounts::available())
         GTEST_SKIP() << kMountsUnavailable;
     TestMounts mounts;
-    const fs::path bound = fake.root() / "bound";
-    fs::create_directories(fake.root() / "data/Projects");
-    ASSERT_TRUE(mounts.bind(fake.root() / "data", bound));
+    const fs::path bound = fake.top() / "bound";
+    fs::create_directories(fake.top() / "data/Projects");
+    ASSERT_TRUE(mounts.bind(fake.top() / "data", bound));
     const fs::path item = bound / "Projects/build.tar";
     writeFile(item, "archive");
     fs::create_directories(fake.trash());
@@ -125,7 +125,7 @@ TEST_F(VolumeTrashTest, ABindMountOfTheHomesFileSystemGetsATrashAtItsTop)
     ASSERT_TRUE(result.succeeded()) << *result.failure;
     EXPECT_EQ(result.trashedAs, bound / (".Trash-" + uid) / "files/build.tar");
     EXPECT_EQ(recordedPath(bound / (".Trash-" + uid) / "info/build.tar.trashinfo"), "Projects/build.tar");
-    EXPECT_EQ(readFile(fake.root() / "data" / (".Trash-" + uid) / "files/build.tar"), "archive");
+    EXPECT_EQ(readFile(fake.top() / "data" / (".Trash-" + uid) / "files/build.tar"), "archive");
 }
 
 } // namespace

@@ -180,7 +180,9 @@ TEST(CleanupValidation, GradleFoldersNeedTheirProjectFileAndTheGradleHomeIsRefus
 
 TEST(AllowedLocations, ContainerLibrariesAndTheTrashMustBeExactlyThere)
 {
-    const fs::path h = "/nonexistent-home/me";
+    // The fake home sets the XDG folders the trash follows; whatever the session set, they lie in it.
+    FakeHome home;
+    const fs::path h = home.root();
     EXPECT_TRUE(isAllowed(JunkScanner::activeLayout(), h / "Library/Containers/A/Data/Library/Caches/sub", CategoryKind::caches, h));
     EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), h / "Library/Containers/A/Data/Documents", CategoryKind::caches, h));
     EXPECT_FALSE(isAllowed(JunkScanner::activeLayout(), h / "Library/Containers/A/Data/Library/Caches", CategoryKind::logs, h));

@@ -30,19 +30,21 @@ bool TestMounts::available()
 #endif
 }
 
-std::optional<std::filesystem::path> TestMounts::tmpfs(const std::filesystem::path& at)
+std::optional<std::filesystem::path> TestMounts::tmpfs(const std::filesystem::path& at, const std::string& options)
 {
 #ifdef __linux__
     if (!available())
         return std::nullopt;
     std::error_code ignored;
     std::filesystem::create_directories(at, ignored);
-    if (::mount("orvelane-test", at.c_str(), "tmpfs", 0, "size=8m,mode=0755") != 0)
+    const std::string data = "size=8m,mode=0755" + (options.empty() ? "" : "," + options);
+    if (::mount("orvelane-test", at.c_str(), "tmpfs", 0, data.c_str()) != 0)
         return std::nullopt;
     mounts_.push_back(at);
     return at;
 #else
     (void)at;
+    (void)options;
     return std::nullopt;
 #endif
 }
@@ -54,10 +56,12 @@ std::optional<std::filesystem::path> TestMounts::bind(const std::filesystem::pat
     if (!available())
         return std::nullopt;
     std::error_code ignored;
-    if (std::filesystem::is_directory(source))
+    if (std::filesystem::is_directory(source)) {
         std::filesystem::create_directories(at, ignored);
-    else if (!std::filesystem::exists(at))
+    } else if (!std::filesystem::exists(at)) {
+        std::filesystem::create_directories(at.parent_path(), ignored);
         std::ofstream(at).put('\0');
+    }
     if (::mount(source.c_str(), at.c_str(), nullptr, MS_BIND, nullptr) != 0)
         return std::nullopt;
     mounts_.push_back(at);

@@ -24,8 +24,9 @@ public:
 
     static bool available();
 
-    /// A fresh tmpfs at `at` (created when missing): another file system.
-    std::optional<std::filesystem::path> tmpfs(const std::filesystem::path& at);
+    /// A fresh tmpfs of 8 MiB at `at` (created when missing): another file system. `options`
+    /// are added to the mount's (e.g. "size=256k", "ro").
+    std::optional<std::filesystem::path> tmpfs(const std::filesystem::path& at, const std::string& options = "");
     /// `source` shown again at `at`: the same file system and device number, another mount.
     std::optional<std::filesystem::path> bind(const std::filesystem::path& source,
                                               const std::filesystem::path& at);
