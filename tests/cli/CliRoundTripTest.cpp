@@ -24,7 +24,6 @@ class CliRoundTrip : public ::testing::Test
 protected:
     void SetUp() override
     {
-        setenv("XDG_CONFIG_HOME", (home.root() / ".config").c_str(), 1);
         installer = home.file("Downloads/tool.dmg", 8'000);
         oddName = home.file(fs::path(std::string("Downloads/caf\xE9 setup.pkg")), 9'000);
         big = home.file("Downloads/movie.mkv", 11 * 1024 * 1024);

@@ -29,7 +29,6 @@ class HostileInput : public ::testing::Test
 protected:
     void SetUp() override
     {
-        setenv("XDG_CONFIG_HOME", (home.root() / ".config").c_str(), 1);
         installer = home.file("Downloads/tool.dmg", 8'000);
         big = home.file("Downloads/movie.mkv", 11 * 1024 * 1024);
     }

@@ -45,7 +45,15 @@ protected:
         return runCli(args, 20);
     }
 
-    FakeHome home;
+    /// A folder outside the home, beside it in the test's own temporary folder.
+    fs::path placeOutside() const
+    {
+        const fs::path place = home.top() / "elsewhere";
+        fs::create_directories(place);
+        return place;
+    }
+
+    FakeHome home{"home"};
 };
 
 TEST_F(RestoreCommand, AnItemTrashCliTrashedGoesBackAndTrashListForgetsIt)
@@ -75,9 +83,7 @@ TEST_F(RestoreCommand, AnItemTrashCliTrashedGoesBackAndTrashListForgetsIt)
 
 TEST_F(RestoreCommand, RecordsNamingAPlaceOutsideTheHomeAreRefusedAndNothingMoves)
 {
-    FakeHome elsewhere; // a temporary folder of its own, outside this home
-    ::setenv("HOME", home.root().c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
+    const fs::path elsewhere = placeOutside();
     const fs::path away = elsewhere / "planted";
     std::string encoded; // every byte of the place percent-encoded, as a record may be written
     for (const unsigned char c : away.string()) {
@@ -110,7 +116,7 @@ TEST_F(RestoreCommand, RecordsNamingAPlaceOutsideTheHomeAreRefusedAndNothingMove
         EXPECT_TRUE(fs::exists(trash() / "info" / (entry.filename().string() + ".trashinfo")));
     }
     EXPECT_FALSE(fs::exists(away));
-    EXPECT_TRUE(fs::is_empty(elsewhere.root())) << "nothing arrived there";
+    EXPECT_TRUE(fs::is_empty(elsewhere)) << "nothing arrived there";
 }
 
 TEST_F(RestoreCommand, RelativeAndPercentEncodedPlacesGoBackByteForByte)
@@ -151,10 +157,8 @@ TEST_F(RestoreCommand, ALinkInTheTrashGoesBackAsTheLinkAndItsTargetIsUntouched)
 
 TEST_F(RestoreCommand, AFolderOnTheWayThatIsALinkElsewhereIsNeverFollowed)
 {
-    FakeHome elsewhere;
-    ::setenv("HOME", home.root().c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
-    fs::create_symlink(elsewhere.root(), home / "Documents"); // ~/Documents leads out of the home
+    const fs::path elsewhere = placeOutside();
+    fs::create_symlink(elsewhere, home / "Documents"); // ~/Documents leads out of the home
     fs::create_directories(home / "Projects");
     fs::create_symlink(home / "Projects", home / "Work"); // and ~/Work to a folder inside it
     const fs::path entry = trashed("plan.txt", "plan", (home.root() / "Documents/plan.txt").string());

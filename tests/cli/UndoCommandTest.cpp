@@ -56,7 +56,15 @@ protected:
 
     bool trashCli() const { return onPath("trash-list") && onPath("trash-put"); }
 
-    FakeHome home;
+    /// A folder outside the home, beside it in the test's own temporary folder.
+    fs::path placeOutside() const
+    {
+        const fs::path place = home.top() / "elsewhere";
+        fs::create_directories(place);
+        return place;
+    }
+
+    FakeHome home{"home"};
     fs::path installer, image, movie;
 };
 
@@ -212,7 +220,7 @@ TEST_F(UndoCommand, AJournalThatIsAFifoOrHugeIsNoJournal)
 TEST_F(UndoCommand, CraftedLinesMoveNothingOutsideTheTrashOrTheHome)
 {
     ASSERT_EQ(clean("downloads", {installer, image}).status, 0);
-    FakeHome elsewhere; // a second temporary folder: a place outside this home
+    const fs::path elsewhere = placeOutside();
     const fs::path outsider = elsewhere / "files/secret.txt";
     write(outsider, "outside");
     write(elsewhere / "info/secret.txt.trashinfo",
@@ -222,13 +230,6 @@ TEST_F(UndoCommand, CraftedLinesMoveNothingOutsideTheTrashOrTheHome)
     write(lookalike, "mine");
     write(home / "Documents/info/report.pdf.trashinfo",
           "[Trash Info]\nPath=" + (home / "report.pdf").string() + "\n");
-    // Set XDG_DATA_HOME back to the fake home's, which the second FakeHome changed.
-    ::setenv("HOME", home.root().c_str(), 1);
-    for (const auto& [name, relative] : {std::pair{"XDG_DATA_HOME", ".local/share"},
-                                         {"XDG_STATE_HOME", ".local/state"},
-                                         {"XDG_CONFIG_HOME", ".config"},
-                                         {"XDG_CACHE_HOME", ".cache"}})
-        ::setenv(name, (home / relative).c_str(), 1);
 
     // The record of the image names a place outside the home now, as if someone rewrote it.
     write(trash() / "info/Kritä.AppImage.trashinfo",
@@ -300,14 +301,9 @@ TEST_F(UndoCommand, AFolderOnTheWaySwappedForALinkIsNotFollowedAndAMissingOneIsM
     ASSERT_EQ(clean("downloads", {installer, image}).status, 0);
 
     // ~/Downloads now leads out of the home; after the first undo it is gone altogether.
-    FakeHome elsewhere;
-    ::setenv("HOME", home.root().c_str(), 1);
-    for (const auto& [name, relative] : {std::pair{"XDG_DATA_HOME", ".local/share"},
-                                         {"XDG_STATE_HOME", ".local/state"},
-                                         {"XDG_CONFIG_HOME", ".config"}})
-        ::setenv(name, (home / relative).c_str(), 1);
+    const fs::path elsewhere = placeOutside();
     fs::remove_all(home / "Downloads");
-    fs::create_symlink(elsewhere.root(), home / "Downloads");
+    fs::create_symlink(elsewhere, home / "Downloads");
     const CliRun refused = runCli({"undo", "--json", "--lang", "en"});
     EXPECT_EQ(refused.status, 1) << refused.out << refused.err;
     const QJsonObject result = jsonOf(refused.out);
@@ -315,7 +311,7 @@ TEST_F(UndoCommand, AFolderOnTheWaySwappedForALinkIsNotFollowedAndAMissingOneIsM
     for (const QJsonValue& message : result["errors"].toArray())
         EXPECT_TRUE(message.toString().endsWith(": A folder on the way to its old place is a symbolic link."))
             << refused.out;
-    EXPECT_TRUE(fs::is_empty(elsewhere.root())) << "nothing went through the link";
+    EXPECT_TRUE(fs::is_empty(elsewhere)) << "nothing went through the link";
     EXPECT_TRUE(fs::exists(journal())) << "the items may go back once the link is gone";
 
     fs::remove(home / "Downloads");
