@@ -214,7 +214,7 @@ TEST_F(LinuxDeveloperHome, EveryCategoryFindsWhatItShouldAndNothingItShouldNot)
     EXPECT_EQ(pathsOf(document, "devCaches", "items"),
               (std::set<std::string>{at(".npm/_cacache"), at("xdg-data/pnpm/store"), at(".cache/pip"),
                                      at(".gradle/caches"), at(".gradle/wrapper/dists"), at(".cache/ms-playwright"),
-                                     at(".cache/JetBrains"), at(".cache/huggingface/hub")}));
+                                     at(".cache/JetBrains/IdeaIC2024.1/caches"), at(".cache/huggingface/hub")}));
     EXPECT_EQ(pathsOf(document, "devArtifacts", "items"),
               (std::set<std::string>{at("Projects/web/node_modules"), at("Projects/api/.venv"),
                                      at("Projects/engine/target"), at("Projects/android/app/build")}));
@@ -242,8 +242,8 @@ TEST_F(LinuxDeveloperHome, EveryCategoryFindsWhatItShouldAndNothingItShouldNot)
     EXPECT_EQ(entryOf(document, "devArtifacts", at("Projects/api/.venv"))["actionHint"].toString(), "poetry install");
     EXPECT_EQ(entryOf(document, "devArtifacts", at("Projects/android/app/build"))["actionHint"].toString(), "gradle build");
     EXPECT_EQ(entryOf(document, "caches", at(".var/app/org.mozilla.firefox/cache"))["name"].toString(),
-              "org.mozilla.firefox");
-    EXPECT_EQ(entryOf(document, "caches", at(".config/Code/GPUCache"))["name"].toString(), "Code/GPUCache");
+              "Firefox cache (Flatpak)");
+    EXPECT_EQ(entryOf(document, "caches", at(".config/Code/GPUCache"))["name"].toString(), "Visual Studio Code GPU cache");
     EXPECT_EQ(entryOf(document, "insights", at("xdg-data/containers/storage"))["actionHint"].toString(),
               "podman system prune");
 }

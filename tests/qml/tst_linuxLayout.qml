@@ -89,7 +89,7 @@ TestCase {
         const list = findChild(content.detail, "itemList")
         tryVerify(() => list && list.itemAtIndex(0) !== null, 2000)
         const row = list.itemAtIndex(0)
-        compare(row.name, "fontconfig")
+        compare(row.name, "Font cache")
         compare(row.contextMenu.itemAt(0).text, "Show in File Manager")
         // The menu is as wide as its longest entry, in the language that runs longest.
         Localizer.language = "tr"

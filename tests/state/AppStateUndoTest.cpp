@@ -29,9 +29,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// By its name, or for a Trash entry by its name in the Trash (its listed name says where it came from).
 const ScannedItem* named(const std::vector<ScannedItem>& items, const std::string& name)
 {
-    const auto found = std::find_if(items.begin(), items.end(), [&](const ScannedItem& item) { return item.name == name; });
+    const auto found = std::find_if(items.begin(), items.end(), [&](const ScannedItem& item) {
+        return item.name == name || item.path.filename() == name;
+    });
     return found == items.end() ? nullptr : &*found;
 }
 
@@ -150,7 +153,7 @@ TEST_F(AppStateUndoTest, AnUndoPutsTheCleanBackButNeverOverWhatTookAnItemsPlace)
     EXPECT_EQ(log->count(LogLevel::debug, "Rescanning category: Trash"), 2);
     EXPECT_EQ(listed(CategoryKind::caches).size(), 3u);
     ASSERT_EQ(listed(CategoryKind::trash).size(), 1u);
-    EXPECT_EQ(listed(CategoryKind::trash)[0].name, "com.alpha");
+    EXPECT_EQ(listed(CategoryKind::trash)[0].name, "com.alpha — from ~/Library/Caches");
 
     // The item that stayed can still go back once its place is free again, and then nothing is left.
     EXPECT_TRUE(state.canUndo());
@@ -264,7 +267,8 @@ TEST_F(AppStateUndoTest, PutBackIsOfferedOnlyForTrashItemsWithARecordThatNamesAP
     const ScannedItem elsewhere = *named(trash, "elsewhere");
     ASSERT_EQ(wait(state.putBack(elsewhere)), CleanResult::completed);
     ASSERT_EQ(state.errors().size(), 1);
-    EXPECT_EQ(state.errors()[0].toStdString(), "elsewhere: Its Trash record points outside your home folder.");
+    EXPECT_EQ(state.errors()[0].toStdString(),
+              "orvelane-put-back-never-lands-here — from /var: Its Trash record points outside your home folder.");
     EXPECT_FALSE(fs::exists("/var/orvelane-put-back-never-lands-here"));
     EXPECT_TRUE(fs::exists(elsewhere.path));
     EXPECT_TRUE(state.errorsFromPutBack());
