@@ -11,7 +11,9 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <map>
 #include <numeric>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -88,6 +90,47 @@ ScannedItem offeredItem(CategoryKind kind, const std::filesystem::path& path, co
     item.deleted = reading.deleted;
     item.inode = inodeOf(path);
     return item;
+}
+
+// The folder `distance` levels up from the item (0: the item itself), or nothing above the root.
+std::optional<std::string> componentAbove(const std::filesystem::path& path, std::size_t distance)
+{
+    std::filesystem::path at = path;
+    for (std::size_t i = 0; i < distance; ++i) {
+        if (at == at.parent_path())
+            return std::nullopt;
+        at = at.parent_path();
+    }
+    if (at.filename().empty())
+        return std::nullopt;
+    return displayText(at.filename());
+}
+
+// Items of one list that share a name are told apart by the nearest folder on their paths that
+// differs between them ("node_modules (web)", "… (api)"); a list never shows one name twice.
+void distinguishSameNames(std::vector<ScannedItem>& items)
+{
+    std::map<std::string, std::vector<ScannedItem*>> byName;
+    for (ScannedItem& item : items)
+        byName[item.name].push_back(&item);
+    for (auto& [name, group] : byName) {
+        if (group.size() < 2)
+            continue;
+        bool told = false;
+        for (std::size_t distance = 0; distance < 64 && !told; ++distance) {
+            std::set<std::optional<std::string>> seen;
+            for (const ScannedItem* item : group)
+                seen.insert(componentAbove(item->path, distance));
+            if (seen.size() != group.size() || seen.contains(std::nullopt))
+                continue;
+            for (ScannedItem* item : group)
+                item->name = name + " (" + *componentAbove(item->path, distance) + ")";
+            told = true;
+        }
+        for (ScannedItem* item : group) // no one folder tells them all apart: the whole place does
+            if (!told)
+                item->name = name + " (" + displayText(item->path.parent_path()) + ")";
+    }
 }
 
 // Stable: equal sizes keep candidate order, and skipped paths without a size (always the
@@ -170,6 +213,7 @@ ScanResult scan(const Layout& layout, CategoryKind kind, const ExclusionList& ex
         Logger::debug("JunkScanner: Added " + inQuotes(result.items.back().name) + " (" +
                       std::to_string(analysis.size) + " bytes)");
     }
+    distinguishSameNames(result.items);
     sortItemsBySize(result.items);
     const auto total =
         std::accumulate(result.items.begin(), result.items.end(), std::int64_t{0},
