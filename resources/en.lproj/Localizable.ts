@@ -895,5 +895,9 @@
         <source>minikube clusters</source>
         <translation>minikube clusters</translation>
     </message>
+    <message>
+        <source>No large stores found.</source>
+        <translation>No large stores found.</translation>
+    </message>
 </context>
 </TS>

@@ -891,5 +891,9 @@
         <source>minikube clusters</source>
         <translation>minikube kümeleri</translation>
     </message>
+    <message>
+        <source>No large stores found.</source>
+        <translation>Büyük bir depo bulunamadı.</translation>
+    </message>
 </context>
 </TS>

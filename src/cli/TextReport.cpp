@@ -3,6 +3,9 @@
 #include "ByteCount.h"
 #include "ByteFormatter.h"
 #include "DisplayText.h"
+#include "ItemTexts.h"
+#include "PathText.h"
+#include "SizeThresholds.h"
 #include "Layout.h"
 
 #include <QString>
@@ -10,20 +13,34 @@
 namespace orvelane::cli {
 namespace {
 
-void appendCategory(std::string& out, CategoryKind kind, const ScanResult& result)
+// Guidance lists what it found below its threshold too: a store not worth a row is still
+// worth knowing about, and it says what the threshold is.
+void appendSmallStores(std::string& out, CategoryKind kind, const ScanResult& result)
+{
+    const auto threshold = sizeThreshold(kind);
+    for (const SkippedItem& store : result.skipped)
+        if (store.reason == SkipReason::belowSizeThreshold && store.size)
+            out += "   " + formatBytes(*store.size) + "  " + store.name + " — " + explanation(store.reason, threshold) +
+                   "\n";
+}
+
+void appendCategory(std::string& out, CategoryKind kind, const ScanResult& result, const std::filesystem::path& home)
 {
     out += "== " + title(kind) + " — " + formatBytes(sumOfSizes(result.items)) + "\n";
     if (result.items.empty())
-        out += "   " + localizedText(DISPLAY_TEXT("Nothing to clean in this category.")) + "\n";
+        out += "   " +
+               localizedText(isGuidanceOnly(kind) ? DISPLAY_TEXT("No large stores found.")
+                                                  : DISPLAY_TEXT("Nothing to clean in this category.")) +
+               "\n";
     for (const ScannedItem& item : result.items) {
         out += "   " + formatBytes(item.size) + "  [" + title(item.safetyLevel) + "]  " + item.name + "\n";
-        out += "      " + explanation(item.safetyReason) + "\n";
-        if (item.actionHint) {
-            const char* label = kind == CategoryKind::devArtifacts ? DISPLAY_TEXT("Rebuild: %@")
-                                                                   : DISPLAY_TEXT("Manage with: %@");
-            out += "      " + localizedFormat(label, {*item.actionHint}) + "\n";
-        }
+        out += "      " + pathFromHome(item.path, home) + "\n";
+        out += "      " + reasonText(item) + "\n";
+        if (const auto hint = hintText(item, kind))
+            out += "      " + *hint + "\n";
     }
+    if (isGuidanceOnly(kind))
+        appendSmallStores(out, kind, result);
     if (!result.skipped.empty())
         out += "   " + localizedCountedFormat(DISPLAY_TEXT("Protected / Skipped (%lld)"),
                                               static_cast<std::int64_t>(result.skipped.size()),
@@ -43,7 +60,7 @@ std::string textReport(const std::filesystem::path& home, bool hasFullDiskAccess
     out += "\n";
     std::int64_t grand = 0;
     for (const auto& [kind, result] : results) {
-        appendCategory(out, kind, result);
+        appendCategory(out, kind, result, home);
         if (!isGuidanceOnly(kind))
             grand = addBytes(grand, sumOfSizes(result.items));
     }

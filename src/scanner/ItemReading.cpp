@@ -54,15 +54,6 @@ std::optional<SafetyReason> downloadKind(const Layout& layout, const Path& path)
     return std::nullopt;
 }
 
-// "~/Documents" for a folder in the home, the folder as it is elsewhere.
-std::string folderAsTyped(const Path& folder, const Path& home)
-{
-    const Path relative = standardized(folder).lexically_relative(standardized(home));
-    if (relative.empty() || *relative.begin() == "..")
-        return displayText(folder);
-    return relative == "." ? std::string("~") : "~/" + displayText(relative);
-}
-
 // A trash entry as a person knows it: its old name and folder, from its record.
 void readTrashEntry(const Path& entry, ItemReading& reading)
 {
@@ -74,7 +65,7 @@ void readTrashEntry(const Path& entry, ItemReading& reading)
         return;
     const Path place(*original);
     reading.name = localizedFormat(DISPLAY_TEXT("%@ — from %@"),
-                                   {displayText(place.filename()), folderAsTyped(place.parent_path(), home)});
+                                   {displayText(place.filename()), pathFromHome(place.parent_path(), home)});
     if (const auto when = TrashInfoRecord::deletedAt(*text))
         reading.deleted = Clock::from_time_t(*when);
     reading.hintForm = HintForm::sentence;

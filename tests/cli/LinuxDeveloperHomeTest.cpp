@@ -248,6 +248,19 @@ TEST_F(LinuxDeveloperHome, EveryCategoryFindsWhatItShouldAndNothingItShouldNot)
               "podman system prune");
 }
 
+TEST_F(LinuxDeveloperHome, TheReadableReportGivesEachItemsPlaceAndHowItComesBackAndTheSmallerStores)
+{
+    home.allocated("xdg-data/flatpak/repo/objects/ab/cd", 3 * kMiB);
+    const CliRun english = runCli({"scan", "--lang", "en", "--layout", "linux", "caches", "insights"});
+    ASSERT_EQ(english.status, 0) << english.err;
+    EXPECT_NE(english.out.find("]  Firefox cache\n      ~/.cache/mozilla\n"), std::string::npos) << english.out;
+    EXPECT_NE(english.out.find("      Rebuilt by Firefox as you browse\n"), std::string::npos) << english.out;
+    EXPECT_NE(english.out.find("Flatpak apps and runtimes — Below the display threshold of 524.3 MB"), std::string::npos)
+        << english.out;
+    const CliRun turkish = runCli({"scan", "--lang", "tr", "--layout", "linux", "caches"});
+    EXPECT_NE(turkish.out.find("Siz gezindikçe Firefox tarafından yeniden oluşturulur"), std::string::npos) << turkish.out;
+}
+
 TEST_F(LinuxDeveloperHome, ThePlatformLayoutAndTheVariableAgreeWithTheOption)
 {
     const QJsonObject byOption = scan();
