@@ -899,5 +899,25 @@
         <source>No large stores found.</source>
         <translation>No large stores found.</translation>
     </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>Copy Path</translation>
+    </message>
+    <message>
+        <source>Deleted on %@</source>
+        <translation>Deleted on %@</translation>
+    </message>
+    <message>
+        <source>No large stores found</source>
+        <translation>No large stores found</translation>
+    </message>
+    <message>
+        <source>Stores of %@ or more are listed here. These smaller ones were found:</source>
+        <translation>Stores of %@ or more are listed here. These smaller ones were found:</translation>
+    </message>
+    <message>
+        <source>Stores of %@ or more are listed here.</source>
+        <translation>Stores of %@ or more are listed here.</translation>
+    </message>
 </context>
 </TS>

@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>Below the display threshold of %@</source>
-        <translation>%@ gösterim eşiğinin altında</translation>
+        <translation>%@ görüntüleme eşiğinin altında</translation>
     </message>
     <message>
         <source>Compiled again by %@ when apps and games run</source>
@@ -894,6 +894,26 @@
     <message>
         <source>No large stores found.</source>
         <translation>Büyük bir depo bulunamadı.</translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>Yolu Kopyala</translation>
+    </message>
+    <message>
+        <source>Deleted on %@</source>
+        <translation>Silinme tarihi: %@</translation>
+    </message>
+    <message>
+        <source>No large stores found</source>
+        <translation>Büyük depo bulunamadı</translation>
+    </message>
+    <message>
+        <source>Stores of %@ or more are listed here. These smaller ones were found:</source>
+        <translation>%@ ve üzeri depolar burada listelenir. Bulunan daha küçük depolar:</translation>
+    </message>
+    <message>
+        <source>Stores of %@ or more are listed here.</source>
+        <translation>%@ ve üzeri depolar burada listelenir.</translation>
     </message>
 </context>
 </TS>

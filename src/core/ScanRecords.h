@@ -35,10 +35,10 @@ struct ScannedItem
     std::optional<std::string> actionHint;
     std::optional<std::uint64_t> inode;
     /// The program the item belongs to, as people call it ("Firefox"), where it is known.
-    std::optional<std::string> application;
+    std::optional<std::string> application{};
     HintForm hintForm = HintForm::command;
     /// Trash entries: when the item was deleted, as its trash record says.
-    std::optional<Date> deleted;
+    std::optional<Date> deleted{};
 
     const std::filesystem::path& id() const { return path; }
     friend bool operator==(const ScannedItem&, const ScannedItem&) = default;

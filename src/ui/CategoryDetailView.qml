@@ -201,6 +201,7 @@ Item {
                 case "list": return listComponent
                 case "noAccess": return noAccessComponent
                 case "allClean": return allCleanComponent
+                case "noLargeStores": return smallStoresComponent
                 }
                 return null
             }
@@ -326,6 +327,7 @@ Item {
 
         contentItem: SkippedItemsView {
             objectName: "skippedItemsView"
+            kind: detail.kind
             // Read again whenever a result is published: offering an entry again rescans.
             items: skippedSheet.visible && detail.appState.resultRevision >= 0
                    ? detail.appState.skippedEntries(detail.kind) : []
@@ -365,5 +367,14 @@ Item {
     Component {
         id: allCleanComponent
         AllCleanView {}
+    }
+    Component {
+        id: smallStoresComponent
+        SmallStoresView {
+            kind: detail.kind
+            threshold: presentation.thresholdText
+            // Read again whenever a result is published.
+            stores: detail.appState.resultRevision >= 0 ? detail.appState.skippedEntries(detail.kind) : []
+        }
     }
 }

@@ -5,6 +5,7 @@
 #include "ColorConversion.h"
 #include "DisplayText.h"
 #include "Layout.h"
+#include "SizeThresholds.h"
 #include "Localizer.h"
 
 namespace orvelane {
@@ -92,7 +93,16 @@ QString CategoryPresentation::content() const
         return QStringLiteral("list");
     if (*kind_ == CategoryKind::trash && !state_->hasFullDiskAccess())
         return QStringLiteral("noAccess");
+    // Guidance has nothing to clean by design: it says what it found, never "all clean".
+    if (isGuidanceOnly(*kind_))
+        return QStringLiteral("noLargeStores");
     return QStringLiteral("allClean");
+}
+
+QString CategoryPresentation::thresholdText() const
+{
+    const auto threshold = kind_ ? sizeThreshold(*kind_) : std::nullopt;
+    return threshold ? text(formatBytes(*threshold)) : QString();
 }
 
 int CategoryPresentation::itemCount() const

@@ -45,6 +45,8 @@ class CategoryPresentation : public QObject
     /// What the detail pane shows: "welcome", or the scanned body's middle: "scanning", "list",
     /// "noAccess" (the Trash without Full Disk Access) or "allClean".
     Q_PROPERTY(QString content READ content NOTIFY changed)
+    /// The size below which the category lists a path as skipped, formatted; empty without one.
+    Q_PROPERTY(QString thresholdText READ thresholdText NOTIFY changed)
     Q_PROPERTY(int itemCount READ itemCount NOTIFY changed)
     Q_PROPERTY(int skippedCount READ skippedCount NOTIFY changed)
     /// "Protected / Skipped (n)", or empty when nothing was skipped (no button then).
@@ -80,6 +82,7 @@ public:
     QString sizeText() const;
     bool scanning() const;
     QString content() const;
+    QString thresholdText() const;
     int itemCount() const;
     int skippedCount() const;
     QString skippedButtonText() const;

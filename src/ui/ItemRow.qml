@@ -5,8 +5,8 @@ import Orvelane
 
 // One found item in the category list: a checkbox where it may be cleaned (its label the item's
 // explanation), the safety badge and the size, tinted in the category colour while ticked.
-// Inputs: the item's model roles, all required (key, name, size, modified, safetyLevel, safetyReason,
-// actionHint, selected, cleanable), kind, tint (category colour), hovered (the pointer is on
+// Inputs: the item's model roles, all required (key, name, path, placeFromHome, size, modified,
+// safetyLevel, safetyReason, actionHint, hintForm, application, deleted, selected, cleanable), kind, tint (category colour), hovered (the pointer is on
 // this row), focused (the keyboard's current row), busy (a scan or clean runs).
 // Signals report what the user did; the list decides: toggled(on), hoverChanged(inside),
 // revealRequested(), putBackRequested(), excludeRequested(). menuOpening() comes just before the
@@ -21,6 +21,11 @@ Item {
     required property string safetyLevel
     required property string safetyReason
     required property var actionHint
+    required property string hintForm
+    required property var application
+    required property var deleted
+    required property string path
+    required property string placeFromHome
     required property bool selected
     required property bool cleanable
     property string kind
@@ -96,6 +101,10 @@ Item {
             safetyReason: row.safetyReason
             modified: row.modified
             actionHint: row.actionHint
+            hintForm: row.hintForm
+            application: row.application
+            deleted: row.deleted
+            place: row.placeFromHome
         }
         ColumnLayout {
             Layout.alignment: Qt.AlignVCenter
@@ -139,6 +148,11 @@ Item {
             objectName: "revealItem"
             text: DesktopTexts.revealInFileManager
             onTriggered: row.revealRequested()
+        }
+        AppMenuItem {
+            objectName: "copyPathItem"
+            text: qsTr("Copy Path")
+            onTriggered: Clipboard.setText(row.path)
         }
         // Left out, not greyed, where they do not apply: a menu lists what can be done. A
         // left-out entry is disabled too, or the arrow keys would stop on it unseen.
