@@ -467,5 +467,457 @@
         <source>Offer Again</source>
         <translation>Offer Again</translation>
     </message>
+    <message>
+        <source>%@ GPU cache</source>
+        <translation>%@ GPU cache</translation>
+    </message>
+    <message>
+        <source>%@ GPU shader cache</source>
+        <translation>%@ GPU shader cache</translation>
+    </message>
+    <message>
+        <source>%@ Graphite cache</source>
+        <translation>%@ Graphite cache</translation>
+    </message>
+    <message>
+        <source>%@ HTTP cache</source>
+        <translation>%@ HTTP cache</translation>
+    </message>
+    <message>
+        <source>%@ IntelliSense cache</source>
+        <translation>%@ IntelliSense cache</translation>
+    </message>
+    <message>
+        <source>%@ WebGPU cache</source>
+        <translation>%@ WebGPU cache</translation>
+    </message>
+    <message>
+        <source>%@ WebGPU shader cache</source>
+        <translation>%@ WebGPU shader cache</translation>
+    </message>
+    <message>
+        <source>%@ app</source>
+        <translation>%@ app</translation>
+    </message>
+    <message>
+        <source>%@ binary cache</source>
+        <translation>%@ binary cache</translation>
+    </message>
+    <message>
+        <source>%@ browsers</source>
+        <translation>%@ browsers</translation>
+    </message>
+    <message>
+        <source>%@ build cache</source>
+        <translation>%@ build cache</translation>
+    </message>
+    <message>
+        <source>%@ cache</source>
+        <translation>%@ cache</translation>
+    </message>
+    <message>
+        <source>%@ cache (Flatpak)</source>
+        <translation>%@ cache (Flatpak)</translation>
+    </message>
+    <message>
+        <source>%@ cache (snap)</source>
+        <translation>%@ cache (snap)</translation>
+    </message>
+    <message>
+        <source>%@ caches</source>
+        <translation>%@ caches</translation>
+    </message>
+    <message>
+        <source>%@ code cache</source>
+        <translation>%@ code cache</translation>
+    </message>
+    <message>
+        <source>%@ compiler cache</source>
+        <translation>%@ compiler cache</translation>
+    </message>
+    <message>
+        <source>%@ crash reports</source>
+        <translation>%@ crash reports</translation>
+    </message>
+    <message>
+        <source>%@ crate archives</source>
+        <translation>%@ crate archives</translation>
+    </message>
+    <message>
+        <source>%@ crate sources</source>
+        <translation>%@ crate sources</translation>
+    </message>
+    <message>
+        <source>%@ distributions</source>
+        <translation>%@ distributions</translation>
+    </message>
+    <message>
+        <source>%@ download cache</source>
+        <translation>%@ download cache</translation>
+    </message>
+    <message>
+        <source>%@ downloads</source>
+        <translation>%@ downloads</translation>
+    </message>
+    <message>
+        <source>%@ drivers</source>
+        <translation>%@ drivers</translation>
+    </message>
+    <message>
+        <source>%@ environments</source>
+        <translation>%@ environments</translation>
+    </message>
+    <message>
+        <source>%@ extension downloads</source>
+        <translation>%@ extension downloads</translation>
+    </message>
+    <message>
+        <source>%@ git checkouts</source>
+        <translation>%@ git checkouts</translation>
+    </message>
+    <message>
+        <source>%@ git packages</source>
+        <translation>%@ git packages</translation>
+    </message>
+    <message>
+        <source>%@ git repositories</source>
+        <translation>%@ git repositories</translation>
+    </message>
+    <message>
+        <source>%@ headers</source>
+        <translation>%@ headers</translation>
+    </message>
+    <message>
+        <source>%@ index</source>
+        <translation>%@ index</translation>
+    </message>
+    <message>
+        <source>%@ indexes</source>
+        <translation>%@ indexes</translation>
+    </message>
+    <message>
+        <source>%@ launcher files</source>
+        <translation>%@ launcher files</translation>
+    </message>
+    <message>
+        <source>%@ logs</source>
+        <translation>%@ logs</translation>
+    </message>
+    <message>
+        <source>%@ metadata cache</source>
+        <translation>%@ metadata cache</translation>
+    </message>
+    <message>
+        <source>%@ models</source>
+        <translation>%@ models</translation>
+    </message>
+    <message>
+        <source>%@ module downloads</source>
+        <translation>%@ module downloads</translation>
+    </message>
+    <message>
+        <source>%@ output</source>
+        <translation>%@ output</translation>
+    </message>
+    <message>
+        <source>%@ packages</source>
+        <translation>%@ packages</translation>
+    </message>
+    <message>
+        <source>%@ plugin cache</source>
+        <translation>%@ plugin cache</translation>
+    </message>
+    <message>
+        <source>%@ plugin registry</source>
+        <translation>%@ plugin registry</translation>
+    </message>
+    <message>
+        <source>%@ precompiled code</source>
+        <translation>%@ precompiled code</translation>
+    </message>
+    <message>
+        <source>%@ registry index</source>
+        <translation>%@ registry index</translation>
+    </message>
+    <message>
+        <source>%@ repository</source>
+        <translation>%@ repository</translation>
+    </message>
+    <message>
+        <source>%@ script cache</source>
+        <translation>%@ script cache</translation>
+    </message>
+    <message>
+        <source>%@ service worker cache</source>
+        <translation>%@ service worker cache</translation>
+    </message>
+    <message>
+        <source>%@ shader cache</source>
+        <translation>%@ shader cache</translation>
+    </message>
+    <message>
+        <source>%@ startup cache</source>
+        <translation>%@ startup cache</translation>
+    </message>
+    <message>
+        <source>%@ store</source>
+        <translation>%@ store</translation>
+    </message>
+    <message>
+        <source>%@ temporary copies</source>
+        <translation>%@ temporary copies</translation>
+    </message>
+    <message>
+        <source>%@ thumbnails</source>
+        <translation>%@ thumbnails</translation>
+    </message>
+    <message>
+        <source>%@ tools</source>
+        <translation>%@ tools</translation>
+    </message>
+    <message>
+        <source>%@ type downloads</source>
+        <translation>%@ type downloads</translation>
+    </message>
+    <message>
+        <source>%@ web cache</source>
+        <translation>%@ web cache</translation>
+    </message>
+    <message>
+        <source>%@ — from %@</source>
+        <translation>%@ — from %@</translation>
+    </message>
+    <message>
+        <source>A diagnostic log that has not changed recently; nothing needs it to work.</source>
+        <translation>A diagnostic log that has not changed recently; nothing needs it to work.</translation>
+    </message>
+    <message>
+        <source>A disk image you downloaded; you can download it again if you need it.</source>
+        <translation>A disk image you downloaded; you can download it again if you need it.</translation>
+    </message>
+    <message>
+        <source>An archive you downloaded; keep it unless you have unpacked what you need.</source>
+        <translation>An archive you downloaded; keep it unless you have unpacked what you need.</translation>
+    </message>
+    <message>
+        <source>An installer or app package you downloaded — check whether you still need it.</source>
+        <translation>An installer or app package you downloaded — check whether you still need it.</translation>
+    </message>
+    <message>
+        <source>An unfinished download that changed today — it may still be in progress.</source>
+        <translation>An unfinished download that changed today — it may still be in progress.</translation>
+    </message>
+    <message>
+        <source>An unfinished download that has not changed for over a day.</source>
+        <translation>An unfinished download that has not changed for over a day.</translation>
+    </message>
+    <message>
+        <source>Android SDK</source>
+        <translation>Android SDK</translation>
+    </message>
+    <message>
+        <source>Android emulators</source>
+        <translation>Android emulators</translation>
+    </message>
+    <message>
+        <source>Below the display threshold of %@</source>
+        <translation>Below the display threshold of %@</translation>
+    </message>
+    <message>
+        <source>Compiled again by %@ when apps and games run</source>
+        <translation>Compiled again by %@ when apps and games run</translation>
+    </message>
+    <message>
+        <source>Conda packages</source>
+        <translation>Conda packages</translation>
+    </message>
+    <message>
+        <source>Desktop search index</source>
+        <translation>Desktop search index</translation>
+    </message>
+    <message>
+        <source>Docker data</source>
+        <translation>Docker data</translation>
+    </message>
+    <message>
+        <source>Downloaded again by %@ when needed</source>
+        <translation>Downloaded again by %@ when needed</translation>
+    </message>
+    <message>
+        <source>Downloaded again from your mail and calendar servers</source>
+        <translation>Downloaded again from your mail and calendar servers</translation>
+    </message>
+    <message>
+        <source>Exchange rates</source>
+        <translation>Exchange rates</translation>
+    </message>
+    <message>
+        <source>Fetched again by %@ when you are online</source>
+        <translation>Fetched again by %@ when you are online</translation>
+    </message>
+    <message>
+        <source>File search index (Baloo)</source>
+        <translation>File search index (Baloo)</translation>
+    </message>
+    <message>
+        <source>Flatpak apps and runtimes</source>
+        <translation>Flatpak apps and runtimes</translation>
+    </message>
+    <message>
+        <source>Font cache</source>
+        <translation>Font cache</translation>
+    </message>
+    <message>
+        <source>Icon cache</source>
+        <translation>Icon cache</translation>
+    </message>
+    <message>
+        <source>KDE service cache</source>
+        <translation>KDE service cache</translation>
+    </message>
+    <message>
+        <source>LM Studio models</source>
+        <translation>LM Studio models</translation>
+    </message>
+    <message>
+        <source>Logs of an app Orvelane does not know; they may hold a history you keep, such as chats.</source>
+        <translation>Logs of an app Orvelane does not know; they may hold a history you keep, such as chats.</translation>
+    </message>
+    <message>
+        <source>Mostly regenerable, but it may also hold data of yours, such as offline copies or tags.</source>
+        <translation>Mostly regenerable, but it may also hold data of yours, such as offline copies or tags.</translation>
+    </message>
+    <message>
+        <source>Ollama models</source>
+        <translation>Ollama models</translation>
+    </message>
+    <message>
+        <source>Plasma theme cache</source>
+        <translation>Plasma theme cache</translation>
+    </message>
+    <message>
+        <source>Podman containers and images</source>
+        <translation>Podman containers and images</translation>
+    </message>
+    <message>
+        <source>Podman machines</source>
+        <translation>Podman machines</translation>
+    </message>
+    <message>
+        <source>Previous session error log</source>
+        <translation>Previous session error log</translation>
+    </message>
+    <message>
+        <source>Put Back returns it to where it was.</source>
+        <translation>Put Back returns it to where it was.</translation>
+    </message>
+    <message>
+        <source>Rebuilt as you browse your files</source>
+        <translation>Rebuilt as you browse your files</translation>
+    </message>
+    <message>
+        <source>Rebuilt by %@ as you browse</source>
+        <translation>Rebuilt by %@ as you browse</translation>
+    </message>
+    <message>
+        <source>Rebuilt by %@ when it needs it</source>
+        <translation>Rebuilt by %@ when it needs it</translation>
+    </message>
+    <message>
+        <source>Rebuilt by the application that made it</source>
+        <translation>Rebuilt by the application that made it</translation>
+    </message>
+    <message>
+        <source>Recently active — close %@ and review before cleaning.</source>
+        <translation>Recently active — close %@ and review before cleaning.</translation>
+    </message>
+    <message>
+        <source>Session error log</source>
+        <translation>Session error log</translation>
+    </message>
+    <message>
+        <source>Software catalogue cache</source>
+        <translation>Software catalogue cache</translation>
+    </message>
+    <message>
+        <source>Steam games</source>
+        <translation>Steam games</translation>
+    </message>
+    <message>
+        <source>Steam games (Flatpak)</source>
+        <translation>Steam games (Flatpak)</translation>
+    </message>
+    <message>
+        <source>Steam games (snap)</source>
+        <translation>Steam games (snap)</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Thumbnails</translation>
+    </message>
+    <message>
+        <source>Vagrant boxes</source>
+        <translation>Vagrant boxes</translation>
+    </message>
+    <message>
+        <source>Virtual machine disks</source>
+        <translation>Virtual machine disks</translation>
+    </message>
+    <message>
+        <source>Virtual machine disks (Flatpak)</source>
+        <translation>Virtual machine disks (Flatpak)</translation>
+    </message>
+    <message>
+        <source>VirtualBox machines</source>
+        <translation>VirtualBox machines</translation>
+    </message>
+    <message>
+        <source>Weather forecasts</source>
+        <translation>Weather forecasts</translation>
+    </message>
+    <message>
+        <source>Written again at your next login</source>
+        <translation>Written again at your next login</translation>
+    </message>
+    <message>
+        <source>Written again by %@ as it runs</source>
+        <translation>Written again by %@ as it runs</translation>
+    </message>
+    <message>
+        <source>Written again when the X server next starts</source>
+        <translation>Written again when the X server next starts</translation>
+    </message>
+    <message>
+        <source>Written by %@ only if it crashes again</source>
+        <translation>Written by %@ only if it crashes again</translation>
+    </message>
+    <message>
+        <source>minikube clusters</source>
+        <translation>minikube clusters</translation>
+    </message>
+    <message>
+        <source>No large stores found.</source>
+        <translation>No large stores found.</translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>Copy Path</translation>
+    </message>
+    <message>
+        <source>Deleted on %@</source>
+        <translation>Deleted on %@</translation>
+    </message>
+    <message>
+        <source>No large stores found</source>
+        <translation>No large stores found</translation>
+    </message>
+    <message>
+        <source>Stores of %@ or more are listed here. These smaller ones were found:</source>
+        <translation>Stores of %@ or more are listed here. These smaller ones were found:</translation>
+    </message>
+    <message>
+        <source>Stores of %@ or more are listed here.</source>
+        <translation>Stores of %@ or more are listed here.</translation>
+    </message>
 </context>
 </TS>

@@ -463,5 +463,457 @@
         <source>Offer Again</source>
         <translation>Yeniden Öner</translation>
     </message>
+    <message>
+        <source>%@ GPU cache</source>
+        <translation>%@ GPU önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ GPU shader cache</source>
+        <translation>%@ GPU gölgelendirici önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ Graphite cache</source>
+        <translation>%@ Graphite önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ HTTP cache</source>
+        <translation>%@ HTTP önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ IntelliSense cache</source>
+        <translation>%@ IntelliSense önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ WebGPU cache</source>
+        <translation>%@ WebGPU önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ WebGPU shader cache</source>
+        <translation>%@ WebGPU gölgelendirici önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ app</source>
+        <translation>%@ uygulaması</translation>
+    </message>
+    <message>
+        <source>%@ binary cache</source>
+        <translation>%@ ikili önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ browsers</source>
+        <translation>%@ tarayıcıları</translation>
+    </message>
+    <message>
+        <source>%@ build cache</source>
+        <translation>%@ derleme önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ cache</source>
+        <translation>%@ önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ cache (Flatpak)</source>
+        <translation>%@ önbelleği (Flatpak)</translation>
+    </message>
+    <message>
+        <source>%@ cache (snap)</source>
+        <translation>%@ önbelleği (snap)</translation>
+    </message>
+    <message>
+        <source>%@ caches</source>
+        <translation>%@ önbellekleri</translation>
+    </message>
+    <message>
+        <source>%@ code cache</source>
+        <translation>%@ kod önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ compiler cache</source>
+        <translation>%@ derleyici önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ crash reports</source>
+        <translation>%@ çökme raporları</translation>
+    </message>
+    <message>
+        <source>%@ crate archives</source>
+        <translation>%@ paket (crate) arşivleri</translation>
+    </message>
+    <message>
+        <source>%@ crate sources</source>
+        <translation>%@ paket (crate) kaynakları</translation>
+    </message>
+    <message>
+        <source>%@ distributions</source>
+        <translation>%@ dağıtımları</translation>
+    </message>
+    <message>
+        <source>%@ download cache</source>
+        <translation>%@ indirme önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ downloads</source>
+        <translation>%@ indirmeleri</translation>
+    </message>
+    <message>
+        <source>%@ drivers</source>
+        <translation>%@ sürücüleri</translation>
+    </message>
+    <message>
+        <source>%@ environments</source>
+        <translation>%@ ortamları</translation>
+    </message>
+    <message>
+        <source>%@ extension downloads</source>
+        <translation>%@ eklenti indirmeleri</translation>
+    </message>
+    <message>
+        <source>%@ git checkouts</source>
+        <translation>%@ git çalışma kopyaları</translation>
+    </message>
+    <message>
+        <source>%@ git packages</source>
+        <translation>%@ git paketleri</translation>
+    </message>
+    <message>
+        <source>%@ git repositories</source>
+        <translation>%@ git depoları</translation>
+    </message>
+    <message>
+        <source>%@ headers</source>
+        <translation>%@ başlık dosyaları</translation>
+    </message>
+    <message>
+        <source>%@ index</source>
+        <translation>%@ dizini</translation>
+    </message>
+    <message>
+        <source>%@ indexes</source>
+        <translation>%@ dizinleri</translation>
+    </message>
+    <message>
+        <source>%@ launcher files</source>
+        <translation>%@ başlatıcı dosyaları</translation>
+    </message>
+    <message>
+        <source>%@ logs</source>
+        <translation>%@ günlükleri</translation>
+    </message>
+    <message>
+        <source>%@ metadata cache</source>
+        <translation>%@ üst veri önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ models</source>
+        <translation>%@ modelleri</translation>
+    </message>
+    <message>
+        <source>%@ module downloads</source>
+        <translation>%@ modül indirmeleri</translation>
+    </message>
+    <message>
+        <source>%@ output</source>
+        <translation>%@ çıktısı</translation>
+    </message>
+    <message>
+        <source>%@ packages</source>
+        <translation>%@ paketleri</translation>
+    </message>
+    <message>
+        <source>%@ plugin cache</source>
+        <translation>%@ eklenti önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ plugin registry</source>
+        <translation>%@ eklenti kaydı</translation>
+    </message>
+    <message>
+        <source>%@ precompiled code</source>
+        <translation>%@ önceden derlenmiş kodu</translation>
+    </message>
+    <message>
+        <source>%@ registry index</source>
+        <translation>%@ kayıt dizini</translation>
+    </message>
+    <message>
+        <source>%@ repository</source>
+        <translation>%@ deposu</translation>
+    </message>
+    <message>
+        <source>%@ script cache</source>
+        <translation>%@ betik önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ service worker cache</source>
+        <translation>%@ service worker önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ shader cache</source>
+        <translation>%@ gölgelendirici önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ startup cache</source>
+        <translation>%@ başlangıç önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ store</source>
+        <translation>%@ deposu</translation>
+    </message>
+    <message>
+        <source>%@ temporary copies</source>
+        <translation>%@ geçici kopyaları</translation>
+    </message>
+    <message>
+        <source>%@ thumbnails</source>
+        <translation>%@ küçük resimleri</translation>
+    </message>
+    <message>
+        <source>%@ tools</source>
+        <translation>%@ araçları</translation>
+    </message>
+    <message>
+        <source>%@ type downloads</source>
+        <translation>%@ tür tanımı indirmeleri</translation>
+    </message>
+    <message>
+        <source>%@ web cache</source>
+        <translation>%@ web önbelleği</translation>
+    </message>
+    <message>
+        <source>%@ — from %@</source>
+        <translation>%1$@ — %2$@ konumundan</translation>
+    </message>
+    <message>
+        <source>A diagnostic log that has not changed recently; nothing needs it to work.</source>
+        <translation>Son zamanlarda değişmemiş bir tanılama günlüğü; hiçbir şeyin çalışması buna bağlı değil.</translation>
+    </message>
+    <message>
+        <source>A disk image you downloaded; you can download it again if you need it.</source>
+        <translation>İndirdiğiniz bir disk görüntüsü; gerekirse yeniden indirebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>An archive you downloaded; keep it unless you have unpacked what you need.</source>
+        <translation>İndirdiğiniz bir arşiv; ihtiyacınız olanı açmadıysanız saklayın.</translation>
+    </message>
+    <message>
+        <source>An installer or app package you downloaded — check whether you still need it.</source>
+        <translation>İndirdiğiniz bir yükleyici ya da uygulama paketi — hâlâ gerekip gerekmediğini kontrol edin.</translation>
+    </message>
+    <message>
+        <source>An unfinished download that changed today — it may still be in progress.</source>
+        <translation>Bugün değişmiş yarım kalmış bir indirme — hâlâ sürüyor olabilir.</translation>
+    </message>
+    <message>
+        <source>An unfinished download that has not changed for over a day.</source>
+        <translation>Bir günden uzun süredir değişmeyen yarım kalmış bir indirme.</translation>
+    </message>
+    <message>
+        <source>Android SDK</source>
+        <translation>Android SDK</translation>
+    </message>
+    <message>
+        <source>Android emulators</source>
+        <translation>Android öykünücüleri</translation>
+    </message>
+    <message>
+        <source>Below the display threshold of %@</source>
+        <translation>%@ görüntüleme eşiğinin altında</translation>
+    </message>
+    <message>
+        <source>Compiled again by %@ when apps and games run</source>
+        <translation>Uygulamalar ve oyunlar çalıştığında %@ tarafından yeniden derlenir</translation>
+    </message>
+    <message>
+        <source>Conda packages</source>
+        <translation>Conda paketleri</translation>
+    </message>
+    <message>
+        <source>Desktop search index</source>
+        <translation>Masaüstü arama dizini</translation>
+    </message>
+    <message>
+        <source>Docker data</source>
+        <translation>Docker verileri</translation>
+    </message>
+    <message>
+        <source>Downloaded again by %@ when needed</source>
+        <translation>Gerektiğinde %@ tarafından yeniden indirilir</translation>
+    </message>
+    <message>
+        <source>Downloaded again from your mail and calendar servers</source>
+        <translation>E-posta ve takvim sunucularınızdan yeniden indirilir</translation>
+    </message>
+    <message>
+        <source>Exchange rates</source>
+        <translation>Döviz kurları</translation>
+    </message>
+    <message>
+        <source>Fetched again by %@ when you are online</source>
+        <translation>Çevrimiçi olduğunuzda %@ tarafından yeniden alınır</translation>
+    </message>
+    <message>
+        <source>File search index (Baloo)</source>
+        <translation>Dosya arama dizini (Baloo)</translation>
+    </message>
+    <message>
+        <source>Flatpak apps and runtimes</source>
+        <translation>Flatpak uygulamaları ve çalışma ortamları</translation>
+    </message>
+    <message>
+        <source>Font cache</source>
+        <translation>Yazı tipi önbelleği</translation>
+    </message>
+    <message>
+        <source>Icon cache</source>
+        <translation>Simge önbelleği</translation>
+    </message>
+    <message>
+        <source>KDE service cache</source>
+        <translation>KDE hizmet önbelleği</translation>
+    </message>
+    <message>
+        <source>LM Studio models</source>
+        <translation>LM Studio modelleri</translation>
+    </message>
+    <message>
+        <source>Logs of an app Orvelane does not know; they may hold a history you keep, such as chats.</source>
+        <translation>Orvelane'in tanımadığı bir uygulamanın günlükleri; sohbetler gibi sakladığınız bir geçmiş içerebilir.</translation>
+    </message>
+    <message>
+        <source>Mostly regenerable, but it may also hold data of yours, such as offline copies or tags.</source>
+        <translation>Çoğunlukla yeniden oluşturulabilir, ancak çevrimdışı kopyalar ya da etiketler gibi size ait veriler de içerebilir.</translation>
+    </message>
+    <message>
+        <source>Ollama models</source>
+        <translation>Ollama modelleri</translation>
+    </message>
+    <message>
+        <source>Plasma theme cache</source>
+        <translation>Plasma tema önbelleği</translation>
+    </message>
+    <message>
+        <source>Podman containers and images</source>
+        <translation>Podman kapsayıcıları ve görüntüleri</translation>
+    </message>
+    <message>
+        <source>Podman machines</source>
+        <translation>Podman makineleri</translation>
+    </message>
+    <message>
+        <source>Previous session error log</source>
+        <translation>Önceki oturumun hata günlüğü</translation>
+    </message>
+    <message>
+        <source>Put Back returns it to where it was.</source>
+        <translation>Geri Koy, onu eski yerine döndürür.</translation>
+    </message>
+    <message>
+        <source>Rebuilt as you browse your files</source>
+        <translation>Dosyalarınıza göz attıkça yeniden oluşturulur</translation>
+    </message>
+    <message>
+        <source>Rebuilt by %@ as you browse</source>
+        <translation>Siz gezindikçe %@ tarafından yeniden oluşturulur</translation>
+    </message>
+    <message>
+        <source>Rebuilt by %@ when it needs it</source>
+        <translation>Gerektiğinde %@ tarafından yeniden oluşturulur</translation>
+    </message>
+    <message>
+        <source>Rebuilt by the application that made it</source>
+        <translation>Onu oluşturan uygulama tarafından yeniden oluşturulur</translation>
+    </message>
+    <message>
+        <source>Recently active — close %@ and review before cleaning.</source>
+        <translation>Yakın zamanda kullanıldı — temizlemeden önce %@ uygulamasını kapatıp gözden geçirin.</translation>
+    </message>
+    <message>
+        <source>Session error log</source>
+        <translation>Oturum hata günlüğü</translation>
+    </message>
+    <message>
+        <source>Software catalogue cache</source>
+        <translation>Yazılım kataloğu önbelleği</translation>
+    </message>
+    <message>
+        <source>Steam games</source>
+        <translation>Steam oyunları</translation>
+    </message>
+    <message>
+        <source>Steam games (Flatpak)</source>
+        <translation>Steam oyunları (Flatpak)</translation>
+    </message>
+    <message>
+        <source>Steam games (snap)</source>
+        <translation>Steam oyunları (snap)</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Küçük resimler</translation>
+    </message>
+    <message>
+        <source>Vagrant boxes</source>
+        <translation>Vagrant kutuları</translation>
+    </message>
+    <message>
+        <source>Virtual machine disks</source>
+        <translation>Sanal makine diskleri</translation>
+    </message>
+    <message>
+        <source>Virtual machine disks (Flatpak)</source>
+        <translation>Sanal makine diskleri (Flatpak)</translation>
+    </message>
+    <message>
+        <source>VirtualBox machines</source>
+        <translation>VirtualBox makineleri</translation>
+    </message>
+    <message>
+        <source>Weather forecasts</source>
+        <translation>Hava durumu tahminleri</translation>
+    </message>
+    <message>
+        <source>Written again at your next login</source>
+        <translation>Bir sonraki oturum açışınızda yeniden yazılır</translation>
+    </message>
+    <message>
+        <source>Written again by %@ as it runs</source>
+        <translation>%@ çalıştıkça yeniden yazılır</translation>
+    </message>
+    <message>
+        <source>Written again when the X server next starts</source>
+        <translation>X sunucusu bir sonraki başlatılışında yeniden yazılır</translation>
+    </message>
+    <message>
+        <source>Written by %@ only if it crashes again</source>
+        <translation>Yalnızca %@ yeniden çökerse yazılır</translation>
+    </message>
+    <message>
+        <source>minikube clusters</source>
+        <translation>minikube kümeleri</translation>
+    </message>
+    <message>
+        <source>No large stores found.</source>
+        <translation>Büyük bir depo bulunamadı.</translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>Yolu Kopyala</translation>
+    </message>
+    <message>
+        <source>Deleted on %@</source>
+        <translation>Silinme tarihi: %@</translation>
+    </message>
+    <message>
+        <source>No large stores found</source>
+        <translation>Büyük depo bulunamadı</translation>
+    </message>
+    <message>
+        <source>Stores of %@ or more are listed here. These smaller ones were found:</source>
+        <translation>%@ ve üzeri depolar burada listelenir. Bulunan daha küçük depolar:</translation>
+    </message>
+    <message>
+        <source>Stores of %@ or more are listed here.</source>
+        <translation>%@ ve üzeri depolar burada listelenir.</translation>
+    </message>
 </context>
 </TS>

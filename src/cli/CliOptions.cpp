@@ -230,12 +230,14 @@ Usage:
   orvelane-cli --help
 
 scan     Scans the given categories (default: all of the layout's) at the same time and prints a
-         report per category: title, total, every item with its size, safety level, reason
-         and hint, how many paths were skipped, and the free space of the home folder's disk.
+         report per category: title, total, every item with its size, safety level, path,
+         reason and hint, how many paths were skipped (for guidance: the smaller stores),
+         and the free space of the home folder's disk.
          With --json, prints one JSON document:
            {"home", "hasFullDiskAccess", "diskSpace": {"available", "total"} or null,
             "categories": [{"kind", "items": [{"path", "name", "size", "modified",
-            "safetyLevel", "safetyReason", "actionHint", "fileID"}],
+            "safetyLevel", "safetyReason", "actionHint", "hintForm", "application",
+            "deleted", "fileID"}],
             "skipped": [{"path", "name", "size", "reason"}]}]}
          A path that is not valid UTF-8 also carries "pathBytes" (its bytes in hex).
          Paths you excluded are listed as skipped ("excludedByUser"), never as items, unless

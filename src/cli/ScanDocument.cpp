@@ -1,5 +1,7 @@
 #include "ScanDocument.h"
 
+#include "DisplayText.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
@@ -33,6 +35,15 @@ QJsonValue inodeValue(const std::optional<std::uint64_t>& id)
     return QString::number(*id);
 }
 
+// A sentence is written out in English with its program put in: the document is read by scripts
+// as well as by a later clean.
+std::string hintAsWritten(const ScannedItem& item)
+{
+    if (item.hintForm == HintForm::command)
+        return *item.actionHint;
+    return substitutePlaceholders(*item.actionHint, {item.application.value_or(std::string())});
+}
+
 QJsonObject itemObject(const ScannedItem& item)
 {
     QJsonObject object;
@@ -42,8 +53,11 @@ QJsonObject itemObject(const ScannedItem& item)
     object["modified"] = dateValue(item.modified);
     object["safetyLevel"] = latin(rawValue(item.safetyLevel));
     object["safetyReason"] = latin(rawValue(item.safetyReason));
-    object["actionHint"] = item.actionHint ? QJsonValue(QString::fromStdString(*item.actionHint)) : QJsonValue();
+    object["actionHint"] = item.actionHint ? QJsonValue(QString::fromStdString(hintAsWritten(item))) : QJsonValue();
     object["fileID"] = inodeValue(item.inode);
+    object["hintForm"] = item.hintForm == HintForm::sentence ? "sentence" : "command";
+    object["application"] = item.application ? QJsonValue(QString::fromStdString(*item.application)) : QJsonValue();
+    object["deleted"] = dateValue(item.deleted);
     return object;
 }
 
@@ -105,6 +119,7 @@ std::optional<ScannedItem> readItem(const QJsonObject& object)
     ScannedItem item;
     item.modified = readDate(object["modified"], valid);
     item.inode = readInode(object["fileID"], valid);
+    item.deleted = readDate(object["deleted"], valid);
     if (!valid)
         return std::nullopt;
     item.path = *url;
@@ -114,6 +129,9 @@ std::optional<ScannedItem> readItem(const QJsonObject& object)
     item.safetyReason = *reason;
     if (object["actionHint"].isString())
         item.actionHint = object["actionHint"].toString().toStdString();
+    if (object["application"].isString())
+        item.application = object["application"].toString().toStdString();
+    item.hintForm = object["hintForm"].toString() == "sentence" ? HintForm::sentence : HintForm::command;
     return item;
 }
 

@@ -79,4 +79,24 @@ std::string displayText(const std::filesystem::path& path)
     return displayText(std::string_view(path.native()));
 }
 
+namespace {
+
+std::filesystem::path withoutTrailingSeparator(const std::filesystem::path& path)
+{
+    std::filesystem::path normal = path.lexically_normal();
+    if (!normal.has_filename() && normal != normal.root_path())
+        normal = normal.parent_path();
+    return normal;
+}
+
+} // namespace
+
+std::string pathFromHome(const std::filesystem::path& path, const std::filesystem::path& home)
+{
+    const std::filesystem::path relative = withoutTrailingSeparator(path).lexically_relative(withoutTrailingSeparator(home));
+    if (relative.empty() || *relative.begin() == "..")
+        return displayText(path);
+    return relative == "." ? std::string("~") : "~/" + displayText(relative);
+}
+
 } // namespace orvelane

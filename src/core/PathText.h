@@ -24,4 +24,8 @@ inline std::string displayText(const char* bytes)
     return displayText(std::string_view(bytes));
 }
 
+/// A path as the user would type it: "~/…" inside the home folder, "~" for the home itself, the
+/// whole path elsewhere. Compared as written: the caller gives both in the same form.
+std::string pathFromHome(const std::filesystem::path& path, const std::filesystem::path& home);
+
 } // namespace orvelane

@@ -1,5 +1,6 @@
 #include "SafetyVocabulary.h"
 
+#include "ByteFormatter.h"
 #include "DisplayText.h"
 
 
@@ -18,7 +19,7 @@ constexpr std::array<VocabularyEntry, 3> kLevels{{
     {"protected", DISPLAY_TEXT("Protected")},
 }};
 
-constexpr std::array<VocabularyEntry, 7> kReasons{{
+constexpr std::array<VocabularyEntry, 15> kReasons{{
     {"oldRegenerable", DISPLAY_TEXT("Regenerable data that has not changed recently.")},
     {"recentlyActive", DISPLAY_TEXT("Recently active — close the related app and review before cleaning.")},
     {"expensiveToRegenerate", DISPLAY_TEXT("Regenerable, but rebuilding it may take significant time or data.")},
@@ -26,6 +27,16 @@ constexpr std::array<VocabularyEntry, 7> kReasons{{
     {"userFile", DISPLAY_TEXT("This is one of your files; Orvelane cannot determine whether you still need it.")},
     {"permanentDeletion", DISPLAY_TEXT("Cleaning Trash deletes this permanently and cannot be undone.")},
     {"managedByAnotherTool", DISPLAY_TEXT("Read-only insight — manage this storage with the app or command shown.")},
+    {"diagnosticLog", DISPLAY_TEXT("A diagnostic log that has not changed recently; nothing needs it to work.")},
+    {"mayHoldHistory",
+     DISPLAY_TEXT("Logs of an app Orvelane does not know; they may hold a history you keep, such as chats.")},
+    {"mayHoldUserData",
+     DISPLAY_TEXT("Mostly regenerable, but it may also hold data of yours, such as offline copies or tags.")},
+    {"installer", DISPLAY_TEXT("An installer or app package you downloaded — check whether you still need it.")},
+    {"diskImage", DISPLAY_TEXT("A disk image you downloaded; you can download it again if you need it.")},
+    {"archive", DISPLAY_TEXT("An archive you downloaded; keep it unless you have unpacked what you need.")},
+    {"unfinishedDownload", DISPLAY_TEXT("An unfinished download that has not changed for over a day.")},
+    {"downloadInProgress", DISPLAY_TEXT("An unfinished download that changed today — it may still be in progress.")},
 }};
 
 constexpr std::array<VocabularyEntry, 3> kSkipReasons{{
@@ -71,5 +82,19 @@ std::optional<SkipReason> skipReasonFromRawValue(std::string_view raw)
 std::string title(SafetyLevel level) { return localizedText(entry(kLevels, level).text); }
 std::string explanation(SafetyReason reason) { return localizedText(entry(kReasons, reason).text); }
 std::string explanation(SkipReason reason) { return localizedText(entry(kSkipReasons, reason).text); }
+
+std::string explanation(SafetyReason reason, const std::optional<std::string>& application)
+{
+    if (reason == SafetyReason::recentlyActive && application)
+        return localizedFormat(DISPLAY_TEXT("Recently active — close %@ and review before cleaning."), {*application});
+    return explanation(reason);
+}
+
+std::string explanation(SkipReason reason, std::optional<std::int64_t> threshold)
+{
+    if (reason == SkipReason::belowSizeThreshold && threshold)
+        return localizedFormat(DISPLAY_TEXT("Below the display threshold of %@"), {formatBytes(*threshold)});
+    return explanation(reason);
+}
 
 } // namespace orvelane

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -21,6 +22,14 @@ enum class SafetyReason {
     userFile,
     permanentDeletion,
     managedByAnotherTool,
+    diagnosticLog,
+    mayHoldHistory,
+    mayHoldUserData,
+    installer,
+    diskImage,
+    archive,
+    unfinishedDownload,
+    downloadInProgress,
 };
 
 /// Why an examined path is not offered. `excludedByUser`: the user asked never to be offered it again.
@@ -28,10 +37,12 @@ enum class SkipReason { emptyOrInaccessible, belowSizeThreshold, excludedByUser 
 
 inline constexpr std::array<SafetyLevel, 3> allSafetyLevels{SafetyLevel::safe, SafetyLevel::review,
                                                             SafetyLevel::protected_};
-inline constexpr std::array<SafetyReason, 7> allSafetyReasons{
-    SafetyReason::oldRegenerable,  SafetyReason::recentlyActive,    SafetyReason::expensiveToRegenerate,
-    SafetyReason::requiresRebuild, SafetyReason::userFile,          SafetyReason::permanentDeletion,
-    SafetyReason::managedByAnotherTool,
+inline constexpr std::array<SafetyReason, 15> allSafetyReasons{
+    SafetyReason::oldRegenerable,     SafetyReason::recentlyActive,    SafetyReason::expensiveToRegenerate,
+    SafetyReason::requiresRebuild,    SafetyReason::userFile,          SafetyReason::permanentDeletion,
+    SafetyReason::managedByAnotherTool, SafetyReason::diagnosticLog,   SafetyReason::mayHoldHistory,
+    SafetyReason::mayHoldUserData,    SafetyReason::installer,         SafetyReason::diskImage,
+    SafetyReason::archive,            SafetyReason::unfinishedDownload, SafetyReason::downloadInProgress,
 };
 inline constexpr std::array<SkipReason, 3> allSkipReasons{
     SkipReason::emptyOrInaccessible, SkipReason::belowSizeThreshold, SkipReason::excludedByUser};
@@ -50,6 +61,13 @@ std::optional<SkipReason> skipReasonFromRawValue(std::string_view raw);
 std::string title(SafetyLevel level);
 std::string explanation(SafetyReason reason);
 std::string explanation(SkipReason reason);
+
+/// The reason's text naming the program the item belongs to, where the text speaks of it
+/// ("close Firefox"); the plain text when the program is not known.
+std::string explanation(SafetyReason reason, const std::optional<std::string>& application);
+
+/// The skip reason's text; a size threshold, where one applies, is named in it.
+std::string explanation(SkipReason reason, std::optional<std::int64_t> threshold);
 
 } // namespace orvelane
 

@@ -59,6 +59,9 @@ std::size_t hashValue(const ScannedItem& item) noexcept
         .add(item.safetyReason)
         .add(item.actionHint)
         .add(item.inode)
+        .add(item.application)
+        .add(static_cast<int>(item.hintForm))
+        .add(item.deleted)
         .result();
 }
 

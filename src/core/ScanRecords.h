@@ -14,6 +14,10 @@ namespace orvelane {
 using Clock = std::chrono::system_clock;
 using Date = Clock::time_point;
 
+/// How an item's hint reads: a command the user can type, or a sentence that says how the item
+/// comes back (its English text is the lookup key; one "%@" stands for the item's application).
+enum class HintForm { command, sentence };
+
 /**
  * @brief One path a category offers, with everything the views and validation need.
  *
@@ -30,6 +34,11 @@ struct ScannedItem
     SafetyReason safetyReason = SafetyReason::userFile;
     std::optional<std::string> actionHint;
     std::optional<std::uint64_t> inode;
+    /// The program the item belongs to, as people call it ("Firefox"), where it is known.
+    std::optional<std::string> application{};
+    HintForm hintForm = HintForm::command;
+    /// Trash entries: when the item was deleted, as its trash record says.
+    std::optional<Date> deleted{};
 
     const std::filesystem::path& id() const { return path; }
     friend bool operator==(const ScannedItem&, const ScannedItem&) = default;

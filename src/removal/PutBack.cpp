@@ -58,40 +58,6 @@ bool sameObject(const struct stat& a, const struct stat& b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// The record's text, read only when it is a small regular file: opened without following a
-// link and without blocking, so that a FIFO or device put there can neither hang nor flood us.
-struct RecordFile
-{
-    std::optional<std::string> text;
-    struct stat status{};
-};
-
-RecordFile readRecord(int infoFd, const std::string& recordName)
-{
-    RecordFile record;
-    FileDescriptor file(::openat(infoFd, recordName.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    if (!file.isOpen() || ::fstat(file.get(), &record.status) != 0 || !S_ISREG(record.status.st_mode) ||
-        record.status.st_size > static_cast<off_t>(TrashInfoRecord::maxRecordBytes))
-        return record;
-    std::string bytes(TrashInfoRecord::maxRecordBytes + 1, '\0');
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t n = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return record;
-        if (n == 0)
-            break;
-        filled += static_cast<std::size_t>(n);
-    }
-    if (filled > TrashInfoRecord::maxRecordBytes) // grew since the status was read
-        return record;
-    bytes.resize(filled);
-    record.text = std::move(bytes);
-    return record;
-}
-
 // The folder an item's old place is trusted from: the home folder as written, or as it really
 // is when the record names the real place of a home reached through a link.
 std::optional<std::filesystem::path> trustedHomeFor(const std::filesystem::path& original,
@@ -142,7 +108,7 @@ struct Located
     TrashDirectory trash;
     std::string name;
     struct stat entry{};
-    RecordFile record;
+    TrashInfoRecord::Record record;
     std::filesystem::path original;
     std::filesystem::path trustedHome;
 };
@@ -166,7 +132,7 @@ std::optional<Result> locate(const std::filesystem::path& entry, const std::file
     if (::fstatat(found.trash.filesFd(), found.name.c_str(), &found.entry, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT ? lost(kGone) : failedWith(FileSystem::describeError(errno), {});
 
-    found.record = readRecord(found.trash.infoFd(), found.name + std::string(TrashInfoRecord::extension));
+    found.record = TrashInfoRecord::read(found.trash.infoFd(), found.name + std::string(TrashInfoRecord::extension));
     const auto recorded = found.record.text ? TrashInfoRecord::originalPath(*found.record.text) : std::nullopt;
     if (!recorded)
         return lost(kNoRecord);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <map>
 #include <string>
 #include <sys/stat.h>
 #include <utility>
@@ -49,26 +50,49 @@ std::optional<std::vector<ListedEntry>> listEntries(DirectoryStream& folder,
     return entries;
 }
 
-// The folders the walk stays out of by place rather than by name: the trash, and on layouts
-// that say so the freedesktop base folders wherever the variables put them in the home.
-std::vector<std::filesystem::path> closedFolders(const Layout& layout, const std::filesystem::path& home)
+// What lies beside the folders of one listing, asked once per name: every sub-folder of a
+// project asks the same few questions.
+class Beside
 {
-    const LayoutFolders folders(home, home);
-    std::vector<std::filesystem::path> closed;
-    if (const auto& trash = folders.trashRoot())
-        closed.push_back(*trash);
-    if (layout.walkSkipsBaseFolders)
-        for (const Base base : {Base::cache, Base::config, Base::data, Base::state})
-            if (const auto folder = folders.base(base))
-                closed.push_back(*folder);
-    return closed;
-}
+public:
+    Beside(const DirectoryStream& folder, const std::vector<ListedEntry>& entries) : folder_(folder), entries_(entries) {}
+
+    bool operator()(std::string_view pattern)
+    {
+        const auto known = answers_.find(pattern);
+        if (known != answers_.end())
+            return known->second;
+        const bool answer = pattern.starts_with('*') ? anyEndsWith(pattern.substr(1)) : exists(pattern);
+        answers_.emplace(std::string(pattern), answer);
+        return answer;
+    }
+
+private:
+    bool exists(std::string_view name) const
+    {
+        struct stat status
+        {};
+        return ::fstatat(folder_.fd(), std::string(name).c_str(), &status, 0) == 0; // follows links, like exists()
+    }
+
+    bool anyEndsWith(std::string_view ending) const
+    {
+        return std::any_of(entries_.begin(), entries_.end(), [&](const ListedEntry& entry) {
+            return entry.first.size() > ending.size() && std::string_view(entry.first).ends_with(ending);
+        });
+    }
+
+    const DirectoryStream& folder_;
+    const std::vector<ListedEntry>& entries_;
+    std::map<std::string, bool, std::less<>> answers_;
+};
 
 class ArtifactSearch
 {
 public:
     ArtifactSearch(const Layout& layout, std::filesystem::path home)
-        : home_(std::move(home)), layout_(layout), closed_(closedFolders(layout_, home_))
+        : home_(std::move(home)), layout_(layout), closed_(walkClosedFolders(layout_, LayoutFolders(home_, home_))),
+          anyName_(hasRulesForAnyName(layout))
     {}
 
     std::vector<std::filesystem::path> run()
@@ -92,6 +116,8 @@ private:
         const auto entries = listEntries(folder, path);
         if (!entries)
             return;
+        const std::string here = path.filename().native();
+        Beside beside(folder, *entries);
         for (const auto& [name, hint] : *entries) {
             if (hint != EntryKind::directory && hint != EntryKind::unknown)
                 continue; // a file or a link: links are never followed
@@ -104,26 +130,30 @@ private:
                 Logger::debug("JunkScanner: Not searching mount point " + displayText(path / name));
                 continue; // neither offered nor searched: its data is not this home's to clean
             }
-            if (const DevArtifact* rule = devArtifactNamed(layout_, name)) {
-                if (qualifies(folder, name, depth)) {
-                    found_.push_back(path / name);
-                    continue; // an artifact's own folders are never searched
-                }
-                if (!rule->searchedWithoutMarker)
-                    continue; // nor, for names no plain folder carries, one without its project file
+            const DevArtifact* named = devArtifactNamed(layout_, name);
+            if ((named || anyName_) && qualifies(folder, beside, name, depth)) {
+                found_.push_back(path / name);
+                continue; // an artifact's own folders are never searched
             }
-            if (layout_.walkSkip.contains(name))
+            if (named && !named->searchedWithoutMarker)
+                continue; // nor, for names no plain folder carries, one without its project file
+            if (walkSkips(layout_, here, name, depth))
                 continue;
             enter(folder, *status, path / name, depth + 1);
         }
     }
 
     // The project-file rule, and never a tool's own home that merely carries an artifact's name.
-    bool qualifies(const DirectoryStream& folder, const std::string& name, int depth) const
+    bool qualifies(const DirectoryStream& folder, Beside& beside, const std::string& name, int depth) const
     {
         if (depth == 0 && isToolHomeNamedLikeArtifact(name))
             return false;
-        return matchesSiblings(layout_, name, [&](const std::string& s) { return existsBeside(folder, s); });
+        const auto inside = [&](std::string_view file) {
+            struct stat status
+            {};
+            return ::fstatat(folder.fd(), (name + "/" + std::string(file)).c_str(), &status, 0) == 0;
+        };
+        return qualifyingRule(layout_, name, std::ref(beside), inside) != nullptr;
     }
 
     void enter(DirectoryStream& parent, const EntryStatus& status, const std::filesystem::path& path,
@@ -146,17 +176,11 @@ private:
         });
     }
 
-    static bool existsBeside(const DirectoryStream& folder, const std::string& sibling)
-    {
-        struct stat status
-        {};
-        return ::fstatat(folder.fd(), sibling.c_str(), &status, 0) == 0; // follows links, like exists()
-    }
-
     std::filesystem::path home_;
     const Layout& layout_;
     std::vector<std::filesystem::path> closed_;
     std::vector<std::filesystem::path> found_;
+    bool anyName_;
 };
 
 } // namespace

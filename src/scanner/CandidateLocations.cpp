@@ -18,11 +18,11 @@ namespace {
 
 using Paths = std::vector<std::filesystem::path>;
 
-Paths fromRows(const Layout& layout, CategoryKind kind, const std::filesystem::path& home)
+std::vector<Candidate> fromRows(const Layout& layout, CategoryKind kind, const std::filesystem::path& home)
 {
     const LayoutFolders folders(home, home);
     ListingCache listings;
-    Paths candidates;
+    std::vector<Candidate> candidates;
     std::size_t rows = 0;
     for (const Location& row : layout.locations) {
         if (row.category != kind)
@@ -42,15 +42,26 @@ Paths fromRows(const Layout& layout, CategoryKind kind, const std::filesystem::p
 
 } // namespace
 
-Paths candidateURLs(const Layout& layout, CategoryKind kind)
+std::vector<Candidate> candidatesOf(const Layout& layout, CategoryKind kind)
 {
     const auto home = homeFolder();
     Logger::debug("JunkScanner: Home directory - " + displayText(home));
     if (!isOffered(layout, kind))
         return {};
-    if (kind == CategoryKind::devArtifacts)
-        return findDevArtifacts(layout);
-    return fromRows(layout, kind, home);
+    if (kind != CategoryKind::devArtifacts)
+        return fromRows(layout, kind, home);
+    std::vector<Candidate> found;
+    for (auto& folder : findDevArtifacts(layout))
+        found.push_back({std::move(folder), nullptr});
+    return found;
+}
+
+Paths candidateURLs(const Layout& layout, CategoryKind kind)
+{
+    Paths paths;
+    for (auto& candidate : candidatesOf(layout, kind))
+        paths.push_back(std::move(candidate.path));
+    return paths;
 }
 
 Paths contents(const std::filesystem::path& folder, bool includeHidden)

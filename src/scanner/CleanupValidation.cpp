@@ -29,28 +29,14 @@ bool isTerraformPluginCache(const Path& item)
            std::string_view(item.native()).ends_with("/" + std::string(terraformPluginCache));
 }
 
-// The folders the artifact walk stays out of wherever their names are: the trash, and on
-// layouts that say so the freedesktop base folders, in validation's (resolved) form.
-std::vector<Path> closedToTheWalk(const Layout& layout, const LayoutFolders& folders)
-{
-    std::vector<Path> closed;
-    if (const auto& trash = folders.trashRoot())
-        closed.push_back(*trash);
-    if (layout.walkSkipsBaseFolders)
-        for (const Base base : {Base::cache, Base::config, Base::data, Base::state})
-            if (const auto folder = folders.base(base))
-                closed.push_back(*folder);
-    return closed;
-}
-
 bool artifactAllowed(const Layout& layout, const Path& item, const Path& root, const LayoutFolders& folders)
 {
     if (isToolHome(item, root))
         return false;
     if (isContained(item, root / terraformPluginCache))
         return true;
-    return devArtifactNamed(layout, item.filename().native()) != nullptr &&
-           walkReaches(layout, item, root, closedToTheWalk(layout, folders));
+    const bool named = devArtifactNamed(layout, item.filename().native()) != nullptr;
+    return (named || hasRulesForAnyName(layout)) && walkReaches(layout, item, root, walkClosedFolders(layout, folders));
 }
 
 // Trailing separators make the system follow a final link; checks of the item itself drop them.
@@ -117,7 +103,7 @@ std::optional<std::string> validationFailure(const Layout& layout, const Scanned
         const Path real = located ? standardized(*located) : itself;
         if (isTerraformPluginCache(real))
             return std::nullopt;
-        if (!matchesSiblings(layout, real, real.filename().native()))
+        if (qualifyingRule(layout, real) == nullptr)
             return "The project marker changed after the scan.";
     }
     return std::nullopt;

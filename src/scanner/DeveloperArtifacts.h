@@ -13,7 +13,8 @@ namespace orvelane::JunkScanner {
 
 struct Layout;
 
-/// A project's own tool, known by the lock file it leaves beside the folder.
+/// A project's own tool, known by a file it keeps beside the folder (a lock file, or the
+/// project file of one of several tools that share a folder name).
 struct LockFileHint
 {
     std::string lockFile;
@@ -23,19 +24,42 @@ struct LockFileHint
 /// One kind of regenerable project folder.
 struct DevArtifact
 {
-    std::string dirName; // exact folder name, case-sensitive
-    std::vector<std::string>
-        siblings;      // project files of which one must lie beside it; empty: the name suffices
+    /// Exact folder name, case-sensitive; empty: a folder of any name, known by `inside`.
+    std::string dirName;
+    /// Project files of which one must lie beside it; empty: the name suffices. "*.csproj" stands
+    /// for any name ending so.
+    std::vector<std::string> siblings;
     std::string regen; // what rebuilds it, shown as a hint
-    /// Tried in order before `regen`: the first lock file beside the folder names the tool.
+    /// Tried in order before `regen`: the first of these files beside the folder names the tool.
     std::vector<LockFileHint> lockFileHints{};
     /// A name common enough to be a plain folder ("build"): without its project file the walk
     /// still searches it, as it would any folder.
     bool searchedWithoutMarker = false;
+    /// A file the folder itself must hold (a virtual environment's "pyvenv.cfg"); empty: none.
+    std::string inside{};
 };
+
+/// Whether something matching the pattern (a name, or "*.ext") lies beside the folder.
+using BesideTest = std::function<bool(std::string_view pattern)>;
+/// Whether the folder holds the named file.
+using InsideTest = std::function<bool(std::string_view name)>;
 
 /// The rule for a folder name, if any.
 const DevArtifact* devArtifactNamed(const Layout& layout, std::string_view dirName);
+
+/// Whether some rule of the layout takes folders of any name.
+bool hasRulesForAnyName(const Layout& layout);
+
+/**
+ * @brief The rule a folder of that name satisfies, where it lies: its name's rule with its
+ * project file beside it and the file it must hold; or else a rule for folders of any name.
+ * Nothing when it is no project folder.
+ */
+const DevArtifact* qualifyingRule(const Layout& layout, std::string_view name, const BesideTest& beside,
+                                  const InsideTest& inside);
+
+/// The same, asked of the disk for a folder given by its path (links on the way followed).
+const DevArtifact* qualifyingRule(const Layout& layout, const std::filesystem::path& folder);
 
 /// Folders directly in the home folder that carry an artifact's name but are a tool's own home
 /// (Gradle's holds credentials, signing keys, init scripts and wrappers): never offered, even
@@ -52,20 +76,20 @@ inline constexpr std::string_view terraformPluginCache = ".terraform.d/plugin-ca
 inline constexpr int maxArtifactSearchDepth = 8;
 
 /**
+ * @brief Whether the walk stays out of a folder by its name: a tool's home, an install tree, a
+ * trash, an application bundle. `parentName` is the folder it lies in; `depth` that folder's
+ * depth (0: it lies directly in the home folder).
+ */
+bool walkSkips(const Layout& layout, std::string_view parentName, std::string_view name, int depth);
+
+/**
  * @brief The regenerable project folders under the home folder: a bounded depth-first search
  * in listing order, then the Terraform plugin cache when it exists.
  */
 std::vector<std::filesystem::path> findDevArtifacts(const Layout& layout);
 
-/// Whether the folder satisfies the project-file rule for its name (false without a rule).
-bool matchesSiblings(const Layout& layout, const std::filesystem::path& folder, std::string_view name);
-
-/// The same rule with the existence test supplied, for callers that hold the parent open.
-bool matchesSiblings(const Layout& layout, std::string_view name,
-                     const std::function<bool(const std::string&)>& existsBeside);
-
-/// What regenerates the folder: "terraform init" for any "plugin-cache", else the tool whose lock
-/// file lies beside it, else the rule's command.
+/// What regenerates the folder: "terraform init" for any "plugin-cache", else the tool a file
+/// beside it names, else the rule's command.
 std::optional<std::string> regenCommand(const Layout& layout, const std::filesystem::path& path);
 
 /// Whether the walk could have offered the folder (links resolved, below the resolved home

@@ -64,23 +64,6 @@ private:
     std::optional<Date> modified_;
 };
 
-bool endsWith(const std::filesystem::path& path, std::string_view suffix)
-{
-    return std::string_view(path.native()).ends_with(suffix);
-}
-
-std::optional<std::string> componentAfter(const std::filesystem::path& path, std::string_view marker)
-{
-    for (auto it = path.begin(); it != path.end(); ++it) {
-        if (it->native() != marker)
-            continue;
-        if (const auto next = std::next(it); next != path.end() && !next->empty())
-            return displayText(*next);
-        return std::nullopt; // a marker at the end names no container; the first match decides
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 FileAnalysis analyze(const std::filesystem::path& path)
@@ -115,25 +98,6 @@ FileAnalysis analyze(const std::filesystem::path& path)
 std::optional<std::uint64_t> inodeOf(const std::filesystem::path& path)
 {
     return FileSystem::inodeOf(path);
-}
-
-std::string displayName(const Layout& layout, const std::filesystem::path& path)
-{
-    for (const auto& [suffix, name] : layout.nameSuffixes) {
-        if (endsWith(path, suffix))
-            return std::string(name);
-    }
-    for (const std::string_view marker : layout.containerMarkers) {
-        if (auto container = componentAfter(path, marker))
-            return *container;
-    }
-    const auto home = homeFolder();
-    if (auto named = rowName(layout, path, LayoutFolders(home, home)))
-        return *named;
-    const auto name = path.filename();
-    if (devArtifactNamed(layout, name.native()) != nullptr)
-        return displayText(path.parent_path().filename()) + "/" + displayText(name);
-    return displayText(name);
 }
 
 } // namespace orvelane::JunkScanner

@@ -27,7 +27,7 @@ FileAnalysis analyze(const std::filesystem::path& path);
 /// The inode number of the item itself, to notice a path replaced after the scan.
 std::optional<std::uint64_t> inodeOf(const std::filesystem::path& path);
 
-/// The name a path is listed under (valid UTF-8 whatever the bytes of the path).
-std::string displayName(const Layout& layout, const std::filesystem::path& path);
+
+
 
 } // namespace orvelane::JunkScanner

@@ -9,6 +9,7 @@
 #include "Layout.h"
 #include "SafetyAssessment.h"
 #include "ScanRecords.h"
+#include "SizeThresholds.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,10 +22,6 @@
  * of the same one) may run at the same time on several threads.
  */
 namespace orvelane::JunkScanner {
-
-/// Below this many bytes a measured path is listed as skipped rather than offered; none for
-/// categories that offer everything of at least one byte.
-std::optional<std::int64_t> sizeThreshold(CategoryKind kind);
 
 /**
  * @brief Scans one category: its candidates measured once each, offered or skipped, judged,

@@ -2,6 +2,7 @@
 
 #include "CategoryKind.h"
 #include "DeveloperArtifacts.h"
+#include "ScanRecords.h"
 
 #include <array>
 #include <functional>
@@ -50,6 +51,49 @@ enum class Naming {
     fromHome,      // "~/" and the path below the home folder, for names that mean little alone
 };
 
+/// How far the layout trusts what a place holds.
+enum class Verdict {
+    judged, ///< the category's own judgement (age, …); a `reason` given explains a safe item
+    review, ///< always review, for the knowledge's `reason`
+    never,  ///< never offered, and refused when an item names it
+};
+
+/// How an item comes back, or what manages it: a command, or a sentence (an English lookup key
+/// in which "%@" stands for the item's program).
+struct Hint
+{
+    HintForm form = HintForm::sentence;
+    std::string_view text{};
+};
+
+/// What the layout knows of one place: what people call it, whether to offer it, how it comes back.
+struct Knowledge
+{
+    /// Display text key, with "%@" for the program where it names one; empty: named by the row.
+    std::string_view name{};
+    /// The program, as people call it; empty: the row's program, or unknown.
+    std::string_view application{};
+    Verdict verdict = Verdict::judged;
+    std::optional<SafetyReason> reason{};
+    Hint hint{};
+};
+
+/// Knowledge of the entries or sub-folders of a row's folder, by name: the whole name, or its
+/// beginning when the pattern ends in "*".
+struct KnownEntry
+{
+    std::string_view pattern;
+    Knowledge knowledge;
+};
+
+/// What people call a program whose folder carries another name (a Flatpak id, a snap's or an
+/// Electron application's folder); the pattern reads as a KnownEntry's.
+struct ProgramName
+{
+    std::string_view pattern;
+    std::string_view name;
+};
+
 /// One row of a layout's location table.
 struct Location
 {
@@ -62,8 +106,13 @@ struct Location
     std::string_view suffix{};     // entries: only names ending so (case-sensitive)
     std::span<const std::string_view> leftOut{}; // entries: names never offered
     Naming naming = Naming::lastComponent;
-    std::string_view name{}; // Naming::fixed
-    std::string_view hint{}; // the tool or place that manages the data (insights)
+    /// The place itself (itself), or any entry or sub-folder `known` does not name.
+    Knowledge about{};
+    /// Entries (entries) or sub-folders (eachChild) the layout knows by name.
+    std::span<const KnownEntry> known{};
+    /// eachChild: the program each sub-folder belongs to, where its name is not what people call it.
+    std::span<const ProgramName> programs{};
+    std::string_view prefix{}; // entries: only names beginning so (case-sensitive)
 };
 
 /// A name or hint given to any path ending with `suffix` (a plain, case-sensitive text test).
@@ -71,6 +120,14 @@ struct SuffixRule
 {
     std::string_view suffix;
     std::string_view text;
+};
+
+/// What a downloaded file is, told by the end of its name: the lower-cased extension, without
+/// its dot, as it follows the last dot or a dot before it ("deb", "tar.gz").
+struct DownloadKind
+{
+    std::string_view extension;
+    SafetyReason reason;
 };
 
 /// Display texts that name the desktop (lookup keys, English). The sidebar notice and the
@@ -104,12 +161,17 @@ struct Layout
     std::vector<Location> locations{};      // candidates come out in table order
     std::vector<SuffixRule> nameSuffixes{}; // tried before anything else names a path
     std::vector<std::string_view> containerMarkers{}; // a path is named after the component that follows
-    std::vector<SuffixRule> insightHints{};
+    std::vector<SuffixRule> insightHints{}; // commands for stores known by how their path ends
     std::vector<DevArtifact> artifacts{};
     std::set<std::string, std::less<>> walkSkip{}; // folder names the artifact walk never enters
+    std::set<std::string, std::less<>> homeWalkSkip{};   // …nor, directly in the home folder, these
+    std::vector<std::string_view> walkSkipPrefixes{};     // …nor names beginning so (".Trash-1000")
+    /// …nor a folder so named inside a folder so named: an application bundle's "resources/app".
+    std::vector<std::pair<std::string_view, std::string_view>> walkSkipInside{};
     /// The walk also stays out of the freedesktop base folders wherever they lie in the home.
     bool walkSkipsBaseFolders = false;
-    std::set<std::string, std::less<>> installerExtensions{}; // lower-case
+    std::set<std::string, std::less<>> installerExtensions{}; // lower-case; offered at any size
+    std::vector<DownloadKind> downloadKinds{}; // longer extensions first
     PlatformTexts texts{};
 };
 

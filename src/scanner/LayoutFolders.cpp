@@ -20,6 +20,15 @@ const std::filesystem::path& LayoutFolders::resolvedHome() const
     return *resolvedHome_;
 }
 
+const std::filesystem::path& LayoutFolders::realRoot() const
+{
+    if (!realRoot_) {
+        const auto resolved = resolvingLinks(root_);
+        realRoot_ = resolved ? standardized(*resolved) : root_;
+    }
+    return *realRoot_;
+}
+
 // The folder rewritten below the root: by its place below the home folder as spelled, or else
 // by where it really lies (a variable may name the home through a link).
 std::optional<std::filesystem::path> LayoutFolders::belowRoot(const std::filesystem::path& folder) const
@@ -84,6 +93,18 @@ const std::optional<std::filesystem::path>& LayoutFolders::trashRoot() const
     if (!trashRoot_)
         trashRoot_ = belowRoot(trashRootFolder(home_));
     return *trashRoot_;
+}
+
+std::vector<std::filesystem::path> walkClosedFolders(const Layout& layout, const LayoutFolders& folders)
+{
+    std::vector<std::filesystem::path> closed;
+    if (const auto& trash = folders.trashRoot())
+        closed.push_back(*trash);
+    if (layout.walkSkipsBaseFolders)
+        for (const Base base : {Base::cache, Base::config, Base::data, Base::state})
+            if (const auto folder = folders.base(base))
+                closed.push_back(*folder);
+    return closed;
 }
 
 } // namespace orvelane::JunkScanner

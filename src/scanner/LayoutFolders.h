@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 namespace orvelane::JunkScanner {
 
@@ -23,6 +24,10 @@ public:
 
     const std::filesystem::path& root() const { return root_; }
 
+    /// The root with its links resolved (itself when they cannot be): where every folder
+    /// written below the root really lies when none of them is reached through a link.
+    const std::filesystem::path& realRoot() const;
+
     std::optional<std::filesystem::path> base(Base base) const;
 
     /// The row's folder (or file): its base and the path below it; absent with its base.
@@ -38,8 +43,14 @@ private:
     std::filesystem::path home_;
     std::filesystem::path root_;
     mutable std::optional<std::filesystem::path> resolvedHome_;
+    mutable std::optional<std::filesystem::path> realRoot_;
     mutable std::array<std::optional<std::optional<std::filesystem::path>>, 7> bases_{};
     mutable std::optional<std::optional<std::filesystem::path>> trashRoot_;
 };
+
+/// The folders the project walk stays out of by place rather than by name, in the form of
+/// `folders`: the trash, and on layouts that say so the freedesktop base folders wherever the
+/// variables put them in the home. The walk and the re-check of what it found both ask here.
+std::vector<std::filesystem::path> walkClosedFolders(const Layout& layout, const LayoutFolders& folders);
 
 } // namespace orvelane::JunkScanner

@@ -2,6 +2,7 @@
 
 #include "CandidateLocations.h"
 #include "CleanupValidation.h"
+#include "DisplayText.h"
 #include "FileSystem.h"
 #include "Logger.h"
 #include "PathResolution.h"
@@ -35,6 +36,42 @@ std::optional<std::vector<std::string>> below(const Path& path, const Path& fold
     return componentsOf(inner.lexically_relative(outer));
 }
 
+bool matchesPattern(std::string_view pattern, std::string_view name)
+{
+    if (pattern.ends_with('*'))
+        return name.starts_with(pattern.substr(0, pattern.size() - 1));
+    return name == pattern;
+}
+
+// What the row knows of one of its entries or sub-folders: the first known pattern it
+// matches, or what the row says of all the others.
+const Knowledge& knowledgeOf(const Location& row, std::string_view name)
+{
+    const auto known = std::find_if(row.known.begin(), row.known.end(),
+                                    [&](const KnownEntry& entry) { return matchesPattern(entry.pattern, name); });
+    return known == row.known.end() ? row.about : known->knowledge;
+}
+
+// A sandbox id names its program in its last part ("org.gnome.Maps": Maps); any other folder
+// is named as it is.
+std::string programNamedBy(std::string_view folder)
+{
+    if (std::count(folder.begin(), folder.end(), '.') >= 2)
+        folder = folder.substr(folder.find_last_of('.') + 1);
+    return displayText(folder);
+}
+
+std::optional<std::string> programOf(const Location& row, std::string_view child, const Knowledge& knowledge)
+{
+    if (!knowledge.application.empty())
+        return std::string(knowledge.application);
+    if (row.shape != Shape::eachChild)
+        return std::nullopt;
+    const auto named = std::find_if(row.programs.begin(), row.programs.end(),
+                                    [&](const ProgramName& program) { return matchesPattern(program.pattern, child); });
+    return named != row.programs.end() ? std::string(named->name) : programNamedBy(child);
+}
+
 // Names of a folder's entries that are, or hold, another row's location: those rows offer them,
 // so this one must neither offer them twice nor allow what they hold under another category.
 Names claimedEntries(const Layout& layout, const Location& row, const Path& folder, const LayoutFolders& folders)
@@ -56,9 +93,16 @@ bool entryOffered(const Location& row, std::string_view name, const Names& claim
 {
     if (!row.suffix.empty() && !name.ends_with(row.suffix))
         return false;
+    if (!row.prefix.empty() && !name.starts_with(row.prefix))
+        return false;
     if (std::find(row.leftOut.begin(), row.leftOut.end(), name) != row.leftOut.end())
         return false;
-    return !claimed.contains(name);
+    return !claimed.contains(name) && knowledgeOf(row, name).verdict != Verdict::never;
+}
+
+bool childOffered(const Location& row, std::string_view child)
+{
+    return !FileSystem::isHiddenName(child) && knowledgeOf(row, child).verdict != Verdict::never;
 }
 
 bool isRealFolder(const Path& path)
@@ -67,49 +111,41 @@ bool isRealFolder(const Path& path)
     return status && status->kind == EntryKind::directory;
 }
 
-// A location that leads, links resolved, out of the home folder (or onto it) offers nothing.
-bool staysInHome(const Path& location, const LayoutFolders& folders)
+// Whether the path lies where it is spelled, inside the home folder: the re-check judges an item by where it really lies, so a folder reached through a link (a
+// cache folder that is really the documents) would offer what can never be cleaned, or worse,
+// look like it could.
+bool isWhereSpelled(const Path& path, const LayoutFolders& folders, bool mayBeHome = false)
 {
-    const auto home = resolvingLinks(folders.root());
-    const auto real = resolvingLinks(location);
-    if (!home || !real)
+    const auto real = resolvingLinks(path);
+    if (!real)
         return false;
-    const Path realHome = standardized(*home);
-    const Path realLocation = standardized(*real);
-    return realLocation != realHome && isContained(realLocation, realHome);
-}
-
-// A folder whose entries are offered must be where it is spelled: validation judges an entry
-// by where it really lies, so a folder reached through a link (a cache folder that is really
-// the documents) would offer what can never be cleaned, or worse, look like it could.
-bool isWhereSpelled(const Path& folder, const LayoutFolders& folders)
-{
-    const auto home = resolvingLinks(folders.root());
-    const auto real = resolvingLinks(folder);
-    if (!home || !real)
-        return false;
-    return standardized(*real) == standardized(*home) / standardized(folder).lexically_relative(folders.root());
+    const Path realHome = folders.realRoot();
+    const Path found = standardized(*real);
+    const Path expected = standardized(realHome / standardized(path).lexically_relative(standardized(folders.root())));
+    return found == expected && (mayBeHome || found != realHome);
 }
 
 void appendEntries(const Layout& layout, const Location& row, const Path& folder, const LayoutFolders& folders,
-                   ListingCache& listings, std::vector<Path>& into)
+                   ListingCache& listings, std::vector<Candidate>& into)
 {
     const Names claimed = claimedEntries(layout, row, folder, folders);
     for (const Path& entry : listings.entries(folder, row.includeHidden))
         if (entryOffered(row, entry.filename().native(), claimed))
-            into.push_back(entry);
+            into.push_back({entry, &row});
 }
 
 void appendPlaces(const Location& row, const Path& folder, const LayoutFolders& folders, ListingCache& listings,
-                  std::vector<Path>& into)
+                  std::vector<Candidate>& into)
 {
     const auto& trash = folders.trashRoot();
     for (const Path& child : listings.entries(folder, false)) {
         if (trash && child == *trash)
             continue; // what lies in the trash belongs to the trash alone
+        if (!childOffered(row, child.filename().native()))
+            continue;
         const Path place = child / row.place;
-        if (FileSystem::exists(place) && isRealFolder(child))
-            into.push_back(place);
+        if (FileSystem::exists(place) && isRealFolder(child) && isWhereSpelled(place.parent_path(), folders))
+            into.push_back({place, &row});
     }
 }
 
@@ -127,19 +163,9 @@ bool placeAllows(const Location& row, const Path& item, const Path& folder)
 {
     const auto parts = below(item, folder);
     const auto place = componentsOf(Path(row.place));
-    if (!parts || parts->size() < place.size() + 1 || FileSystem::isHiddenName(parts->front()))
+    if (!parts || parts->size() < place.size() + 1 || !childOffered(row, parts->front()))
         return false;
     return std::equal(place.begin(), place.end(), parts->begin() + 1);
-}
-
-std::string withChild(const Location& row, const Path& path)
-{
-    const auto depth = componentsOf(Path(row.place)).size();
-    Path child = path;
-    for (std::size_t i = 0; i < depth; ++i)
-        child = child.parent_path();
-    const std::string name = displayText(child.filename());
-    return row.naming == Naming::child ? name : name + "/" + std::string(row.place);
 }
 
 // The name every candidate of the row ends in, where the row fixes it: a cheap test that spares
@@ -154,22 +180,47 @@ std::string_view fixedLastComponent(const Location& row)
 }
 
 // Whether `path` is exactly a candidate the row offers (not something inside one).
-bool offersExactly(const Location& row, const Path& path, const Path& location)
+bool offersExactly(const Layout& layout, const Location& row, const Path& path, const LayoutFolders& folders)
 {
-    switch (row.shape) {
-    case Shape::itself:
-        return standardized(path) == standardized(location);
-    case Shape::entries: {
-        const auto parts = below(path, location);
-        return parts && parts->size() == 1;
+    const auto location = folders.location(row);
+    if (!location)
+        return false;
+    if (row.shape == Shape::itself)
+        return standardized(path) == standardized(*location);
+    const auto parts = below(path, *location);
+    if (!parts)
+        return false;
+    if (row.shape == Shape::entries)
+        return parts->size() == 1 && entryOffered(row, parts->front(), claimedEntries(layout, row, *location, folders));
+    const auto place = componentsOf(Path(row.place));
+    return parts->size() == place.size() + 1 && std::equal(place.begin(), place.end(), parts->begin() + 1) &&
+           childOffered(row, parts->front());
+}
+
+// The entry or sub-folder of the row's folder that the candidate is, or lies in.
+std::string folderEntryOf(const Location& row, const Path& path, const LayoutFolders& folders)
+{
+    const auto location = folders.location(row);
+    const auto parts = location ? below(path, *location) : std::nullopt;
+    return parts && !parts->empty() ? parts->front() : std::string();
+}
+
+// The name the row gives its candidate when its knowledge names none.
+std::string rowNaming(const Location& row, const Path& path, const LayoutFolders& folders,
+                      const std::optional<std::string>& program)
+{
+    switch (row.naming) {
+    case Naming::fromHome:
+        return "~/" + displayText(standardized(path).lexically_relative(folders.root()));
+    case Naming::child:
+        return program.value_or(displayText(folderEntryOf(row, path, folders)));
+    case Naming::childAndPlace:
+        return displayText(folderEntryOf(row, path, folders)) + "/" + std::string(row.place);
+    case Naming::fixed:
+    case Naming::lastComponent:
+        break;
     }
-    case Shape::eachChild: {
-        const auto parts = below(path, location);
-        const auto place = componentsOf(Path(row.place));
-        return parts && parts->size() == place.size() + 1 && std::equal(place.begin(), place.end(), parts->begin() + 1);
-    }
-    }
-    return false;
+    return {};
 }
 
 } // namespace
@@ -183,19 +234,20 @@ const std::vector<Path>& ListingCache::entries(const Path& folder, bool includeH
 }
 
 void appendCandidates(const Layout& layout, const Location& row, const LayoutFolders& folders, ListingCache& listings,
-                      std::vector<Path>& into)
+                      std::vector<Candidate>& into)
 {
     const auto location = folders.location(row);
     if (!location)
         return;
     switch (row.shape) {
     case Shape::itself:
-        if (FileSystem::exists(*location) && staysInHome(*location, folders))
-            into.push_back(*location);
+        if (FileSystem::exists(*location) && isWhereSpelled(*location, folders))
+            into.push_back({*location, &row});
         return;
     case Shape::entries:
     case Shape::eachChild:
-        if (!staysInHome(*location, folders) || !isWhereSpelled(*location, folders)) {
+        // The home folder itself is a row's folder only for names it picks out there.
+        if (!isWhereSpelled(*location, folders, row.base == Base::home && row.path.empty())) {
             Logger::debug("JunkScanner: Not listing " + displayText(*location) + " - it is reached through a link");
             return;
         }
@@ -223,43 +275,47 @@ bool rowAllows(const Layout& layout, const Location& row, const Path& item, cons
     return false;
 }
 
-std::optional<std::string> rowName(const Layout& layout, const Path& path, const LayoutFolders& folders)
+Reading readCandidate(const Location& row, const Path& path, const LayoutFolders& folders)
 {
-    const Path filename = path.filename();
-    const std::string_view name = filename.native();
-    for (const Location& row : layout.locations) {
-        if (row.naming == Naming::lastComponent)
-            continue;
-        if (const auto last = fixedLastComponent(row); !last.empty() && last != name)
-            continue;
-        const auto location = folders.location(row);
-        if (!location || !offersExactly(row, path, *location))
-            continue;
-        switch (row.naming) {
-        case Naming::fixed:
-            return std::string(row.name);
-        case Naming::fromHome:
-            return "~/" + displayText(standardized(path).lexically_relative(folders.root()));
-        case Naming::child:
-        case Naming::childAndPlace:
-            return withChild(row, path);
-        case Naming::lastComponent:
-            break;
-        }
-    }
-    return std::nullopt;
+    const std::string entry = row.shape == Shape::itself ? std::string() : folderEntryOf(row, path, folders);
+    const Knowledge& knowledge = row.shape == Shape::itself ? row.about : knowledgeOf(row, entry);
+    Reading reading;
+    reading.application = programOf(row, entry, knowledge);
+    reading.verdict = knowledge.verdict;
+    reading.reason = knowledge.reason;
+    reading.hint = knowledge.hint;
+    if (!knowledge.name.empty())
+        reading.name = localizedFormat(knowledge.name, {reading.application.value_or(displayText(entry))});
+    else
+        reading.name = rowNaming(row, path, folders, reading.application);
+    return reading;
 }
 
-std::optional<std::string> rowHint(const Layout& layout, CategoryKind kind, const Path& path,
-                                   const LayoutFolders& folders)
+const Location* offeringRow(const Layout& layout, CategoryKind kind, const Path& path, const LayoutFolders& folders)
 {
     for (const Location& row : layout.locations) {
-        if (row.category != kind || row.hint.empty())
+        if (row.category != kind)
             continue;
-        if (const auto location = folders.location(row); location && offersExactly(row, path, *location))
-            return std::string(row.hint);
+        if (const auto last = fixedLastComponent(row); !last.empty() && last != path.filename().native())
+            continue;
+        if (offersExactly(layout, row, path, folders))
+            return &row;
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+const Location* namingRow(const Layout& layout, const Path& path, const LayoutFolders& folders)
+{
+    for (const Location& row : layout.locations) {
+        const bool names = row.naming != Naming::lastComponent || !row.about.name.empty() || !row.known.empty();
+        if (!names)
+            continue;
+        if (const auto last = fixedLastComponent(row); !last.empty() && last != path.filename().native())
+            continue;
+        if (offersExactly(layout, row, path, folders))
+            return &row;
+    }
+    return nullptr;
 }
 
 } // namespace orvelane::JunkScanner

@@ -18,16 +18,8 @@ bool containsMediaAnalysis(const std::filesystem::path& url)
     return lowerCasedAscii(url.native()).find("mediaanalysis") != std::string::npos;
 }
 
-std::optional<std::string> insightHint(const Layout& layout, const std::filesystem::path& url)
-{
-    const std::string_view path = url.native();
-    for (const auto& [suffix, hint] : layout.insightHints) {
-        if (path.ends_with(suffix))
-            return std::string(hint);
-    }
-    const auto home = homeFolder();
-    return rowHint(layout, CategoryKind::insights, url, LayoutFolders(home, home));
-}
+// An unfinished download left alone this long is no longer being written.
+constexpr auto kAbandonedDownload = std::chrono::seconds(24h);
 
 } // namespace
 
@@ -71,13 +63,31 @@ SafetyJudgement safetyAssessment(CategoryKind kind, const std::filesystem::path&
     return {SafetyLevel::safe, SafetyReason::oldRegenerable};
 }
 
+SafetyJudgement judgedItem(CategoryKind kind, const std::filesystem::path& path, std::optional<Date> modified,
+                           Date now, const ItemReading& reading)
+{
+    const SafetyJudgement judged = safetyAssessment(kind, path, modified, now);
+    if (!reading.reason || judged.level == SafetyLevel::protected_)
+        return judged;
+    if (reading.verdict == Verdict::review)
+        return {SafetyLevel::review, *reading.reason};
+    if (kind == CategoryKind::downloads) {
+        if (*reading.reason != SafetyReason::unfinishedDownload)
+            return {SafetyLevel::review, *reading.reason};
+        if (modified && now - *modified < kAbandonedDownload)
+            return {SafetyLevel::review, SafetyReason::downloadInProgress};
+        return {SafetyLevel::safe, SafetyReason::unfinishedDownload};
+    }
+    return judged.level == SafetyLevel::safe ? SafetyJudgement{SafetyLevel::safe, *reading.reason} : judged;
+}
+
 std::optional<std::string> actionHint(const Layout& layout, CategoryKind kind, const std::filesystem::path& path)
 {
-    if (kind == CategoryKind::insights)
-        return insightHint(layout, path);
-    if (kind == CategoryKind::devArtifacts)
-        return regenCommand(layout, path);
-    return std::nullopt;
+    const auto home = homeFolder();
+    const LayoutFolders folders(home, home);
+    const Location* row = offeringRow(layout, kind, path, folders);
+    const ItemReading reading = readItem(layout, kind, {path, row}, folders);
+    return reading.hint.empty() ? std::nullopt : std::optional(reading.hint);
 }
 
 } // namespace orvelane::JunkScanner

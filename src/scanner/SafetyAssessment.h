@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CategoryKind.h"
+#include "ItemReading.h"
 #include "ScanRecords.h"
 
 #include <chrono>
@@ -28,6 +29,14 @@ struct SafetyJudgement
 /// The level and reason of an offered item. Pure: no disk access, no logging.
 SafetyJudgement safetyAssessment(CategoryKind kind, const std::filesystem::path& url,
                                  std::optional<Date> modified, Date now);
+
+/**
+ * @brief The judgement of an offered item the layout knows more of: a place it always wants
+ * reviewed, a reason that says better why a safe item is safe (a diagnostic log), a download's
+ * kind (an unfinished download is safe once a day has passed without a change).
+ */
+SafetyJudgement judgedItem(CategoryKind kind, const std::filesystem::path& path, std::optional<Date> modified,
+                           Date now, const ItemReading& reading);
 
 /// The command or place that rebuilds or manages the item, where there is one.
 std::optional<std::string> actionHint(const Layout& layout, CategoryKind kind, const std::filesystem::path& path);

@@ -1,7 +1,10 @@
 #include "CategoryItemsModel.h"
 
 #include "CleanSelection.h"
+#include "HomeFolder.h"
 #include "ItemKey.h"
+#include "ItemTexts.h"
+#include "PathText.h"
 #include "QmlEnums.h"
 
 #include <QDateTime>
@@ -62,13 +65,21 @@ QVariant CategoryItemsModel::data(const QModelIndex& index, int role) const
     case Role::levelTitle:
         return text(title(item.safetyLevel));
     case Role::explanation:
-        return text(explanation(item.safetyReason));
+        return text(reasonText(item));
     case Role::actionHint:
         return item.actionHint ? QVariant(text(*item.actionHint)) : QVariant();
     case Role::selected:
         return selection_.contains(item.path);
     case Role::cleanable:
         return isCleanable(kind_, item);
+    case Role::application:
+        return item.application ? QVariant(text(*item.application)) : QVariant();
+    case Role::hintForm:
+        return item.hintForm == HintForm::sentence ? QStringLiteral("sentence") : QStringLiteral("command");
+    case Role::placeFromHome:
+        return text(pathFromHome(item.path, homeFolder()));
+    case Role::deleted:
+        return dateValue(item.deleted);
     }
     return {};
 }
@@ -88,6 +99,10 @@ QHash<int, QByteArray> CategoryItemsModel::roleNames() const
         {int(Role::actionHint), "actionHint"},
         {int(Role::selected), "selected"},
         {int(Role::cleanable), "cleanable"},
+        {int(Role::application), "application"},
+        {int(Role::hintForm), "hintForm"},
+        {int(Role::placeFromHome), "placeFromHome"},
+        {int(Role::deleted), "deleted"},
     };
 }
 

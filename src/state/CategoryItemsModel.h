@@ -36,6 +36,10 @@ public:
         actionHint,
         selected,
         cleanable,
+        application,
+        hintForm,
+        placeFromHome,
+        deleted,
     };
 
     CategoryItemsModel(CategoryKind kind, const std::set<std::filesystem::path>& selection, QObject* parent);

@@ -202,6 +202,7 @@ Item {
                 case CategoryPresentation.List: return listComponent
                 case CategoryPresentation.NoAccess: return noAccessComponent
                 case CategoryPresentation.AllClean: return allCleanComponent
+                case CategoryPresentation.NoLargeStores: return smallStoresComponent
                 }
                 return null
             }
@@ -327,6 +328,7 @@ Item {
 
         contentItem: SkippedItemsView {
             objectName: "skippedItemsView"
+            kind: detail.kind
             // Read again whenever a result is published: offering an entry again rescans.
             items: skippedSheet.visible && detail.windowState.results.revision >= 0
                    ? detail.windowState.results.skippedEntries(detail.kind) : []
@@ -366,5 +368,14 @@ Item {
     Component {
         id: allCleanComponent
         AllCleanView {}
+    }
+    Component {
+        id: smallStoresComponent
+        SmallStoresView {
+            kind: detail.kind
+            threshold: presentation.thresholdText
+            // Read again whenever a result is published.
+            stores: detail.windowState.results.revision >= 0 ? detail.windowState.results.skippedEntries(detail.kind) : []
+        }
     }
 }

@@ -4,6 +4,7 @@
 #include "ByteFormatter.h"
 #include "CategoryStyle.h"
 #include "DisplayText.h"
+#include "SizeThresholds.h"
 #include "Localizer.h"
 #include "QmlEnums.h"
 #include "ReportTexts.h"
@@ -97,7 +98,16 @@ CategoryPresentation::Content CategoryPresentation::content() const
         return Content::List;
     if (*kind_ == CategoryKind::trash && !state_->scanning()->trashReadable())
         return Content::NoAccess;
+    // Guidance has nothing to clean by design: it says what it found, never "all clean".
+    if (isGuidanceOnly(*kind_))
+        return Content::NoLargeStores;
     return Content::AllClean;
+}
+
+QString CategoryPresentation::thresholdText() const
+{
+    const auto threshold = kind_ ? sizeThreshold(*kind_) : std::nullopt;
+    return threshold ? text(formatBytes(*threshold)) : QString();
 }
 
 int CategoryPresentation::itemCount() const { return static_cast<int>(items().size()); }

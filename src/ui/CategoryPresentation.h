@@ -43,6 +43,8 @@ class CategoryPresentation : public QObject
     Q_PROPERTY(bool scanning READ scanning NOTIFY changed)
     /// What the detail pane shows: the welcome, or the scanned body's middle.
     Q_PROPERTY(Content content READ content NOTIFY changed)
+    /// The size below which the category lists a path as skipped, formatted; empty without one.
+    Q_PROPERTY(QString thresholdText READ thresholdText NOTIFY changed)
     Q_PROPERTY(int itemCount READ itemCount NOTIFY changed)
     Q_PROPERTY(int skippedCount READ skippedCount NOTIFY changed)
     /// "Protected / Skipped (n)", or empty when nothing was skipped (no button then).
@@ -61,8 +63,9 @@ class CategoryPresentation : public QObject
     Q_PROPERTY(QString confirmButtonText READ confirmButtonText NOTIFY changed)
 
 public:
-    /// Welcome before the first scan; then Scanning, List, NoAccess (the Trash cannot be read) or AllClean.
-    enum class Content { Welcome, Scanning, List, NoAccess, AllClean };
+    /// Welcome before the first scan; then Scanning, List, NoAccess (the Trash cannot be read),
+    /// AllClean, or NoLargeStores (guidance that found nothing large, never "all clean").
+    enum class Content { Welcome, Scanning, List, NoAccess, AllClean, NoLargeStores };
     Q_ENUM(Content)
 
     explicit CategoryPresentation(QObject* parent = nullptr);
@@ -82,6 +85,7 @@ public:
     QString sizeText() const;
     bool scanning() const;
     Content content() const;
+    QString thresholdText() const;
     int itemCount() const;
     int skippedCount() const;
     QString skippedButtonText() const;

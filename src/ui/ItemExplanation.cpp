@@ -2,9 +2,9 @@
 
 #include "CategoryStyle.h"
 #include "DisplayText.h"
+#include "ItemTexts.h"
 #include "Localizer.h"
 #include "QmlEnums.h"
-#include "ReportTexts.h"
 #include "SafetyVocabulary.h"
 
 #include <QDateTime>
@@ -70,30 +70,69 @@ void ItemExplanation::setActionHint(const QString& hint)
     emit textsChanged();
 }
 
+void ItemExplanation::setHintForm(const QString& form)
+{
+    if (form == hintForm_)
+        return;
+    hintForm_ = form;
+    emit textsChanged();
+}
+
+void ItemExplanation::setApplication(const QString& application)
+{
+    if (application == application_)
+        return;
+    application_ = application;
+    emit textsChanged();
+}
+
+void ItemExplanation::setDeleted(const QVariant& deleted)
+{
+    if (deleted == deleted_)
+        return;
+    deleted_ = deleted;
+    emit textsChanged();
+}
+
+// The record as the shared texts know it: only what they read of it.
+ScannedItem ItemExplanation::described() const
+{
+    ScannedItem item;
+    if (const auto reason = safetyReasonFromRawValue(utf8(safetyReason_)))
+        item.safetyReason = *reason;
+    if (!actionHint_.isEmpty())
+        item.actionHint = utf8(actionHint_);
+    item.hintForm = hintIsCommand() ? HintForm::command : HintForm::sentence;
+    if (!application_.isEmpty())
+        item.application = utf8(application_);
+    return item;
+}
+
 QString ItemExplanation::explanation() const
 {
-    if (const auto reason = safetyReasonFromRawValue(utf8(safetyReason_)))
-        return QString::fromStdString(orvelane::explanation(*reason));
-    return safetyReason_;
+    if (!safetyReasonFromRawValue(utf8(safetyReason_)))
+        return safetyReason_;
+    return QString::fromStdString(reasonText(described()));
 }
 
 QString ItemExplanation::modifiedText() const
 {
+    // Dates are written the system's way, whatever language the words around them are in.
+    if (const QDate deleted = dateOf(deleted_); deleted.isValid())
+        return QString::fromStdString(localizedFormat(
+            DISPLAY_TEXT("Deleted on %@"), {utf8(QLocale::system().toString(deleted, QLocale::ShortFormat))}));
     const QDate date = dateOf(modified_);
     if (!date.isValid())
         return {};
-    // The date is written the system's way, whatever language the words around it are in.
     const std::string shown = utf8(QLocale::system().toString(date, QLocale::ShortFormat));
     return QString::fromStdString(localizedFormat(DISPLAY_TEXT("Last modified: %@"), {shown}));
 }
 
 QString ItemExplanation::hintText() const
 {
-    if (actionHint_.isEmpty())
-        return {};
     // Without a known category the hint names a managing tool, as for every category but one.
-    const CategoryKind kind = qml::categoryKind(kind_).value_or(CategoryKind::caches);
-    return QString::fromStdString(ReportTexts::actionHint(kind, utf8(actionHint_)));
+    const auto line = orvelane::hintText(described(), qml::categoryKind(kind_).value_or(CategoryKind::caches));
+    return line ? QString::fromStdString(*line) : QString();
 }
 
 QColor ItemExplanation::hintColor() const { return CategoryStyle::color(qml::categoryKind(kind_)); }

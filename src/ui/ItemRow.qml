@@ -5,10 +5,11 @@ import Orvelane
 
 // One found item in the category list: a checkbox where it may be cleaned (its label the item's
 // explanation), the safety badge and the size, tinted in the category colour while ticked.
-// Inputs: the item's model roles, all required (key, name, size, modified, safetyLevel, safetyReason,
-// actionHint, selected, cleanable), kind (a Category), tint (category colour), hovered (the
-// pointer is on this row), focused (the keyboard's current row), busy (a scan or clean runs),
-// revealText (the menu's entry that shows the item in the file manager).
+// Inputs: the item's model roles, all required (key, name, path, placeFromHome, size, modified,
+// safetyLevel, safetyReason, actionHint, hintForm, application, deleted, selected, cleanable),
+// kind (a Category), tint (category colour), hovered (the pointer is on this row), focused (the
+// keyboard's current row), busy (a scan or clean runs), revealText (the menu's entry that shows
+// the item in the file manager).
 // Signals report what the user did; the list decides: toggled(on), hoverChanged(inside),
 // revealRequested(), putBackRequested(), excludeRequested(). menuOpening() comes just before the
 // context menu opens, so that the list can say whether the item can be put back (canPutBack).
@@ -22,6 +23,11 @@ Item {
     required property int safetyLevel
     required property string safetyReason
     required property var actionHint
+    required property string hintForm
+    required property var application
+    required property var deleted
+    required property string path
+    required property string placeFromHome
     required property bool selected
     required property bool cleanable
     property int kind: -1
@@ -98,6 +104,10 @@ Item {
             safetyReason: row.safetyReason
             modified: row.modified
             actionHint: row.actionHint
+            hintForm: row.hintForm
+            application: row.application
+            deleted: row.deleted
+            place: row.placeFromHome
         }
         ColumnLayout {
             Layout.alignment: Qt.AlignVCenter
@@ -141,6 +151,11 @@ Item {
             objectName: "revealItem"
             text: row.revealText
             onTriggered: row.revealRequested()
+        }
+        AppMenuItem {
+            objectName: "copyPathItem"
+            text: qsTr("Copy Path")
+            onTriggered: Clipboard.setText(row.path)
         }
         // Left out, not greyed, where they do not apply: a menu lists what can be done. A
         // left-out entry is disabled too, or the arrow keys would stop on it unseen.

@@ -2,11 +2,12 @@ import QtQuick
 import QtQuick.Layouts
 import Orvelane
 
-// Explains one found item: its name, why it has its safety level, when it last changed, and
-// the command or place that rebuilds or manages it.
-// Inputs, from the item's record: name (shown verbatim), kind (a Category),
-// safetyReason (raw value, or words shown as given), modified (a date, or undefined when
-// unknown), actionHint (empty or undefined when there is none).
+// Explains one found item: its name and place, why it has its safety level, when it last changed
+// (or was deleted), and how it comes back or the command or place that manages it.
+// Inputs, from the item's record: name (shown verbatim), place (its path from the home folder,
+// or empty), kind (a Category), safetyReason (raw value, or words shown as given),
+// modified and deleted (dates, or undefined when unknown), actionHint (empty or undefined when
+// there is none) with hintForm ("command" or "sentence"), application (the item's program).
 ColumnLayout {
     id: details
 
@@ -15,6 +16,10 @@ ColumnLayout {
     property string safetyReason
     property var modified
     property var actionHint
+    property string hintForm: "command"
+    property var application
+    property var deleted
+    property string place
 
     // Which lines are shown, for the embedding row and for tests.
     readonly property int lineCount: 2 + (modifiedLine.visible ? 1 : 0) + (hintLine.visible ? 1 : 0)
@@ -27,18 +32,45 @@ ColumnLayout {
         safetyReason: details.safetyReason
         modified: details.modified
         actionHint: details.actionHint
+        hintForm: details.hintForm
+        application: details.application ?? ""
+        deleted: details.deleted
     }
 
-    Text {
-        id: nameLine
-        objectName: "nameLine"
+    // The name, and beside it where the item lies: two rows may share a program, never a place.
+    RowLayout {
         Layout.fillWidth: true
-        text: details.name
-        textFormat: Text.PlainText
-        font: Theme.body
-        color: Theme.primaryText
-        maximumLineCount: 1
-        elide: Text.ElideRight
+        spacing: 8
+
+        Text {
+            id: nameLine
+            objectName: "nameLine"
+            // The name keeps at least half the room; the place gives way first.
+            Layout.fillWidth: true
+            Layout.preferredWidth: implicitWidth
+            Layout.maximumWidth: implicitWidth
+            Layout.minimumWidth: Math.min(implicitWidth, details.width / 2)
+            text: details.name
+            textFormat: Text.PlainText
+            font: Theme.body
+            color: Theme.primaryText
+            maximumLineCount: 1
+            elide: Text.ElideRight
+        }
+        Text {
+            id: placeLine
+            objectName: "placeLine"
+            Layout.fillWidth: true
+            Layout.preferredWidth: implicitWidth
+            Layout.minimumWidth: 0
+            visible: text !== ""
+            text: details.place
+            textFormat: Text.PlainText
+            font: Theme.caption
+            color: Theme.secondaryText
+            maximumLineCount: 1
+            elide: Text.ElideMiddle
+        }
     }
     Text {
         id: reasonLine
@@ -71,7 +103,7 @@ ColumnLayout {
         Symbol {
             id: hintSymbol
             anchors.verticalCenter: parent.verticalCenter
-            name: "terminal"
+            name: explanation.hintIsCommand ? "terminal" : "arrow.clockwise"
             size: Theme.caption.pixelSize + 1
             color: explanation.hintColor
         }

@@ -3,7 +3,10 @@
 #include "ByteFormatter.h"
 #include "ItemKey.h"
 #include "Localizer.h"
+#include "QmlEnums.h"
+#include "CategoryKind.h"
 #include "SafetyVocabulary.h"
+#include "SizeThresholds.h"
 
 #include <QUrl>
 #include <QVariantMap>
@@ -72,10 +75,44 @@ void SkippedItemsModel::setSkippedItems(const std::vector<SkippedItem>& items)
 
 void SkippedItemsModel::replaceRows(std::vector<Row> rows)
 {
+    given_ = std::move(rows);
+    applyFilter();
+}
+
+void SkippedItemsModel::applyFilter()
+{
     beginResetModel();
-    rows_ = std::move(rows);
+    rows_.clear();
+    for (const Row& row : given_)
+        if (onlyReason_.isEmpty() || row.reason == onlyReason_)
+            rows_.push_back(row);
     endResetModel();
     emit entriesChanged();
+}
+
+void SkippedItemsModel::setKind(int kind)
+{
+    if (kind == kind_)
+        return;
+    kind_ = kind;
+    applyFilter();
+}
+
+void SkippedItemsModel::setOnlyReason(const QString& reason)
+{
+    if (reason == onlyReason_)
+        return;
+    onlyReason_ = reason;
+    applyFilter();
+}
+
+QString SkippedItemsModel::explanationOf(const Row& row) const
+{
+    const auto reason = skipReasonFromRawValue(row.reason.toStdString());
+    if (!reason)
+        return row.reason;
+    const auto kind = qml::categoryKind(kind_);
+    return QString::fromStdString(explanation(*reason, kind ? sizeThreshold(*kind) : std::nullopt));
 }
 
 void SkippedItemsModel::languageChanged()
@@ -101,9 +138,7 @@ QVariant SkippedItemsModel::data(const QModelIndex& index, int role) const
     case Role::url:
         return row.url;
     case Role::explanation:
-        if (const auto reason = skipReasonFromRawValue(row.reason.toStdString()))
-            return QString::fromStdString(explanation(*reason));
-        return row.reason;
+        return explanationOf(row);
     case Role::hasSize:
         return row.size.has_value();
     case Role::sizeText:

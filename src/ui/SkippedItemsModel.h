@@ -29,6 +29,10 @@ class SkippedItemsModel : public QAbstractListModel
     /// True when entries were left out, so the sheet says it shows only the first ones.
     Q_PROPERTY(bool capped READ capped NOTIFY entriesChanged)
     Q_PROPERTY(int displayCap READ displayCap CONSTANT)
+    /// The Category: an entry below its size threshold names the threshold.
+    Q_PROPERTY(int kind READ kind WRITE setKind NOTIFY entriesChanged)
+    /// A skip reason's raw value: only entries skipped for it are listed; empty: all.
+    Q_PROPERTY(QString onlyReason READ onlyReason WRITE setOnlyReason NOTIFY entriesChanged)
 
 public:
     static constexpr int kDisplayCap = 300;
@@ -49,6 +53,11 @@ public:
     QVariantList entries() const { return entries_; }
     void setEntries(const QVariantList& entries);
     void setSkippedItems(const std::vector<SkippedItem>& items);
+
+    int kind() const { return kind_; }
+    void setKind(int kind);
+    QString onlyReason() const { return onlyReason_; }
+    void setOnlyReason(const QString& reason);
 
     int totalCount() const { return static_cast<int>(rows_.size()); }
     bool capped() const { return totalCount() > kDisplayCap; }
@@ -72,10 +81,15 @@ private:
     };
 
     void replaceRows(std::vector<Row> rows);
+    void applyFilter();
+    QString explanationOf(const Row& row) const;
     void languageChanged();
 
     QVariantList entries_;
+    std::vector<Row> given_; ///< every row given, before the reason filter
     std::vector<Row> rows_;
+    int kind_ = -1;
+    QString onlyReason_;
 };
 
 } // namespace orvelane

@@ -8,6 +8,7 @@ import Orvelane
 // Input: items — the category's skipped entries, in the scanner's order (largest first), as
 // objects {name, url (or path), size, reason, key}: size a byte count, absent (undefined or -1)
 // when unknown; reason a skip reason's raw value. At most the first 300 are listed.
+// kind: the Category, so that an entry below its size threshold names the threshold.
 // Signal offerAgainRequested(key): an entry the user excluded is to be offered again.
 // Signal dismiss(): the Done button; whoever presents the sheet closes it. takeFocus() gives the
 // keyboard to Done (Return or Space dismisses); Tab goes on to the list and back.
@@ -15,6 +16,7 @@ Rectangle {
     id: sheet
 
     property var items: []
+    property int kind: -1
     readonly property alias listedCount: list.count
     readonly property bool showsCapNote: rows.capped
 
@@ -32,6 +34,7 @@ Rectangle {
     SkippedItemsModel {
         id: rows
         entries: sheet.items
+        kind: sheet.kind
     }
 
     ColumnLayout {

@@ -62,7 +62,8 @@ TEST_F(CliRoundTrip, ScanDocumentHasTheDocumentedShape)
         EXPECT_EQ(category["kind"].toString(), QLatin1String(order[i]));
         for (const QJsonValue& value : category["items"].toArray()) {
             const QJsonObject item = value.toObject();
-            for (const char* key : {"path", "name", "size", "modified", "safetyLevel", "safetyReason", "actionHint", "fileID"})
+            for (const char* key : {"path", "name", "size", "modified", "safetyLevel", "safetyReason", "actionHint",
+                                    "hintForm", "application", "deleted", "fileID"})
                 EXPECT_TRUE(item.contains(QLatin1String(key))) << key;
             EXPECT_TRUE(item["size"].isDouble());
             EXPECT_TRUE(item["modified"].isNull() || item["modified"].toString().endsWith('Z'));

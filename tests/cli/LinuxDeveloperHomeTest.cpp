@@ -214,7 +214,7 @@ TEST_F(LinuxDeveloperHome, EveryCategoryFindsWhatItShouldAndNothingItShouldNot)
     EXPECT_EQ(pathsOf(document, "devCaches", "items"),
               (std::set<std::string>{at(".npm/_cacache"), at("xdg-data/pnpm/store"), at(".cache/pip"),
                                      at(".gradle/caches"), at(".gradle/wrapper/dists"), at(".cache/ms-playwright"),
-                                     at(".cache/JetBrains"), at(".cache/huggingface/hub")}));
+                                     at(".cache/JetBrains/IdeaIC2024.1/caches"), at(".cache/huggingface/hub")}));
     EXPECT_EQ(pathsOf(document, "devArtifacts", "items"),
               (std::set<std::string>{at("Projects/web/node_modules"), at("Projects/api/.venv"),
                                      at("Projects/engine/target"), at("Projects/android/app/build")}));
@@ -242,10 +242,23 @@ TEST_F(LinuxDeveloperHome, EveryCategoryFindsWhatItShouldAndNothingItShouldNot)
     EXPECT_EQ(entryOf(document, "devArtifacts", at("Projects/api/.venv"))["actionHint"].toString(), "poetry install");
     EXPECT_EQ(entryOf(document, "devArtifacts", at("Projects/android/app/build"))["actionHint"].toString(), "gradle build");
     EXPECT_EQ(entryOf(document, "caches", at(".var/app/org.mozilla.firefox/cache"))["name"].toString(),
-              "org.mozilla.firefox");
-    EXPECT_EQ(entryOf(document, "caches", at(".config/Code/GPUCache"))["name"].toString(), "Code/GPUCache");
+              "Firefox cache (Flatpak)");
+    EXPECT_EQ(entryOf(document, "caches", at(".config/Code/GPUCache"))["name"].toString(), "Visual Studio Code GPU cache");
     EXPECT_EQ(entryOf(document, "insights", at("xdg-data/containers/storage"))["actionHint"].toString(),
               "podman system prune");
+}
+
+TEST_F(LinuxDeveloperHome, TheReadableReportGivesEachItemsPlaceAndHowItComesBackAndTheSmallerStores)
+{
+    home.allocated("xdg-data/flatpak/repo/objects/ab/cd", 3 * kMiB);
+    const CliRun english = runCli({"scan", "--lang", "en", "--layout", "linux", "caches", "insights"});
+    ASSERT_EQ(english.status, 0) << english.err;
+    EXPECT_NE(english.out.find("]  Firefox cache\n      ~/.cache/mozilla\n"), std::string::npos) << english.out;
+    EXPECT_NE(english.out.find("      Rebuilt by Firefox as you browse\n"), std::string::npos) << english.out;
+    EXPECT_NE(english.out.find("Flatpak apps and runtimes — Below the display threshold of 524.3 MB"), std::string::npos)
+        << english.out;
+    const CliRun turkish = runCli({"scan", "--lang", "tr", "--layout", "linux", "caches"});
+    EXPECT_NE(turkish.out.find("Siz gezindikçe Firefox tarafından yeniden oluşturulur"), std::string::npos) << turkish.out;
 }
 
 TEST_F(LinuxDeveloperHome, ThePlatformLayoutAndTheVariableAgreeWithTheOption)

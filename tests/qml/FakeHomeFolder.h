@@ -13,7 +13,7 @@ namespace orvelane::testing {
 
 /**
  * A throw-away home folder for QML tests: while it lives, HOME points into a temporary folder
- * (and the trash with it, XDG_DATA_HOME included). Create it before the AppState that should scan it.
+ * (and the trash with it, XDG_DATA_HOME included). Create it before the window state that should scan it.
  */
 class FakeHomeFolder : public QObject
 {

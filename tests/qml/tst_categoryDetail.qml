@@ -3,7 +3,7 @@ import QtTest
 import Orvelane
 import OrvelaneTesting
 
-// The category detail pane against a real AppState scanning a throw-away home: the list, the
+// The category detail pane against a real window state scanning a throw-away home: the list, the
 // selection, the footer, the read-only insights, the Trash and the clean confirmation.
 TestCase {
     id: testCase

@@ -81,6 +81,25 @@ TestCase {
         verify(!findChild(content.detail, "placeholderAction").visible)
     }
 
+    // Guidance never says "all clean": it names its threshold and lists the smaller stores it found,
+    // and the skipped sheet names the threshold too.
+    function test_insightsBelowTheThresholdAreShownWithTheirSizes() {
+        const home = createTemporaryObject(homeComponent, testCase)
+        home.file(".local/share/flatpak/repo/objects/ab", 3000000)
+        const content = makeContent()
+        scanAndWait(content)
+        content.sidebar.list.currentIndex = 6
+        tryVerify(() => findChild(content.detail, "title") !== null, 2000)
+        compare(findChild(content.detail, "title").text, "No large stores found")
+        verify(findChild(content.detail, "message").text.startsWith("Stores of 524.3 MB or more"))
+        tryVerify(() => findChild(content.detail, "title").parent.parent.listedCount === 1, 2000)
+        const sheetModel = content.detail.windowState.results.skippedEntries(Category.Insights)
+        compare(sheetModel.length, 1)
+        Localizer.language = "tr"
+        compare(findChild(content.detail, "title").text, "Büyük depo bulunamadı")
+        Localizer.language = "en"
+    }
+
     function test_anItemIsShownInTheFileManager() {
         const home = createTemporaryObject(homeComponent, testCase)
         home.file(".cache/fontconfig/cache-7", 40000)
@@ -90,8 +109,16 @@ TestCase {
         const list = findChild(content.detail, "itemList")
         tryVerify(() => list && list.itemAtIndex(0) !== null, 2000)
         const row = list.itemAtIndex(0)
-        compare(row.name, "fontconfig")
+        compare(row.name, "Font cache")
+        compare(findChild(row, "placeLine").text, "~/.cache/fontconfig", "where it lies, from the home folder")
+        compare(findChild(row, "hintText").text, "Rebuilt by fontconfig when it needs it")
         compare(row.contextMenu.itemAt(0).text, "Show in File Manager")
+        // Copy Path puts the whole path where a paste finds it.
+        row.openContextMenu(10, 10)
+        tryVerify(() => row.contextMenu.opened, 2000)
+        findChild(row.contextMenu, "copyPathItem").triggered()
+        compare(Clipboard.text(), home.path + "/.cache/fontconfig")
+        row.contextMenu.close()
         // The menu is as wide as its longest entry, in the language that runs longest.
         Localizer.language = "tr"
         row.openContextMenu(10, 10)

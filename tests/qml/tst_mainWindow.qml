@@ -3,7 +3,7 @@ import QtTest
 import Orvelane
 import OrvelaneTesting
 
-// The main window's content against a real AppState scanning a throw-away home.
+// The main window's content against a real window state scanning a throw-away home.
 TestCase {
     id: testCase
     name: "MainWindow"
@@ -34,7 +34,7 @@ TestCase {
         Localizer.language = "en"
     }
 
-    // A home with something in several categories; the AppState is created after it.
+    // A home with something in several categories; the window state is created after it.
     function makeHome() {
         const home = createTemporaryObject(homeComponent, testCase)
         home.file("Library/Caches/com.example.browser/cache.db", 12 * mib, 40)

@@ -77,12 +77,14 @@ TestCase {
         return found
     }
 
+    // A Trash row reads "name — from folder"; its name alone finds it.
     function rowNamed(content, name) {
         const list = content.detail.itemList
         verify(list, "a list is shown")
         for (let i = 0; i < list.count; ++i) {
             tryVerify(() => list.itemAtIndex(i) !== null, 2000)
-            if (list.itemAtIndex(i).name === name)
+            const shown = list.itemAtIndex(i).name
+            if (shown === name || shown.startsWith(name + " — "))
                 return list.itemAtIndex(i)
         }
         return null
@@ -203,7 +205,9 @@ TestCase {
         keyClick(Qt.Key_Down)
         compare(mail.contextMenu.currentIndex, 0)
         keyClick(Qt.Key_Down)
-        compare(mail.contextMenu.currentIndex, 2, "past the hidden Put Back")
+        compare(mail.contextMenu.currentIndex, 1, "Copy Path")
+        keyClick(Qt.Key_Down)
+        compare(mail.contextMenu.currentIndex, 3, "past the hidden Put Back")
         verify(mail.contextMenu.visible, "the menu keeps the keyboard")
         keyClick(Qt.Key_Escape)
         tryVerify(() => !mail.contextMenu.visible, 2000)
@@ -263,7 +267,7 @@ TestCase {
         Localizer.language = "en"
         compare(named(content.alert.contentItem, "alertTitle").text, "Some items could not be put back")
         // The message was written in the language of its moment, and is shown as it is.
-        verify(named(content.alert.contentItem, "alertMessage").text.startsWith("elsewhere.bin: "))
+        verify(named(content.alert.contentItem, "alertMessage").text.startsWith("elsewhere.bin — from /var/tmp: "))
         verify(home.exists(".local/share/Trash/files/elsewhere.bin"))
     }
 

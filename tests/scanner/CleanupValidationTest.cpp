@@ -7,6 +7,7 @@
 #include "CandidateLocations.h"
 #include "FakeHome.h"
 #include "FileAnalysis.h"
+#include "ItemReading.h"
 #include "TrashLocation.h"
 
 #include <gtest/gtest.h>

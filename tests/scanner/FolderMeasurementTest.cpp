@@ -4,6 +4,7 @@
 #include "Layout.h"
 #include "FakeHome.h"
 #include "FileAnalysis.h"
+#include "ItemReading.h"
 #include "TreeEnumerator.h"
 
 #include <dirent.h>

@@ -64,7 +64,7 @@ TEST_F(RestoreControllerTest, AnUndoPutsTheCleanBackButNeverOverWhatTookAnItemsP
     EXPECT_EQ(log.count(LogLevel::debug, "Rescanning category: Trash"), 2u);
     EXPECT_EQ(listed(CategoryKind::caches).size(), 3u);
     ASSERT_EQ(listed(CategoryKind::trash).size(), 1u);
-    EXPECT_EQ(listed(CategoryKind::trash)[0].name, "com.alpha");
+    EXPECT_EQ(listed(CategoryKind::trash)[0].name, "com.alpha — from ~/Library/Caches");
 
     // The item that stayed can still go back once its place is free again, and then nothing is left.
     EXPECT_TRUE(state.restoring()->canUndo());
@@ -178,7 +178,8 @@ TEST_F(RestoreControllerTest, PutBackIsOfferedOnlyForTrashItemsWithARecordThatNa
     const ScannedItem elsewhere = *named(trash, "elsewhere");
     ASSERT_EQ(wait(state.restoring()->putBack(elsewhere)), CleanResult::completed);
     ASSERT_EQ(state.cleaning()->errors().size(), 1);
-    EXPECT_EQ(state.cleaning()->errors()[0].toStdString(), "elsewhere: Its Trash record points outside your home folder.");
+    EXPECT_EQ(state.cleaning()->errors()[0].toStdString(), "put-back-never-lands-here — from " + outside.parent_path().string() +
+                                                              ": Its Trash record points outside your home folder.");
     EXPECT_FALSE(fs::exists(outside));
     EXPECT_TRUE(fs::exists(elsewhere.path));
     EXPECT_TRUE(state.cleaning()->errorsFromPutBack());

@@ -20,9 +20,12 @@
 
 namespace orvelane::testing {
 
+/// By its name, or for a Trash entry by its name in the Trash (its listed name says where it came from).
 inline const ScannedItem* named(const std::vector<ScannedItem>& items, const std::string& name)
 {
-    const auto found = std::find_if(items.begin(), items.end(), [&](const ScannedItem& item) { return item.name == name; });
+    const auto found = std::find_if(items.begin(), items.end(), [&](const ScannedItem& item) {
+        return item.name == name || item.path.filename() == name;
+    });
     return found == items.end() ? nullptr : &*found;
 }
 

@@ -1,5 +1,6 @@
 // The rows of the skipped-items sheet: the cap, sizes that may be missing, and language switches.
 #include "Localizer.h"
+#include "QmlEnums.h"
 #include "SkippedItemsModel.h"
 
 #include <QAbstractItemModelTester>
@@ -118,6 +119,22 @@ TEST_F(SkippedItemsModelTest, ExplanationsAndSizesFollowALanguageSwitch)
     EXPECT_EQ(roleAt(model_, 0, Role::explanation).toString(), QStringLiteral("Görüntüleme eşiğinin altında"));
     EXPECT_EQ(roleAt(model_, 0, Role::sizeText).toString(), QStringLiteral("1,5 MB"));
     EXPECT_EQ(roleAt(model_, 0, Role::name).toString(), QStringLiteral("x")) << "names are never translated";
+}
+
+TEST_F(SkippedItemsModelTest, AnEntryBelowItsCategorysThresholdNamesItAndAReasonCanBeListedAlone)
+{
+    QVariantList list;
+    list << QVariantMap{{"name", "x"}, {"path", "/home/u/x"}, {"size", 1500000}, {"reason", "belowSizeThreshold"}}
+         << QVariantMap{{"name", "y"}, {"path", "/home/u/y"}, {"reason", "emptyOrInaccessible"}};
+    model_.setEntries(list);
+    model_.setKind(orvelane::qml::Category::Downloads);
+    EXPECT_EQ(roleAt(model_, 0, Role::explanation).toString(), QStringLiteral("Below the display threshold of 10.5 MB"));
+    EXPECT_EQ(roleAt(model_, 1, Role::explanation).toString(), QStringLiteral("Empty or inaccessible"));
+    Localizer::shared().setLanguage(Localizer::Language::tr);
+    EXPECT_EQ(roleAt(model_, 0, Role::explanation).toString(), QStringLiteral("10,5 MB görüntüleme eşiğinin altında"));
+    model_.setOnlyReason(QStringLiteral("belowSizeThreshold"));
+    ASSERT_EQ(model_.rowCount(), 1);
+    EXPECT_EQ(roleAt(model_, 0, Role::name).toString(), QStringLiteral("x"));
 }
 
 } // namespace

@@ -75,7 +75,7 @@ TEST(LayoutSelection, ChoosingALayoutMovesEveryRuleWithIt)
     home.file("Library/Caches/com.app/db");
     home.file(".cache/fontconfig/cache-7");
     home.file("Downloads/tool.deb", 100);
-    home.folder("code/py/.venv/lib");
+    home.file("code/py/.venv/pyvenv.cfg");
     home.file("code/py/requirements.txt");
     const auto macCache = home / "Library/Caches/com.app";
     const auto linuxCache = home / ".cache/fontconfig";
@@ -83,7 +83,7 @@ TEST(LayoutSelection, ChoosingALayoutMovesEveryRuleWithIt)
 
     EXPECT_EQ(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::caches), std::vector<fs::path>{linuxCache});
     EXPECT_TRUE(JunkScanner::activeLayout().installerExtensions.contains("deb"));
-    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), venv), "pip install");
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), venv), "pip install -r requirements.txt");
     EXPECT_FALSE(JunkScanner::isAllowed(JunkScanner::activeLayout(), macCache, CategoryKind::caches, home.root()));
     EXPECT_TRUE(JunkScanner::isAllowed(JunkScanner::activeLayout(), venv, CategoryKind::devArtifacts, home.root()));
     EXPECT_EQ(JunkScanner::layoutSubtitle(JunkScanner::activeLayout(), CategoryKind::logs),

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace orvelane {
 namespace {
@@ -25,24 +26,44 @@ Paths foundSorted()
 
 TEST(LinuxArtifacts, EachNewKindIsFoundBesideItsProjectFileOnly)
 {
-    const std::pair<const char*, const char*> kinds[] = {
-        {".venv", "pyproject.toml"},       {"venv", "requirements.txt"},  {".venv", "setup.py"},
-        {".venv", "setup.cfg"},            {"venv", "Pipfile"},           {".tox", "tox.ini"},
-        {".svelte-kit", "svelte.config.js"}, {".angular", "angular.json"}, {".parcel-cache", "package.json"},
-        {".turbo", "package.json"},        {".dart_tool", "pubspec.yaml"}, {"zig-cache", "build.zig"},
-        {".zig-cache", "build.zig"},       {".stack-work", "stack.yaml"}, {"_build", "mix.exs"},
-        {"build", "build.gradle"},         {"build", "build.gradle.kts"},
+    // {folder, project file beside it, file the folder itself must hold}
+    const std::tuple<const char*, const char*, const char*> kinds[] = {
+        {".venv", "pyproject.toml", "pyvenv.cfg"}, {"venv", "requirements.txt", "pyvenv.cfg"},
+        {".venv", "setup.py", "pyvenv.cfg"},       {".venv", "setup.cfg", "pyvenv.cfg"},
+        {"venv", "Pipfile", "pyvenv.cfg"},         {".tox", "tox.ini", ""},
+        {".svelte-kit", "svelte.config.js", ""},   {".angular", "angular.json", ""},
+        {".parcel-cache", "package.json", ""},     {".turbo", "package.json", ""},
+        {".dart_tool", "pubspec.yaml", ""},        {"zig-cache", "build.zig", ""},
+        {".zig-cache", "build.zig", ""},           {".stack-work", "stack.yaml", ""},
+        {"_build", "mix.exs", ""},                 {"build", "build.gradle", ""},
+        {"build", "build.gradle.kts", ""},         {"node_modules", "package.json", ""},
+        {".mypy_cache", "pyproject.toml", ""},     {".pytest_cache", "pytest.ini", ""},
+        {".ruff_cache", "setup.cfg", ""},          {"target", "build.sbt", ""},
+        {"bin", "App.csproj", ""},                 {"obj", "Lib.fsproj", ""},
+        {"dist-newstyle", "tool.cabal", ""},       {"vendor", "composer.lock", ""},
+        {"zig-out", "build.zig", ""},              {".build", "Package.swift", ""},
+        {"elm-stuff", "elm.json", ""},             {"vcpkg_installed", "vcpkg.json", ""},
+        {"_build", "dune-project", ""},            {"build", "pubspec.yaml", ""},
+        {"cmake-build-debug", "CMakeLists.txt", "CMakeCache.txt"}, // CMake's, whatever its name
     };
     FakeHome home;
     Paths expected;
     int n = 0;
-    for (const auto& [folder, marker] : kinds) {
+    for (const auto& [folder, marker, inside] : kinds) {
         const auto project = fs::path("code") / ("p" + std::to_string(n++));
         home.folder(project / folder / "inner");
         home.file(project / marker);
+        if (*inside)
+            home.file(project / folder / inside);
         expected.push_back(home / project / folder);
         const auto bare = fs::path("bare") / ("p" + std::to_string(n));
         home.folder(bare / folder / "inner"); // no project file: not an artifact
+        if (*inside) {
+            home.file(bare / folder / inside);
+            const auto hollow = fs::path("hollow") / ("p" + std::to_string(n));
+            home.folder(hollow / folder / "inner"); // the project file without what the folder must hold
+            home.file(hollow / marker);
+        }
     }
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(foundSorted(), expected);
@@ -82,9 +103,30 @@ TEST(LinuxArtifacts, TheWalkStaysOutOfSandboxesToolHomesAndEveryBaseFolder)
     };
     for (const char* path : closed)
         home.folder(path);
+    // Global installs and applications' own code, each with a package.json beside it: what keeps
+    // them out is where they lie, not a missing project file.
+    const char* const installs[] = {
+        ".npm-global/lib/node_modules",
+        ".bun/install/global/node_modules",
+        ".volta/tools/image/packages/typescript/lib/node_modules",
+        "opt/Editor/resources/app.asar.unpacked/node_modules",
+        "apps/Chat/resources/app/node_modules",
+        "Applications/Tool/node_modules",
+        "media/usb/.Trash-1000/files/old-project/node_modules",
+        "Downloads/squashfs-root/usr/lib/node_modules",
+        ".pnpm-global/5/node_modules",
+    };
+    for (const char* path : installs) {
+        home.folder(path);
+        home.file(fs::path(path).parent_path() / "package.json");
+    }
     home.folder("code/web/node_modules");
-    EXPECT_EQ(foundSorted(), Paths{home / "code/web/node_modules"});
-    EXPECT_EQ(JunkScanner::activeLayout().walkSkip.size(), 26u + 14u);
+    home.file("code/web/package.json");
+    home.folder("code/opt/web/node_modules"); // "opt" is skipped only directly in the home
+    home.file("code/opt/web/package.json");
+    EXPECT_EQ(foundSorted(), (Paths{home / "code/opt/web/node_modules", home / "code/web/node_modules"}));
+    for (const auto& name : JunkScanner::macLayout().walkSkip)
+        EXPECT_TRUE(JunkScanner::activeLayout().walkSkip.contains(name)) << name << ": the macOS names hold here too";
 }
 
 TEST(LinuxArtifacts, BaseFoldersMovedIntoTheHomeAreClosedWhereverTheyLie)
@@ -94,6 +136,7 @@ TEST(LinuxArtifacts, BaseFoldersMovedIntoTheHomeAreClosedWhereverTheyLie)
     home.folder("xdg-data/Trash/files/old-project/node_modules");
     home.folder("xdg-state/app/node_modules");
     home.folder("code/web/node_modules");
+    home.file("code/web/package.json");
     const std::string data = (home / "xdg-data").string();
     const std::string state = (home / "xdg-state").string();
     ::setenv("XDG_DATA_HOME", data.c_str(), 1); // FakeHome puts them back
@@ -108,17 +151,31 @@ TEST(LinuxArtifacts, AVirtualEnvironmentIsRebuiltByTheToolWhoseLockFileLiesBesid
         {"poetry.lock", "poetry install"}, {"uv.lock", "uv sync"}, {"Pipfile", "pipenv install"}};
     for (const auto& [lockFile, command] : tools) {
         const auto project = fs::path("code") / lockFile;
-        home.folder(project / ".venv");
+        home.file(project / ".venv/pyvenv.cfg");
         home.file(project / "pyproject.toml");
         home.file(project / lockFile);
         EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / project / ".venv"), command);
     }
-    home.folder("code/plain/venv");
+    home.file("code/plain/venv/pyvenv.cfg");
     home.file("code/plain/requirements.txt");
-    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/plain/venv"), "pip install");
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/plain/venv"),
+              "pip install -r requirements.txt");
+    home.file("code/both/.venv/pyvenv.cfg");
+    home.file("code/both/pyproject.toml");
     home.file("code/both/poetry.lock");
     home.file("code/both/uv.lock");
-    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/both/.venv"), "poetry install") << "first in the table wins";
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/both/.venv"), "uv sync") << "first in the table wins";
+    // One folder name, several tools: the project file beside it names the one that rebuilds it.
+    const std::pair<const char*, const char*> targets[] = {
+        {"Cargo.toml", "cargo build"}, {"pom.xml", "mvn package"}, {"build.sbt", "sbt compile"}};
+    for (const auto& [marker, command] : targets) {
+        home.file(fs::path("code") / marker / marker);
+        home.folder(fs::path("code") / marker / "target");
+        EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code" / marker / "target"), command);
+    }
+    home.file("code/cm/CMakeLists.txt");
+    home.file("code/cm/out/CMakeCache.txt");
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/cm/out"), "cmake --build");
     EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/app/build"), "gradle build");
     EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/ex/_build"), "mix compile");
     EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/x/Build"), std::nullopt);

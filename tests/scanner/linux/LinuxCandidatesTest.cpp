@@ -73,7 +73,8 @@ TEST(LinuxCandidates, CachesAreTheVisibleEntriesOfTheCacheFolderLessWhatOtherRow
     home.file(".cache/huggingface/token");                          // holds the hub's place
     EXPECT_EQ(candidates(CategoryKind::caches),
               sorted({home / ".cache/loose.db", home / ".cache/mozilla", home / ".cache/thumbnails"}));
-    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".cache/mozilla"), "mozilla");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".cache/mozilla"), "Firefox cache");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".cache/loose.db"), "loose.db") << "unknown entries keep their own name";
 }
 
 TEST(LinuxCandidates, SandboxedAndElectronCachesAreTheirOwnItemsNamedAfterTheirApplication)
@@ -101,11 +102,12 @@ TEST(LinuxCandidates, SandboxedAndElectronCachesAreTheirOwnItemsNamedAfterTheirA
                                      home / ".config/discord/Code Cache", home / ".config/gtk-3.0/Cache"}));
     EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Found 3 items in .config"), 1u) << "listed once for all rows";
 
-    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".var/app/org.gnome.Maps/cache"), "org.gnome.Maps");
-    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / "snap/firefox/common/.cache"), "firefox");
-    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".config/Code/GPUCache"), "Code/GPUCache");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".var/app/org.gnome.Maps/cache"), "Maps cache (Flatpak)");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / "snap/firefox/common/.cache"), "Firefox cache (snap)");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".config/Code/GPUCache"), "Visual Studio Code GPU cache");
     EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".config/Code/Service Worker/CacheStorage"),
-              "Code/Service Worker/CacheStorage");
+              "Visual Studio Code service worker cache");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".config/discord/Code Cache"), "Discord code cache");
     EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".var/app/org.gnome.Maps/cache/tiles"), "tiles")
         << "only a row's own candidate takes the row's name";
 }
@@ -116,7 +118,7 @@ TEST(LinuxCandidates, LogsAreSessionLogsXorgLogsNpmLogsAndTheLogFoldersOfApplica
     home.file(".xsession-errors", 300);
     home.file(".xsession-errors.old", 300);
     home.file(".local/share/xorg/Xorg.0.log");
-    home.file(".local/share/xorg/Xorg.0.log.old"); // rotated: not ".log" at the end
+    home.file(".local/share/xorg/Xorg.0.log.old"); // the one before it
     home.file(".local/share/xorg/Xorg.0.conf");
     home.file(".npm/_logs/2024-05-01T10_00_00_000Z-debug-0.log");
     home.file(".config/Code/logs/20240501/main.log");
@@ -126,11 +128,11 @@ TEST(LinuxCandidates, LogsAreSessionLogsXorgLogsNpmLogsAndTheLogFoldersOfApplica
     home.file(".config/Logs/x");                 // names are exact
     EXPECT_EQ(candidates(CategoryKind::logs),
               sorted({home / ".xsession-errors", home / ".xsession-errors.old", home / ".local/share/xorg/Xorg.0.log",
-                      home / ".npm/_logs", home / ".config/Code/logs", home / ".local/state/wireplumber/log",
+                      home / ".local/share/xorg/Xorg.0.log.old", home / ".npm/_logs", home / ".config/Code/logs", home / ".local/state/wireplumber/log",
                       home / ".local/share/Steam/logs"}));
-    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".xsession-errors"), "~/.xsession-errors");
-    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".npm/_logs"), "~/.npm/_logs");
-    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".local/state/wireplumber/log"), "wireplumber/log");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".xsession-errors"), "Session error log");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".npm/_logs"), "npm logs");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".local/state/wireplumber/log"), "wireplumber logs");
     EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".local/share/xorg/Xorg.0.log"), "Xorg.0.log");
 }
 
@@ -150,16 +152,16 @@ TEST(LinuxCandidates, DeveloperCachesAreTheToolsDocumentedFoldersInTableOrder)
     for (const char* path : present)
         expected.push_back(home / path);
     const auto found = JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::devCaches);
-    EXPECT_EQ(found, (Paths{home / ".npm/_cacache", home / ".local/share/pnpm/store", home / ".cache/pip",
-                            home / ".cache/uv", home / ".yarn/berry/cache", home / ".cache/go-build",
-                            home / ".cargo/registry/src", home / ".m2/repository", home / ".cache/ms-playwright",
-                            home / ".ccache", home / ".cache/huggingface/hub"}));
+    EXPECT_EQ(found, (Paths{home / ".npm/_cacache", home / ".local/share/pnpm/store", home / ".yarn/berry/cache",
+                            home / ".cache/pip", home / ".cache/uv", home / ".cache/go-build",
+                            home / ".cargo/registry/src", home / ".m2/repository", home / ".ccache",
+                            home / ".cache/ms-playwright", home / ".cache/huggingface/hub"}));
     const auto rows = std::count_if(JunkScanner::linuxLayout().locations.begin(),
                                     JunkScanner::linuxLayout().locations.end(),
                                     [](const auto& row) { return row.category == CategoryKind::devCaches; });
     EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Found 11 dev cache paths out of " + std::to_string(rows)), 1u);
-    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".cargo/registry/src"), "~/.cargo/registry/src");
-    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".local/share/pnpm/store"), "~/.local/share/pnpm/store");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".cargo/registry/src"), "Cargo crate sources");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".local/share/pnpm/store"), "pnpm store");
 }
 
 TEST(LinuxCandidates, XdgFoldersAreFollowedInsideTheHomeAndIgnoredOutsideIt)
@@ -173,7 +175,7 @@ TEST(LinuxCandidates, XdgFoldersAreFollowedInsideTheHomeAndIgnoredOutsideIt)
         const Variable cache("XDG_CACHE_HOME", (home / "xdg/cache").string());
         EXPECT_EQ(candidates(CategoryKind::caches), Paths{home / "xdg/cache/fontconfig"});
         EXPECT_EQ(candidates(CategoryKind::devCaches), Paths{home / "xdg/cache/pip"});
-        EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / "xdg/cache/pip"), "~/xdg/cache/pip");
+        EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / "xdg/cache/pip"), "pip cache");
     }
     elsewhere.file("cache/fontconfig/c");
     elsewhere.file("cache/pip/x");
@@ -246,8 +248,8 @@ TEST(LinuxCandidates, InsightsAreTheStoresOtherToolsManageWithTheirNamesAndHints
         {".local/share/flatpak", "Flatpak apps and runtimes", "flatpak uninstall --unused"},
         {".android/avd", "Android emulators", "Android Studio \u2192 Device Manager"},
         {".local/share/Steam/steamapps", "Steam games", "Steam \u2192 Library \u2192 Uninstall"},
-        {".local/share/gnome-boxes/images", "Virtual machine disks", std::nullopt},
-        {".local/share/libvirt/images", "Virtual machine disks", std::nullopt},
+        {".local/share/gnome-boxes/images", "Virtual machine disks", "GNOME Boxes"},
+        {".local/share/libvirt/images", "Virtual machine disks", "virsh vol-delete"},
         {".ollama/models", "Ollama models", "ollama rm"},
     };
     Paths expected;
@@ -260,7 +262,7 @@ TEST(LinuxCandidates, InsightsAreTheStoresOtherToolsManageWithTheirNamesAndHints
     EXPECT_EQ(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::insights), expected);
     // Names and hints belong to the stores, not to anything else that happens to end the same way.
     home.file(".cache/flatpak/x");
-    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".cache/flatpak"), "flatpak");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".cache/flatpak"), "Flatpak cache");
     EXPECT_EQ(JunkScanner::actionHint(JunkScanner::activeLayout(), CategoryKind::insights, home / ".cache/docker"), std::nullopt);
     EXPECT_EQ(JunkScanner::actionHint(JunkScanner::activeLayout(), CategoryKind::caches, home / ".ollama/models"), std::nullopt);
 

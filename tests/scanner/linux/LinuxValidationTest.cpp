@@ -5,6 +5,7 @@
 #include "CandidateLocations.h"
 #include "CleanupValidation.h"
 #include "FileAnalysis.h"
+#include "ItemReading.h"
 #include "Layout.h"
 #include "TrashLocation.h"
 
@@ -49,6 +50,7 @@ TEST(LinuxValidation, EachRowAllowsWhatItOffersAndWhatLiesInside)
 {
     FakeHome home;
     home.file("code/py/requirements.txt");
+    home.file("code/py/.venv/pyvenv.cfg");
     home.file("code/app/build.gradle");
     expectAllowed(home,
                   {{CategoryKind::caches, ".cache/mozilla"},
@@ -128,8 +130,17 @@ TEST(LinuxValidation, ArtifactFoldersTheWalkCouldNeverHaveOfferedAreRefused)
                    {CategoryKind::devArtifacts, "code/web/node_modules/left-pad/node_modules"},
                    {CategoryKind::devArtifacts, "code/app/build/intermediates/node_modules"},
                    {CategoryKind::devArtifacts, ".gradle/caches/node_modules"},
-                   {CategoryKind::devArtifacts, "a/b/c/d/e/f/g/h/i/node_modules"}},
+                   {CategoryKind::devArtifacts, "a/b/c/d/e/f/g/h/i/node_modules"},
+                   {CategoryKind::devArtifacts, ".npm-global/lib/node_modules"},
+                   {CategoryKind::devArtifacts, "opt/App/resources/app.asar.unpacked/node_modules"},
+                   {CategoryKind::devArtifacts, "media/disk/.Trash-1000/files/old/node_modules"}},
                   false);
+    home.file("build/website/package.json");
+    home.file("1/2/3/4/5/6/7/8/package.json");
+    home.file("elsewhere/node_modules/x"); // no package.json beside it: an install tree, not a project's
+    EXPECT_EQ(JunkScanner::validationFailure(JunkScanner::activeLayout(), scanned(home / "elsewhere/node_modules"),
+                                             CategoryKind::devArtifacts, home.root()),
+              "The project marker changed after the scan.");
     expectAllowed(home,
                   {{CategoryKind::devArtifacts, "build/website/node_modules"}, // a plain folder named build
                    {CategoryKind::devArtifacts, "1/2/3/4/5/6/7/8/node_modules"},

@@ -1,6 +1,11 @@
 #include "TrashInfoRecord.h"
 
+#include "FileDescriptor.h"
 #include "HexBytes.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -65,11 +70,16 @@ std::optional<std::string> percentDecoded(std::string_view text)
     return decoded;
 }
 
-std::optional<std::string> originalPath(std::string_view recordText)
+namespace {
+
+// The value of a key of the "[Trash Info]" group, which must be the first group; nothing when
+// the text is no such record, lacks the key or names it twice (two readers could each believe a
+// different one).
+std::optional<std::string_view> recordValue(std::string_view recordText, std::string_view key)
 {
     bool inRecordGroup = false;
     bool sawGroup = false;
-    std::optional<std::string> path;
+    std::optional<std::string_view> value;
     std::size_t start = 0;
     while (start <= recordText.size()) {
         const std::size_t end = std::min(recordText.find('\n', start), recordText.size());
@@ -87,15 +97,65 @@ std::optional<std::string> originalPath(std::string_view recordText)
         if (!sawGroup)
             return std::nullopt; // a key before any group
         const auto equals = line.find('=');
-        if (!inRecordGroup || equals == std::string_view::npos || trimmed(line.substr(0, equals)) != "Path")
+        if (!inRecordGroup || equals == std::string_view::npos || trimmed(line.substr(0, equals)) != key)
             continue;
-        if (path)
+        if (value)
             return std::nullopt;
-        path = percentDecoded(trimmed(line.substr(equals + 1)));
-        if (!path || path->empty())
-            return std::nullopt;
+        value = trimmed(line.substr(equals + 1));
     }
+    return value;
+}
+
+} // namespace
+
+std::optional<std::string> originalPath(std::string_view recordText)
+{
+    const auto value = recordValue(recordText, "Path");
+    auto path = value ? percentDecoded(*value) : std::nullopt;
+    if (!path || path->empty())
+        return std::nullopt;
     return path;
+}
+
+std::optional<std::time_t> deletedAt(std::string_view recordText)
+{
+    const auto value = recordValue(recordText, "DeletionDate");
+    if (!value || value->size() != 19)
+        return std::nullopt;
+    const std::string text(*value);
+    struct tm local{};
+    const char* end = ::strptime(text.c_str(), "%Y-%m-%dT%H:%M:%S", &local);
+    if (end == nullptr || *end != '\0')
+        return std::nullopt;
+    local.tm_isdst = -1; // the record is in local time, summer or not
+    const std::time_t when = std::mktime(&local);
+    return when == static_cast<std::time_t>(-1) ? std::nullopt : std::optional(when);
+}
+
+Record read(int infoFd, const std::string& recordName)
+{
+    Record record;
+    FileDescriptor file(::openat(infoFd, recordName.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!file.isOpen() || ::fstat(file.get(), &record.status) != 0 || !S_ISREG(record.status.st_mode) ||
+        record.status.st_size > static_cast<off_t>(maxRecordBytes))
+        return record;
+    std::string bytes(maxRecordBytes + 1, '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t n = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return record;
+        if (n == 0)
+            break;
+        filled += static_cast<std::size_t>(n);
+    }
+    if (filled > maxRecordBytes) // grew since the status was read
+        return record;
+    bytes.resize(filled);
+    record.text = std::move(bytes);
+    return record;
 }
 
 std::string percentEncoded(std::string_view pathBytes)

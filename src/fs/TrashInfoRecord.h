@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace orvelane {
 
@@ -37,8 +38,25 @@ std::optional<std::string> percentDecoded(std::string_view text);
  */
 std::optional<std::string> originalPath(std::string_view recordText);
 
+/// When the record says the item was deleted (its "DeletionDate", local time); nothing when it
+/// says nothing readable.
+std::optional<std::time_t> deletedAt(std::string_view recordText);
+
 /// A record is three short lines; one larger than this is not read.
 inline constexpr std::size_t maxRecordBytes = 64 * 1024;
+
+/// A record as read from the trash's info/ folder, with the status of the file it came from.
+struct Record
+{
+    std::optional<std::string> text; ///< nothing unless it is a small regular file
+    struct stat status{};
+};
+
+/**
+ * @brief Reads a record only when it is a small regular file: opened without following a link
+ * and without blocking, so that a FIFO or device put there can neither hang nor flood us.
+ */
+Record read(int infoFd, const std::string& recordName);
 
 /// The file name extension of a record, appended to the entry's name in info/.
 inline constexpr std::string_view extension = ".trashinfo";
