@@ -173,7 +173,7 @@ void putList(std::FILE* out, const char* key, const std::vector<Record>& records
 
 } // namespace
 
-void writeScanDocument(std::FILE* out, const std::filesystem::path& home, bool hasFullDiskAccess,
+void writeScanDocument(std::FILE* out, const std::filesystem::path& home, bool trashReadable,
                        const CategoryResults& results, const std::optional<DiskSpace>& space)
 {
     QJsonObject header;
@@ -182,7 +182,8 @@ void writeScanDocument(std::FILE* out, const std::filesystem::path& home, bool h
     put(out, QJsonDocument(QJsonArray{header["path"]}).toJson(QJsonDocument::Compact).chopped(1).mid(1));
     if (header.contains("pathBytes"))
         std::fprintf(out, ",\n  \"homeBytes\": \"%s\"", header["pathBytes"].toString().toLatin1().constData());
-    std::fprintf(out, ",\n  \"hasFullDiskAccess\": %s", hasFullDiskAccess ? "true" : "false");
+    // The key scripts already read; on every layout it says whether the Trash could be listed.
+    std::fprintf(out, ",\n  \"hasFullDiskAccess\": %s", trashReadable ? "true" : "false");
     if (space)
         std::fprintf(out, ",\n  \"diskSpace\": {\"available\": %lld, \"total\": %lld}",
                      static_cast<long long>(space->available), static_cast<long long>(space->total));

@@ -26,7 +26,7 @@ namespace orvelane::cli {
  * Written record by record: a Trash of tens of thousands of entries must not be held as one
  * JSON tree in memory next to the scan results.
  */
-void writeScanDocument(std::FILE* out, const std::filesystem::path& home, bool hasFullDiskAccess,
+void writeScanDocument(std::FILE* out, const std::filesystem::path& home, bool trashReadable,
                        const CategoryResults& results, const std::optional<DiskSpace>& space = {});
 
 /// The items of a saved scan by category, exactly as scanned (paths byte-exact, levels, file IDs).

@@ -5,12 +5,6 @@
 
 namespace orvelane::ReportTexts {
 
-std::string actionHint(CategoryKind kind, std::string_view hint)
-{
-    const char* label = kind == CategoryKind::devArtifacts ? DISPLAY_TEXT("Rebuild: %@") : DISPLAY_TEXT("Manage with: %@");
-    return localizedFormat(label, {hint});
-}
-
 std::string totalFound(std::int64_t bytes) { return localizedFormat(DISPLAY_TEXT("Total found: %@"), {formatBytes(bytes)}); }
 
 std::string freeSpace(std::int64_t available, std::int64_t total)

@@ -1,18 +1,11 @@
 #pragma once
 
-#include "CategoryKind.h"
-
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 /// The sentences of a scan report that the window and the command line both show, in the
 /// current language.
 namespace orvelane::ReportTexts {
-
-/// "Rebuild: <hint>" for build artifacts, which their hint rebuilds; "Manage with: <hint>"
-/// for everything else, whose hint names the tool that manages it.
-std::string actionHint(CategoryKind kind, std::string_view hint);
 
 /// "Total found: <size>".
 std::string totalFound(std::int64_t bytes);

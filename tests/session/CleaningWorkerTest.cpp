@@ -105,7 +105,7 @@ TEST_F(CleaningWorkerTest, EveryItemIsValidatedAndTheBatchNeverStopsEarly)
     std::filesystem::remove_all(b.path); // gone before the clean: refused by validation
     remover.failing = "c";              // refused by the file system
 
-    const CleanOutcome outcome = runCleaningWorker(JunkScanner::activeLayout(), {a, b, c, d}, CategoryKind::caches, home.root(), remover);
+    const CleanOutcome outcome = runCleaningWorker(JunkScanner::macLayout(), {a, b, c, d}, CategoryKind::caches, home.root(), remover);
     EXPECT_EQ(outcome.cleaned, 100 + 400);
     ASSERT_EQ(outcome.errors.size(), 2u);
     EXPECT_TRUE(outcome.errors[0].starts_with("b: ")) << outcome.errors[0];
@@ -134,7 +134,7 @@ TEST_F(CleaningWorkerTest, AStopLetsTheItemInHandFinishAndTouchesNoOther)
     std::atomic<bool> stop{false};
     remover.raiseWhenCalled = &stop;
 
-    const CleanOutcome outcome = runCleaningWorker(JunkScanner::activeLayout(), {a, b, c}, CategoryKind::caches, home.root(), remover, &stop);
+    const CleanOutcome outcome = runCleaningWorker(JunkScanner::macLayout(), {a, b, c}, CategoryKind::caches, home.root(), remover, &stop);
     EXPECT_EQ(remover.trashed, std::vector<std::string>{"a"});
     EXPECT_EQ(outcome.cleaned, 100) << "the item in hand counts";
     EXPECT_TRUE(outcome.errors.empty()) << "untouched items are no failures";
@@ -144,7 +144,7 @@ TEST_F(CleaningWorkerTest, AStopLetsTheItemInHandFinishAndTouchesNoOther)
     // Stopped before it began: nothing at all is touched.
     remover.trashed.clear();
     remover.raiseWhenCalled = nullptr;
-    const CleanOutcome none = runCleaningWorker(JunkScanner::activeLayout(), {a, b}, CategoryKind::caches, home.root(), remover, &stop);
+    const CleanOutcome none = runCleaningWorker(JunkScanner::macLayout(), {a, b}, CategoryKind::caches, home.root(), remover, &stop);
     EXPECT_TRUE(remover.trashed.empty());
     EXPECT_EQ(none.skippedByStop, 2u);
     EXPECT_EQ(none.cleaned, 0);
@@ -153,7 +153,7 @@ TEST_F(CleaningWorkerTest, AStopLetsTheItemInHandFinishAndTouchesNoOther)
 TEST_F(CleaningWorkerTest, OnlyTheTrashIsDeletedPermanently)
 {
     const auto item = scanned(home.file(".local/share/Trash/files/old.log", 1000), 4096);
-    const CleanOutcome outcome = runCleaningWorker(JunkScanner::activeLayout(), {item}, CategoryKind::trash, home.root(), remover);
+    const CleanOutcome outcome = runCleaningWorker(JunkScanner::macLayout(), {item}, CategoryKind::trash, home.root(), remover);
     EXPECT_TRUE(outcome.errors.empty()) << outcome.errors.front();
     EXPECT_EQ(remover.deleted, std::vector<std::string>{"old.log"});
     EXPECT_TRUE(remover.trashed.empty());
@@ -163,7 +163,7 @@ TEST_F(CleaningWorkerTest, OnlyTheTrashIsDeletedPermanently)
 TEST_F(CleaningWorkerTest, ProtectedItemsAreRefusedEvenIfTheyReachTheWorker)
 {
     const auto item = scanned(home.file("Library/Caches/x/f", 1000).parent_path(), 10, SafetyLevel::protected_);
-    const CleanOutcome outcome = runCleaningWorker(JunkScanner::activeLayout(), {item}, CategoryKind::caches, home.root(), remover);
+    const CleanOutcome outcome = runCleaningWorker(JunkScanner::macLayout(), {item}, CategoryKind::caches, home.root(), remover);
     EXPECT_EQ(outcome.cleaned, 0);
     ASSERT_EQ(outcome.errors.size(), 1u);
     EXPECT_TRUE(remover.trashed.empty());
@@ -177,7 +177,7 @@ TEST_F(CleaningWorkerTest, APathHandedInTwiceIsCleanedOnce)
     respelled.path = home.root() / "Library//Caches/./a/";
     const auto b = scanned(home.file("Library/Caches/b/f", 1000).parent_path(), 200);
 
-    const CleanOutcome outcome = runCleaningWorker(JunkScanner::activeLayout(), {a, again, respelled, b, a}, CategoryKind::caches, home.root(),
+    const CleanOutcome outcome = runCleaningWorker(JunkScanner::macLayout(), {a, again, respelled, b, a}, CategoryKind::caches, home.root(),
                                                    remover);
     EXPECT_EQ(outcome.cleaned, 100 + 200);
     EXPECT_TRUE(outcome.errors.empty()) << outcome.errors.front();
@@ -199,7 +199,7 @@ class RealRemovalTest : public CleaningWorkerTest
 protected:
     CleanOutcome clean(const std::vector<ScannedItem>& items, CategoryKind kind)
     {
-        return runCleaningWorker(JunkScanner::activeLayout(), items, kind, home.root(), platformRemover());
+        return runCleaningWorker(JunkScanner::macLayout(), items, kind, home.root(), platformRemover());
     }
     std::vector<std::string> trashed() const
     {
