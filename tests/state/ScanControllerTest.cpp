@@ -1,5 +1,6 @@
 // The window's scans: what a full scan publishes and announces, and what it covers on a layout.
 #include "PublishLater.h"
+#include "ScanSession.h"
 #include "WindowStateTest.h"
 
 #include <QPromise>
@@ -115,6 +116,21 @@ TEST_F(ScanControllerTest, SelectionSpansCategoriesButNeverYieldsInsightsOrProte
     EXPECT_EQ(state.selection()->selectedItems(CategoryKind::downloads).size(), 1u);
     scanAndWait();
     EXPECT_TRUE(state.selection()->paths().empty());
+}
+
+TEST_F(ScanControllerTest, TheWindowListsExactlyWhatTheCommandLinesScanFinds)
+{
+    // The command line writes what ScanSession::scanAll returns; the window publishes the same
+    // session's results as they come. On one home both say the same, category by category.
+    scanAndWait();
+    const ScanSession session(JunkScanner::macLayout());
+    const CategoryResults direct = session.scanAll(session.categories(), {});
+    ASSERT_EQ(state.results()->byCategory().size(), direct.size());
+    for (const auto& [kind, result] : direct) {
+        EXPECT_EQ(state.results()->items(kind), result.items) << rawValue(kind);
+        EXPECT_EQ(state.results()->skipped(kind), result.skipped) << rawValue(kind);
+    }
+    EXPECT_EQ(state.results()->grandTotal(), grandTotal(direct));
 }
 
 TEST(PublishLater, AResultReadyAtOnceStillArrivesThroughTheEventLoop)
