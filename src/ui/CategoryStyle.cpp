@@ -35,7 +35,7 @@ QString icon(CategoryKind kind)
 
 QColor color(std::optional<CategoryKind> kind)
 {
-    return kind ? toQColor(accent(*kind)) : QColor::fromRgb(142, 142, 147);
+    return kind ? toQColor(accent(*kind)) : neutralGrey();
 }
 
 } // namespace orvelane::CategoryStyle

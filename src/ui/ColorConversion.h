@@ -13,4 +13,7 @@ inline QColor toQColor(const Color& color)
                             static_cast<float>(color.blue), static_cast<float>(color.opacity));
 }
 
+/// The neutral grey of what has no colour of its own: no category, no known level.
+inline QColor neutralGrey() { return QColor::fromRgb(142, 142, 147); }
+
 } // namespace orvelane

@@ -1,5 +1,6 @@
 #include "SafetyLevelStyle.h"
 
+#include "ColorConversion.h"
 #include "Localizer.h"
 #include "QmlEnums.h"
 
@@ -10,7 +11,6 @@ namespace {
 const QColor kGreen = QColor::fromRgb(52, 199, 89);
 const QColor kOrange = QColor::fromRgb(255, 149, 0);
 const QColor kBlue = QColor::fromRgb(0, 122, 255);
-const QColor kGrey = QColor::fromRgb(142, 142, 147);
 
 } // namespace
 
@@ -34,7 +34,7 @@ QString SafetyLevelStyle::title() const
     return parsed_ ? QString::fromStdString(orvelane::title(*parsed_)) : QString();
 }
 
-QColor SafetyLevelStyle::color() const { return parsed_ ? colorOf(*parsed_) : kGrey; }
+QColor SafetyLevelStyle::color() const { return parsed_ ? colorOf(*parsed_) : neutralGrey(); }
 
 QColor SafetyLevelStyle::colorOf(SafetyLevel level)
 {
@@ -46,7 +46,7 @@ QColor SafetyLevelStyle::colorOf(SafetyLevel level)
     case SafetyLevel::protected_:
         return kBlue;
     }
-    return kGrey;
+    return neutralGrey();
 }
 
 } // namespace orvelane
