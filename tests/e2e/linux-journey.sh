@@ -176,13 +176,13 @@ check "nothing deleted for good can be undone" sh -c "[ ! -e '$home/.local/state
 # Never offer this again, from a row's menu; the skipped sheet offers it again.
 keys Up Up Up Up Up
 check "back on the caches" text_is headerTitle "Application Caches"
-check "the Firefox cache is listed" wait_for 5 sh -c "grep -q '^item nameLine visible=1 .* text=mozilla\$' '$probe'"
-click_line "$(name_line mozilla)" 3
+check "the Firefox cache is listed" wait_for 5 sh -c "grep -q '^item nameLine visible=1 .* text=Firefox cache\$' '$probe'"
+click_line "$(name_line 'Firefox cache')" 3
 check "its menu offers Never Offer This Again" wait_for 3 text_is excludeItem "Never Offer This Again"
 check "but no Put Back outside the Trash" sh -c "! grep -q '^item putBackItem visible=1' '$probe'"
 shot 06-row-menu
 click_item excludeItem
-check "the cache left the list" wait_for 5 sh -c "! grep -q '^item nameLine visible=1 .* text=mozilla\$' '$probe'"
+check "the cache left the list" wait_for 5 sh -c "! grep -q '^item nameLine visible=1 .* text=Firefox cache\$' '$probe'"
 check "the exclusion is kept in the settings" grep -q '^ExcludedPaths=' "$home/.config/Orvelane/Orvelane.conf"
 check "the cache itself is untouched" test -e "$home/.cache/mozilla/firefox/abc.default/cache2/entries/E1"
 check "the sheet's button counts it" text_starts skippedButton "Protected / Skipped ("
@@ -193,7 +193,7 @@ shot 07-sheet-excluded
 click_item offerAgainButton
 check "it left the sheet" wait_for 10 sh -c "! grep -q '^item offerAgainButton visible=1' '$probe'"
 keys Escape
-check "and is listed again" wait_for 10 sh -c "grep -q '^item nameLine visible=1 .* text=mozilla\$' '$probe'"
+check "and is listed again" wait_for 10 sh -c "grep -q '^item nameLine visible=1 .* text=Firefox cache\$' '$probe'"
 check "the settings no longer exclude it" sh -c "! grep -q '^ExcludedPaths=' '$home/.config/Orvelane/Orvelane.conf'"
 shot 08-offered-again
 
