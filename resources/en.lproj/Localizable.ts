@@ -644,10 +644,6 @@
         <translation>%@ repository</translation>
     </message>
     <message>
-        <source>%@ script cache</source>
-        <translation>%@ script cache</translation>
-    </message>
-    <message>
         <source>%@ service worker cache</source>
         <translation>%@ service worker cache</translation>
     </message>
@@ -784,10 +780,6 @@
         <translation>Logs of an app Orvelane does not know; they may hold a history you keep, such as chats.</translation>
     </message>
     <message>
-        <source>Mostly regenerable, but it may also hold data of yours, such as offline copies or tags.</source>
-        <translation>Mostly regenerable, but it may also hold data of yours, such as offline copies or tags.</translation>
-    </message>
-    <message>
         <source>Ollama models</source>
         <translation>Ollama models</translation>
     </message>
@@ -918,6 +910,38 @@
     <message>
         <source>Stores of %@ or more are listed here.</source>
         <translation>Stores of %@ or more are listed here.</translation>
+    </message>
+    <message>
+        <source>The project's installed dependencies: removing them means installing them again, which needs the network.</source>
+        <translation>The project's installed dependencies: removing them means installing them again, which needs the network.</translation>
+    </message>
+    <message>
+        <source>A tool's cache inside the project: the tool's next run is only a little slower.</source>
+        <translation>A tool's cache inside the project: the tool's next run is only a little slower.</translation>
+    </message>
+    <message>
+        <source>Written by your current login session — clean it after you log out.</source>
+        <translation>Written by your current login session — clean it after you log out.</translation>
+    </message>
+    <message>
+        <source>Mostly regenerable, but it may also hold something of yours that cannot be downloaded again.</source>
+        <translation>Mostly regenerable, but it may also hold something of yours that cannot be downloaded again.</translation>
+    </message>
+    <message>
+        <source>X server log</source>
+        <translation>X server log</translation>
+    </message>
+    <message>
+        <source>Previous X server log</source>
+        <translation>Previous X server log</translation>
+    </message>
+    <message>
+        <source>%@ daemon logs</source>
+        <translation>%@ daemon logs</translation>
+    </message>
+    <message>
+        <source>%@ service worker scripts</source>
+        <translation>%@ service worker scripts</translation>
     </message>
 </context>
 </TS>

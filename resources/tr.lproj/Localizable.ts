@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Removing this requires rebuilding the project before it works again.</source>
-        <translation>Bunu silerseniz projenin yeniden çalışması için yeniden derlenmesi gerekir.</translation>
+        <translation>Bunu silerseniz projenin çalışması için yeniden derlenmesi gerekir.</translation>
     </message>
     <message>
         <source>This is one of your files; Orvelane cannot determine whether you still need it.</source>
@@ -640,10 +640,6 @@
         <translation>%@ deposu</translation>
     </message>
     <message>
-        <source>%@ script cache</source>
-        <translation>%@ betik önbelleği</translation>
-    </message>
-    <message>
         <source>%@ service worker cache</source>
         <translation>%@ service worker önbelleği</translation>
     </message>
@@ -780,10 +776,6 @@
         <translation>Orvelane'in tanımadığı bir uygulamanın günlükleri; sohbetler gibi sakladığınız bir geçmiş içerebilir.</translation>
     </message>
     <message>
-        <source>Mostly regenerable, but it may also hold data of yours, such as offline copies or tags.</source>
-        <translation>Çoğunlukla yeniden oluşturulabilir, ancak çevrimdışı kopyalar ya da etiketler gibi size ait veriler de içerebilir.</translation>
-    </message>
-    <message>
         <source>Ollama models</source>
         <translation>Ollama modelleri</translation>
     </message>
@@ -825,7 +817,7 @@
     </message>
     <message>
         <source>Recently active — close %@ and review before cleaning.</source>
-        <translation>Yakın zamanda kullanıldı — temizlemeden önce %@ uygulamasını kapatıp gözden geçirin.</translation>
+        <translation>Yakın zamanda kullanılmış — temizlemeden önce %@ uygulamasını kapatın ve inceleyin.</translation>
     </message>
     <message>
         <source>Session error log</source>
@@ -914,6 +906,38 @@
     <message>
         <source>Stores of %@ or more are listed here.</source>
         <translation>%@ ve üzeri depolar burada listelenir.</translation>
+    </message>
+    <message>
+        <source>The project's installed dependencies: removing them means installing them again, which needs the network.</source>
+        <translation>Projenin kurulu bağımlılıkları: silmek onları yeniden kurmak demektir ve bunun için ağ bağlantısı gerekir.</translation>
+    </message>
+    <message>
+        <source>A tool's cache inside the project: the tool's next run is only a little slower.</source>
+        <translation>Proje içindeki bir aracın önbelleği: aracın bir sonraki çalışması yalnızca biraz daha yavaş olur.</translation>
+    </message>
+    <message>
+        <source>Written by your current login session — clean it after you log out.</source>
+        <translation>Şu anki oturumunuz tarafından yazılıyor — oturumu kapattıktan sonra temizleyin.</translation>
+    </message>
+    <message>
+        <source>Mostly regenerable, but it may also hold something of yours that cannot be downloaded again.</source>
+        <translation>Çoğunlukla yeniden oluşturulabilir, ancak size ait ve yeniden indirilemeyecek bir şey de içerebilir.</translation>
+    </message>
+    <message>
+        <source>X server log</source>
+        <translation>X sunucusu günlüğü</translation>
+    </message>
+    <message>
+        <source>Previous X server log</source>
+        <translation>Önceki X sunucusu günlüğü</translation>
+    </message>
+    <message>
+        <source>%@ daemon logs</source>
+        <translation>%@ arka plan hizmeti günlükleri</translation>
+    </message>
+    <message>
+        <source>%@ service worker scripts</source>
+        <translation>%@ service worker betikleri</translation>
     </message>
 </context>
 </TS>

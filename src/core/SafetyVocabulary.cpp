@@ -19,7 +19,7 @@ constexpr std::array<VocabularyEntry, 3> kLevels{{
     {"protected", DISPLAY_TEXT("Protected")},
 }};
 
-constexpr std::array<VocabularyEntry, 15> kReasons{{
+constexpr std::array<VocabularyEntry, 18> kReasons{{
     {"oldRegenerable", DISPLAY_TEXT("Regenerable data that has not changed recently.")},
     {"recentlyActive", DISPLAY_TEXT("Recently active — close the related app and review before cleaning.")},
     {"expensiveToRegenerate", DISPLAY_TEXT("Regenerable, but rebuilding it may take significant time or data.")},
@@ -31,12 +31,16 @@ constexpr std::array<VocabularyEntry, 15> kReasons{{
     {"mayHoldHistory",
      DISPLAY_TEXT("Logs of an app Orvelane does not know; they may hold a history you keep, such as chats.")},
     {"mayHoldUserData",
-     DISPLAY_TEXT("Mostly regenerable, but it may also hold data of yours, such as offline copies or tags.")},
+     DISPLAY_TEXT("Mostly regenerable, but it may also hold something of yours that cannot be downloaded again.")},
     {"installer", DISPLAY_TEXT("An installer or app package you downloaded — check whether you still need it.")},
     {"diskImage", DISPLAY_TEXT("A disk image you downloaded; you can download it again if you need it.")},
     {"archive", DISPLAY_TEXT("An archive you downloaded; keep it unless you have unpacked what you need.")},
     {"unfinishedDownload", DISPLAY_TEXT("An unfinished download that has not changed for over a day.")},
     {"downloadInProgress", DISPLAY_TEXT("An unfinished download that changed today — it may still be in progress.")},
+    {"dependencyFolder",
+     DISPLAY_TEXT("The project's installed dependencies: removing them means installing them again, which needs the network.")},
+    {"toolCache", DISPLAY_TEXT("A tool's cache inside the project: the tool's next run is only a little slower.")},
+    {"currentSessionLog", DISPLAY_TEXT("Written by your current login session — clean it after you log out.")},
 }};
 
 constexpr std::array<VocabularyEntry, 3> kSkipReasons{{

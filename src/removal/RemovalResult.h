@@ -24,6 +24,10 @@ struct RemovalResult
     /// put-back checks the entry against. Zero where the platform's trash call moved it.
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
+    /// What else the entry keeps of the item when its volume comes back under another device
+    /// number: its modification time (nanoseconds since the epoch) and its length in bytes.
+    std::int64_t modifiedNs = 0;
+    std::int64_t length = 0;
 
     bool succeeded() const { return !failure; }
 };

@@ -88,8 +88,11 @@ RemovalResult placeInTrash(const RemovalTarget& target, const TrashDirectory& tr
                 dropRecord(); // otherwise the stranger stays in the trash with a record: restorable
             return {RemovalFailure::changed, {}};
         }
-        return {std::nullopt, trash.root() / "files" / entry, static_cast<std::uint64_t>(target.status().st_dev),
-                static_cast<std::uint64_t>(target.status().st_ino)};
+        const struct stat& moved = target.status();
+        return {std::nullopt, trash.root() / "files" / entry, static_cast<std::uint64_t>(moved.st_dev),
+                static_cast<std::uint64_t>(moved.st_ino),
+                static_cast<std::int64_t>(moved.st_mtim.tv_sec) * 1'000'000'000 + moved.st_mtim.tv_nsec,
+                static_cast<std::int64_t>(moved.st_size)};
     }
     return {FileSystem::describeError(EEXIST), {}};
 }

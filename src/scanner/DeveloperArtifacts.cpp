@@ -2,7 +2,9 @@
 
 #include "CleanupValidation.h"
 #include "FileSystem.h"
+#include "DisplayText.h"
 #include "Layout.h"
+#include "PathText.h"
 
 #include <algorithm>
 
@@ -97,10 +99,14 @@ std::optional<std::string> regenCommand(const Layout& layout, const std::filesys
     if (rule == nullptr)
         return std::nullopt;
     const auto parent = path.parent_path();
+    std::string command = rule->regen;
     for (const LockFileHint& tool : rule->lockFileHints)
-        if (liesIn(parent, tool.lockFile))
-            return tool.regen;
-    return rule->regen;
+        if (liesIn(parent, tool.lockFile)) {
+            command = tool.regen;
+            break;
+        }
+    // Commands that name the folder name it as it is on disk, shown as text.
+    return substitutePlaceholders(command, {displayText(name)});
 }
 
 bool walkReaches(const Layout& layout, const std::filesystem::path& item, const std::filesystem::path& root,

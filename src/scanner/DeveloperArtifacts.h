@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SafetyVocabulary.h"
+
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -37,6 +39,9 @@ struct DevArtifact
     bool searchedWithoutMarker = false;
     /// A file the folder itself must hold (a virtual environment's "pyvenv.cfg"); empty: none.
     std::string inside{};
+    /// Why it is offered for review, where that is not the rebuild of a project: installed
+    /// dependencies, a tool's cache.
+    std::optional<SafetyReason> reason{};
 };
 
 /// Whether something matching the pattern (a name, or "*.ext") lies beside the folder.
@@ -89,7 +94,7 @@ bool walkSkips(const Layout& layout, std::string_view parentName, std::string_vi
 std::vector<std::filesystem::path> findDevArtifacts(const Layout& layout);
 
 /// What regenerates the folder: "terraform init" for any "plugin-cache", else the tool a file
-/// beside it names, else the rule's command.
+/// beside it names, else the rule's command; "%1$@" in a command stands for the folder's name.
 std::optional<std::string> regenCommand(const Layout& layout, const std::filesystem::path& path);
 
 /// Whether the walk could have offered the folder (links resolved, below the resolved home

@@ -74,6 +74,10 @@ void readTrashEntry(const Path& entry, ItemReading& reading)
 
 void readArtifact(const Layout& layout, const Path& folder, ItemReading& reading)
 {
+    if (const DevArtifact* rule = qualifyingRule(layout, folder); rule && rule->reason) {
+        reading.verdict = Verdict::review;
+        reading.reason = rule->reason;
+    }
     if (auto command = regenCommand(layout, folder)) {
         reading.hintForm = HintForm::command;
         reading.hint = std::move(*command);

@@ -13,15 +13,38 @@ using Files = std::vector<std::string>;
 // Python projects: the files that make a folder one, and the tool a lock file names.
 const Files kPythonProject{"pyproject.toml", "requirements.txt", "setup.py", "setup.cfg", "Pipfile",
                            "tox.ini",        "pytest.ini"};
+// A virtual environment comes back by making it anew ("%1$@": its folder) and installing into it,
+// not with the system's pip, which Debian refuses to install into (PEP 668).
 const std::vector<LockFileHint> kPythonTools{{"uv.lock", "uv sync"},
                                              {"poetry.lock", "poetry install"},
                                              {"Pipfile", "pipenv install"},
-                                             {"requirements.txt", "pip install -r requirements.txt"}};
+                                             {"requirements.txt", "python3 -m venv %1$@ && %1$@/bin/pip install -r requirements.txt"}};
+constexpr std::string_view kNewVenv = "python3 -m venv %1$@ && %1$@/bin/pip install -e .";
+
+constexpr auto kDependencies = SafetyReason::dependencyFolder;
+constexpr auto kToolCache = SafetyReason::toolCache;
+
+DevArtifact dependencies(DevArtifact rule)
+{
+    rule.reason = kDependencies;
+    return rule;
+}
+
+DevArtifact toolCache(std::string name, std::string regen)
+{
+    return {std::move(name), kPythonProject, std::move(regen), {}, false, {}, kToolCache};
+}
 const Files kGradleProject{"settings.gradle", "settings.gradle.kts", "build.gradle", "build.gradle.kts", "gradlew"};
 
 DevArtifact javaScript(std::string name, std::string regen, Files siblings = {"package.json"})
 {
     return {std::move(name), std::move(siblings), std::move(regen)};
+}
+
+DevArtifact toolCacheOf(DevArtifact rule)
+{
+    rule.reason = kToolCache;
+    return rule;
 }
 
 } // namespace
@@ -32,16 +55,16 @@ std::vector<DevArtifact> linuxArtifacts()
         {".terraform", {}, "terraform init"},
         // A node_modules without its package.json is an install tree (a global prefix, an
         // application's bundle), not a project's: npm cannot bring it back.
-        {"node_modules",
-         {"package.json"},
-         "npm install",
-         {{"pnpm-lock.yaml", "pnpm install"}, {"yarn.lock", "yarn install"}, {"bun.lockb", "bun install"},
-          {"bun.lock", "bun install"}}},
+        dependencies({"node_modules",
+                      {"package.json"},
+                      "npm install",
+                      {{"pnpm-lock.yaml", "pnpm install"}, {"yarn.lock", "yarn install"}, {"bun.lockb", "bun install"},
+                       {"bun.lock", "bun install"}}}),
         javaScript(".next", "next build"),
         javaScript(".nuxt", "nuxt build"),
         javaScript(".svelte-kit", "svelte-kit sync", {"svelte.config.js", "svelte.config.ts"}),
         javaScript(".angular", "ng build", {"angular.json"}),
-        javaScript(".parcel-cache", "parcel build"),
+        toolCacheOf(javaScript(".parcel-cache", "parcel build")),
         javaScript(".turbo", "turbo run build"),
         javaScript(".docusaurus", "docusaurus build"),
         {".gradle", kGradleProject, "gradle build"},
@@ -52,16 +75,16 @@ std::vector<DevArtifact> linuxArtifacts()
          "cargo build",
          {{"Cargo.toml", "cargo build"}, {"pom.xml", "mvn package"}, {"build.sbt", "sbt compile"},
           {"project.clj", "lein compile"}}},
-        {"Pods", {"Podfile"}, "pod install"},
+        dependencies({"Pods", {"Podfile"}, "pod install"}),
         // A virtual environment says so in its pyvenv.cfg (PEP 405).
-        {".venv", kPythonProject, "pip install .", kPythonTools, false, "pyvenv.cfg"},
-        {"venv", kPythonProject, "pip install .", kPythonTools, false, "pyvenv.cfg"},
-        {".tox", {"tox.ini", "pyproject.toml", "setup.cfg"}, "tox"},
-        {".nox", {"noxfile.py"}, "nox"},
-        {".mypy_cache", kPythonProject, "mypy ."},
-        {".pytest_cache", kPythonProject, "pytest"},
-        {".ruff_cache", kPythonProject, "ruff check"},
-        {".dart_tool", {"pubspec.yaml"}, "dart pub get"},
+        dependencies({".venv", kPythonProject, std::string(kNewVenv), kPythonTools, false, "pyvenv.cfg"}),
+        dependencies({"venv", kPythonProject, std::string(kNewVenv), kPythonTools, false, "pyvenv.cfg"}),
+        dependencies({".tox", {"tox.ini", "pyproject.toml", "setup.cfg"}, "tox"}),
+        dependencies({".nox", {"noxfile.py"}, "nox"}),
+        toolCache(".mypy_cache", "mypy ."),
+        toolCache(".pytest_cache", "pytest"),
+        toolCache(".ruff_cache", "ruff check"),
+        dependencies({".dart_tool", {"pubspec.yaml"}, "dart pub get"}),
         {"zig-cache", {"build.zig"}, "zig build"},
         {".zig-cache", {"build.zig"}, "zig build"},
         {"zig-out", {"build.zig"}, "zig build"},
@@ -72,7 +95,7 @@ std::vector<DevArtifact> linuxArtifacts()
          "mix compile",
          {{"mix.exs", "mix compile"}, {"rebar.config", "rebar3 compile"}, {"dune-project", "dune build"}},
          true},
-        {"deps", {"mix.exs"}, "mix deps.get", {}, true},
+        dependencies({"deps", {"mix.exs"}, "mix deps.get", {}, true}),
         {"build",
          {"build.gradle", "build.gradle.kts", "pubspec.yaml"},
          "gradle build",
@@ -81,14 +104,14 @@ std::vector<DevArtifact> linuxArtifacts()
         // .NET's outputs beside the project file (dotnet build).
         {"bin", {"*.csproj", "*.fsproj", "*.vbproj"}, "dotnet build", {}, true},
         {"obj", {"*.csproj", "*.fsproj", "*.vbproj"}, "dotnet build", {}, true},
-        {"vcpkg_installed", {"vcpkg.json"}, "vcpkg install"},
+        dependencies({"vcpkg_installed", {"vcpkg.json"}, "vcpkg install"}),
         // Only with its lock file can Composer install exactly what was there.
-        {"vendor", {"composer.lock"}, "composer install", {}, true},
+        dependencies({"vendor", {"composer.lock"}, "composer install", {}, true}),
         {".build", {"Package.swift"}, "swift build"},
-        {"elm-stuff", {"elm.json"}, "elm make"},
+        dependencies({"elm-stuff", {"elm.json"}, "elm make"}),
         // A CMake build folder, whatever it is called: it holds the CMakeCache.txt that
         // configuring wrote, beside the project's CMakeLists.txt.
-        {"", {"CMakeLists.txt"}, "cmake --build", {}, false, "CMakeCache.txt"},
+        {"", {"CMakeLists.txt"}, "cmake -S . -B %1$@ && cmake --build %1$@", {}, false, "CMakeCache.txt"},
     };
 }
 

@@ -297,7 +297,7 @@ constexpr auto kEngineCaches = std::to_array<EngineCache>({
     {"DawnWebGPUCache", engineCache(DISPLAY_TEXT("%@ WebGPU shader cache"))},
     {"GrShaderCache", engineCache(DISPLAY_TEXT("%@ shader cache"))},
     {"ShaderCache", engineCache(DISPLAY_TEXT("%@ GPU shader cache"))},
-    {"Service Worker/ScriptCache", engineCache(DISPLAY_TEXT("%@ script cache"))},
+    {"Service Worker/ScriptCache", engineCache(DISPLAY_TEXT("%@ service worker scripts"))},
     {"Service Worker/CacheStorage",
      {.name = DISPLAY_TEXT("%@ service worker cache"), .verdict = Verdict::review,
       .reason = SafetyReason::mayHoldUserData,

@@ -84,19 +84,24 @@ void addCaches(std::vector<Location>& rows)
 void addLogs(std::vector<Location>& rows)
 {
     using enum CategoryKind;
+    // The session writes its error log while it lasts; the one before it is history.
     const Knowledge session{.reason = SafetyReason::diagnosticLog,
                             .hint = sentence(DISPLAY_TEXT("Written again at your next login"))};
     Knowledge current = session, previous = session;
     current.name = DISPLAY_TEXT("Session error log");
+    current.verdict = Verdict::review;
+    current.reason = SafetyReason::currentSessionLog;
     previous.name = DISPLAY_TEXT("Previous session error log");
     rows.push_back(itself(logs, Base::home, ".xsession-errors", current));
     rows.push_back(itself(logs, Base::home, ".xsession-errors.old", previous));
     // Xorg run without root writes its logs here (Xorg.0.log, and Xorg.0.log.old before it).
-    const Knowledge xorg{.reason = SafetyReason::diagnosticLog,
-                         .hint = sentence(DISPLAY_TEXT("Written again when the X server next starts"))};
-    for (const std::string_view ending : {".log", ".log.old"})
-        rows.push_back({.category = logs, .base = Base::data, .path = "xorg", .shape = Shape::entries,
-                        .suffix = ending, .about = xorg});
+    Knowledge xorg{.name = DISPLAY_TEXT("X server log"), .reason = SafetyReason::diagnosticLog,
+                   .hint = sentence(DISPLAY_TEXT("Written again when the X server next starts"))};
+    rows.push_back({.category = logs, .base = Base::data, .path = "xorg", .shape = Shape::entries, .suffix = ".log",
+                    .about = xorg});
+    xorg.name = DISPLAY_TEXT("Previous X server log");
+    rows.push_back({.category = logs, .base = Base::data, .path = "xorg", .shape = Shape::entries,
+                    .suffix = ".log.old", .about = xorg});
     // Display managers and editors that keep a log file of their own.
     rows.push_back({.category = logs, .base = Base::data, .path = "sddm", .shape = Shape::entries, .suffix = ".log",
                     .about = {.application = "SDDM", .reason = SafetyReason::diagnosticLog,
@@ -106,6 +111,7 @@ void addLogs(std::vector<Location>& rows)
     Knowledge npm = ofTool, gradle = ofTool;
     npm.application = "npm";
     gradle.application = "Gradle";
+    gradle.name = DISPLAY_TEXT("%@ daemon logs");
     rows.push_back(itself(logs, Base::home, ".npm/_logs", npm));
     // The daemons' registry lies beside their logs and is written again as they start.
     rows.push_back(itself(logs, Base::home, ".gradle/daemon", gradle));

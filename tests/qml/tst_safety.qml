@@ -133,7 +133,7 @@ TestCase {
         })
         Localizer.language = "tr"
         compare(line(details, "nameLine").text, "node_modules")
-        compare(line(details, "reasonLine").text, "Bunu silerseniz projenin yeniden çalışması için yeniden derlenmesi gerekir.")
+        compare(line(details, "reasonLine").text, "Bunu silerseniz projenin çalışması için yeniden derlenmesi gerekir.")
         verify(line(details, "modifiedLine").text.startsWith("Son değişiklik: "))
         compare(line(details, "hintText").text, "Yeniden oluşturmak için: npm install")
     }

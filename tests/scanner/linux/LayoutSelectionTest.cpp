@@ -83,7 +83,7 @@ TEST(LayoutSelection, ChoosingALayoutMovesEveryRuleWithIt)
 
     EXPECT_EQ(JunkScanner::candidateURLs(JunkScanner::activeLayout(), CategoryKind::caches), std::vector<fs::path>{linuxCache});
     EXPECT_TRUE(JunkScanner::activeLayout().installerExtensions.contains("deb"));
-    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), venv), "pip install -r requirements.txt");
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), venv), "python3 -m venv .venv && .venv/bin/pip install -r requirements.txt");
     EXPECT_FALSE(JunkScanner::isAllowed(JunkScanner::activeLayout(), macCache, CategoryKind::caches, home.root()));
     EXPECT_TRUE(JunkScanner::isAllowed(JunkScanner::activeLayout(), venv, CategoryKind::devArtifacts, home.root()));
     EXPECT_EQ(JunkScanner::layoutSubtitle(JunkScanner::activeLayout(), CategoryKind::logs),

@@ -159,7 +159,7 @@ TEST(LinuxArtifacts, AVirtualEnvironmentIsRebuiltByTheToolWhoseLockFileLiesBesid
     home.file("code/plain/venv/pyvenv.cfg");
     home.file("code/plain/requirements.txt");
     EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/plain/venv"),
-              "pip install -r requirements.txt");
+              "python3 -m venv venv && venv/bin/pip install -r requirements.txt");
     home.file("code/both/.venv/pyvenv.cfg");
     home.file("code/both/pyproject.toml");
     home.file("code/both/poetry.lock");
@@ -175,7 +175,7 @@ TEST(LinuxArtifacts, AVirtualEnvironmentIsRebuiltByTheToolWhoseLockFileLiesBesid
     }
     home.file("code/cm/CMakeLists.txt");
     home.file("code/cm/out/CMakeCache.txt");
-    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/cm/out"), "cmake --build");
+    EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/cm/out"), "cmake -S . -B out && cmake --build out");
     EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/app/build"), "gradle build");
     EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/ex/_build"), "mix compile");
     EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/x/Build"), std::nullopt);

@@ -133,7 +133,7 @@ TEST(LinuxCandidates, LogsAreSessionLogsXorgLogsNpmLogsAndTheLogFoldersOfApplica
     EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".xsession-errors"), "Session error log");
     EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".npm/_logs"), "npm logs");
     EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".local/state/wireplumber/log"), "wireplumber logs");
-    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".local/share/xorg/Xorg.0.log"), "Xorg.0.log");
+    EXPECT_EQ(JunkScanner::displayName(JunkScanner::activeLayout(), home / ".local/share/xorg/Xorg.0.log"), "X server log");
 }
 
 TEST(LinuxCandidates, DeveloperCachesAreTheToolsDocumentedFoldersInTableOrder)

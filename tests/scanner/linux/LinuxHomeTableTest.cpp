@@ -52,10 +52,10 @@ const Place kPlaces[] = {
     {"opt/Editor/resources/app.asar.unpacked/node_modules", devArtifacts, false},
     {"media/usb/.Trash-1000/files/old-project/node_modules", devArtifacts, false},
     {"Projects/loose/node_modules", devArtifacts, false}, // no package.json beside it
-    {"Projects/web/node_modules", devArtifacts, true, review, SafetyReason::requiresRebuild},
-    {"Projects/py/.mypy_cache", devArtifacts, true, review, SafetyReason::requiresRebuild},
-    {"Projects/py/.pytest_cache", devArtifacts, true, review, SafetyReason::requiresRebuild},
-    {"Projects/py/.ruff_cache", devArtifacts, true, review, SafetyReason::requiresRebuild},
+    {"Projects/web/node_modules", devArtifacts, true, review, SafetyReason::dependencyFolder},
+    {"Projects/py/.mypy_cache", devArtifacts, true, review, SafetyReason::toolCache},
+    {"Projects/py/.pytest_cache", devArtifacts, true, review, SafetyReason::toolCache},
+    {"Projects/py/.ruff_cache", devArtifacts, true, review, SafetyReason::toolCache},
     {"Projects/engine/build", devArtifacts, true, review, SafetyReason::requiresRebuild}, // CMake's
     // A sandbox's cache reached through a link into the documents is the documents.
     {"snap/notes/common/.cache", caches, false},
