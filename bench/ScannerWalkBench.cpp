@@ -101,7 +101,7 @@ void BM_FindDevArtifacts(benchmark::State& state)
 {
     benchHome();
     for (auto _ : state)
-        benchmark::DoNotOptimize(orvelane::JunkScanner::findDevArtifacts(JunkScanner::activeLayout(), orvelane::JunkScanner::activeLayout()));
+        benchmark::DoNotOptimize(orvelane::JunkScanner::findDevArtifacts(orvelane::JunkScanner::layoutFromEnvironment()));
 }
 
 BENCHMARK(BM_AnalyzeFolder)->Unit(benchmark::kMillisecond)->UseRealTime();
