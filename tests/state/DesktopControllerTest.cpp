@@ -14,7 +14,7 @@ using orvelane::WindowState;
 
 namespace {
 
-class DesktopTextsTest : public ::testing::Test
+class DesktopControllerTest : public ::testing::Test
 {
 protected:
     void SetUp() override { Localizer::shared().setLanguage(Localizer::Language::en); }
@@ -23,7 +23,7 @@ protected:
     orvelane::testing::FakeHome home;
 };
 
-TEST_F(DesktopTextsTest, TheMacLayoutSpeaksOfTheMacFinderAndFullDiskAccess)
+TEST_F(DesktopControllerTest, TheMacLayoutSpeaksOfTheMacFinderAndFullDiskAccess)
 {
     WindowState state(orvelane::JunkScanner::macLayout());
     const DesktopController& texts = *state.desktop();
@@ -35,7 +35,7 @@ TEST_F(DesktopTextsTest, TheMacLayoutSpeaksOfTheMacFinderAndFullDiskAccess)
     EXPECT_TRUE(texts.opensAccessSettings());
 }
 
-TEST_F(DesktopTextsTest, TheLinuxLayoutNamesTheTrashFolderToCheckAndNoSettingsPane)
+TEST_F(DesktopControllerTest, TheLinuxLayoutNamesTheTrashFolderToCheckAndNoSettingsPane)
 {
     WindowState state(orvelane::JunkScanner::linuxLayout());
     const DesktopController& texts = *state.desktop();
