@@ -72,11 +72,11 @@ std::optional<SkipReason> skipReason(const Layout& layout, CategoryKind kind, co
     }
 }
 
-ScannedItem offeredItem(CategoryKind kind, const std::filesystem::path& path, const FileAnalysis& analysis,
+// Takes the candidate's path: a scan of a large Trash holds tens of thousands of them.
+ScannedItem offeredItem(CategoryKind kind, std::filesystem::path path, const FileAnalysis& analysis,
                         ItemReading reading)
 {
     ScannedItem item;
-    item.path = path;
     item.name = std::move(reading.name);
     item.size = analysis.size;
     item.modified = analysis.modified;
@@ -89,6 +89,7 @@ ScannedItem offeredItem(CategoryKind kind, const std::filesystem::path& path, co
     item.application = std::move(reading.application);
     item.deleted = reading.deleted;
     item.inode = inodeOf(path);
+    item.path = std::move(path);
     return item;
 }
 
@@ -200,16 +201,16 @@ ScanResult scan(const Layout& layout, CategoryKind kind, const ExclusionList& ex
     }
     const std::vector<FileAnalysis> analyses = measureAll(candidates);
     for (std::size_t i = 0; i < candidates.size(); ++i) {
-        const auto& url = candidates[i].path;
+        auto& url = candidates[i].path;
         const auto& analysis = analyses[i];
         ItemReading reading = readItem(layout, kind, candidates[i], folders);
         if (const auto reason = skipReason(layout, kind, url, analysis.size, reading)) {
             const bool measured = *reason == SkipReason::belowSizeThreshold;
             result.skipped.push_back(
-                {url, std::move(reading.name), measured ? std::optional(analysis.size) : std::nullopt, *reason});
+                {std::move(url), std::move(reading.name), measured ? std::optional(analysis.size) : std::nullopt, *reason});
             continue;
         }
-        result.items.push_back(offeredItem(kind, url, analysis, std::move(reading)));
+        result.items.push_back(offeredItem(kind, std::move(url), analysis, std::move(reading)));
         Logger::debug("JunkScanner: Added " + inQuotes(result.items.back().name) + " (" +
                       std::to_string(analysis.size) + " bytes)");
     }
