@@ -3,6 +3,7 @@
 #include "ByteFormatter.h"
 #include "CleanSession.h"
 #include "DisplayText.h"
+#include "ExclusionStore.h"
 #include "ExitStatus.h"
 #include "HomeFolder.h"
 #include "ScanDocument.h"
@@ -24,13 +25,22 @@ int refuse(const std::string& message)
     return ExitStatus::badInput;
 }
 
+// One "name: reason" line per item kept, and why the clean cannot be undone when it cannot.
+std::vector<std::string> messagesOf(const CleanReport& report)
+{
+    std::vector<std::string> messages = report.outcome.errors;
+    if (report.undoFailure)
+        messages.push_back(*report.undoFailure);
+    return messages;
+}
+
 void printOutcome(bool json, const CleanReport& report)
 {
     const CleanOutcome& outcome = report.outcome;
     const bool started = report.result == CleanResult::completed;
     if (json) {
         QJsonArray errors;
-        for (const std::string& message : outcome.errors)
+        for (const std::string& message : messagesOf(report))
             errors.append(QString::fromStdString(message));
         const QJsonObject result{{"result", QString::fromLatin1(rawValue(report.result))},
                                  {"cleaned", static_cast<qint64>(outcome.cleaned)},
@@ -43,8 +53,9 @@ void printOutcome(bool json, const CleanReport& report)
         return;
     }
     std::printf("%s\n", localizedFormat(DISPLAY_TEXT("Cleaned %@"), {formatBytes(outcome.cleaned)}).c_str());
-    for (const std::string& message : outcome.errors)
-        std::printf("%s\n", message.c_str());
+    std::fflush(stdout); // the report line comes before the messages on a shared terminal
+    for (const std::string& message : messagesOf(report))
+        std::fprintf(stderr, "%s\n", message.c_str());
 }
 
 // The saved scan, or nothing after telling why. Memory running out while reading a document
@@ -105,11 +116,12 @@ int runClean(const CliOptions& options, const JunkScanner::Layout& layout)
 
     const std::vector<ScannedItem> chosen = CleanSession::chooseItems(kind, listed, selection);
     // The journal it leaves is what `undo` and the window's Undo take back.
-    const CleanReport report = CleanSession(layout).run(kind, chosen, homeFolder());
+    // Exclusions are read now, not from the document: one added since the scan still holds.
+    const CleanReport report = CleanSession(layout).run(kind, chosen, homeFolder(), ExclusionStore::load());
     printOutcome(options.json, report);
     if (report.result == CleanResult::notStarted)
         return ExitStatus::notStarted;
-    return report.outcome.errors.empty() ? ExitStatus::done : ExitStatus::completedWithMessages;
+    return messagesOf(report).empty() ? ExitStatus::done : ExitStatus::completedWithMessages;
 }
 
 } // namespace orvelane::cli

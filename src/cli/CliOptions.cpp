@@ -120,6 +120,8 @@ void parsePaths(const std::vector<std::string>& args, std::size_t first, CliOpti
             continue;
         else if (!afterSeparator && args[i].starts_with("--"))
             error = "unknown option '" + args[i] + "' for " + command;
+        else if (args[i].empty())
+            error = "an empty PATH names nothing (" + command + ")"; // not the working folder
         else
             options.paths.emplace_back(args[i]);
     }
@@ -130,8 +132,16 @@ void parseUndo(const std::vector<std::string>& args, CliOptions& options, std::s
     for (std::size_t i = 1; i < args.size() && error.empty(); ++i) {
         if (takeCommonOption(args, i, options, error))
             continue;
-        error = args[i].starts_with("--") ? "unknown option '" + args[i] + "' for undo"
-                                          : "undo takes no arguments (it undoes your last clean)";
+        const auto scope = args[i] == "--all" ? std::optional(UndoScope::all)
+                           : args[i] == "--list" ? std::optional(UndoScope::list)
+                                                 : std::nullopt;
+        if (scope && options.undoScope == UndoScope::latest)
+            options.undoScope = *scope;
+        else if (scope)
+            error = "undo takes one of --all and --list";
+        else
+            error = args[i].starts_with("--") ? "unknown option '" + args[i] + "' for undo"
+                                              : "undo takes no arguments (it undoes your last clean)";
     }
 }
 
@@ -223,7 +233,7 @@ Usage:
                     [CATEGORY...]
   orvelane-cli clean --from SCAN.json [--json] [--lang en|tr|system] [--layout macos|linux]
                      CATEGORY PATH...
-  orvelane-cli undo [--json] [--lang en|tr|system]
+  orvelane-cli undo [--all | --list] [--json] [--lang en|tr|system]
   orvelane-cli restore [--json] [--lang en|tr|system] PATH...
   orvelane-cli exclusions [list] [--json]
   orvelane-cli exclusions add|remove PATH...
@@ -252,10 +262,14 @@ clean    Takes the items of CATEGORY from a saved `scan --json` document, keeps 
          Use -- before paths that begin with a dash.
 
 undo     Puts the items of your last clean back from the Trash, each to the exact place it
-         came from (the window and this tool share the record of the last clean). Nothing is
-         ever overwritten: an item whose place is taken again stays in the Trash, with a
-         message, and a later undo tries it again. A permanent deletion cannot be undone.
-         With --json: {"result", "restored": N, "restoredItems": N, "errors": [...]}.
+         came from. The window and this tool share the journal of the last 20 cleans that
+         moved items to the Trash; undo again to take back the one before. Nothing is ever
+         overwritten: an item whose place is taken again stays in the Trash, with a message,
+         and a later undo tries it again. A clean whose items all left the Trash (emptied,
+         put back) drops out. A permanent deletion cannot be undone.
+         --all takes back every clean in turn, newest first; --list only lists them.
+         With --json: {"result", "restored": N, "restoredItems": N, "errors": [...]};
+         with --list: {"cleans": [{"id", "category", "items", "size", "when"}]}, newest first.
 
 restore  Puts items back from the Trash (PATH: the item in the Trash's files folder, as a
          scan of the trash category lists it) to the place its .trashinfo record names, also
@@ -274,9 +288,13 @@ Categories: )" + ScanSession(layout).categoryNames() + R"(
 
 A scan document larger than 256 MiB is refused. An item listed twice is cleaned once.
 
-Exit status: 0 done without messages; 1 completed with messages; 2 bad usage or an
-unreadable, invalid or oversized scan document (nothing touched), or exclusions that could
-not be saved; 3 not started (nothing cleanable was selected, nothing to undo).
+Exclusions are checked again when cleaning: an item excluded after its scan stays.
+Messages about single items go to standard error, the report to standard output.
+
+Exit status: 0 done without messages; 1 completed with messages (also: the undo journal
+could not be written or was busy); 2 bad usage or an unreadable, invalid or oversized
+scan document (nothing touched), or exclusions that could not be saved; 3 not started
+(nothing cleanable was selected, nothing to undo).
 )";
 }
 

@@ -14,6 +14,9 @@ enum class Command { scan, clean, undo, restore, exclusions, help };
 
 enum class ExclusionAction { list, add, remove };
 
+/// What `undo` takes back: the newest clean, every clean in turn, or nothing (it lists them).
+enum class UndoScope { latest, all, list };
+
 /// A parsed command line of orvelane-cli.
 struct CliOptions
 {
@@ -28,6 +31,7 @@ struct CliOptions
                                               ///< entries; exclusions: the paths; byte-exact
     bool noExclusions = false;                ///< scan: offer what the user excluded, too
     ExclusionAction exclusionAction = ExclusionAction::list;
+    UndoScope undoScope = UndoScope::latest;
 };
 
 /// The options, or the reason the command line is unusable.

@@ -126,4 +126,14 @@ std::optional<std::filesystem::path> resolvingLinks(const std::filesystem::path&
     return resolved;
 }
 
+std::filesystem::path realLocation(const std::filesystem::path& path)
+{
+    std::filesystem::path plain;
+    for (const auto& part : path)
+        if (!part.empty() && part != ".")
+            plain /= part;
+    const auto folder = resolvingLinks(plain.parent_path());
+    return folder ? standardized(*folder / plain.filename()) : plain;
+}
+
 } // namespace orvelane

@@ -24,4 +24,12 @@ std::filesystem::path standardized(const std::filesystem::path& path);
  */
 std::optional<std::filesystem::path> resolvingLinks(const std::filesystem::path& path);
 
+/**
+ * @brief Where an entry itself really is: its folder with every link resolved, then its own
+ * name, kept as it is (an entry that is a link stays that link). Doubled and trailing
+ * separators and "." components are dropped first. When the folder cannot be resolved, the
+ * path as written, so spelled.
+ */
+std::filesystem::path realLocation(const std::filesystem::path& path);
+
 } // namespace orvelane

@@ -13,6 +13,7 @@
 #include "TrashDirectory.h"
 #include "TrashInfoRecord.h"
 #include "TrashLocation.h"
+#include "UndoJournal.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -93,12 +94,38 @@ bool samePlace(const std::filesystem::path& a, const std::filesystem::path& b)
            (plainA->filename() == plainB->filename() && sameFolder(plainA->parent_path(), plainB->parent_path()));
 }
 
+// Compared where both really lie: a place spelled through a linked home, or through any link,
+// is the place it leads to.
 bool isInside(const std::filesystem::path& place, const std::filesystem::path& folder)
 {
     if (isSameOrBelow(place, folder))
         return true;
-    const auto real = resolvingLinks(folder);
-    return real && isSameOrBelow(place, *real);
+    const auto realFolder = resolvingLinks(folder);
+    const auto realPlace = resolvingLinks(place);
+    return realFolder && (isSameOrBelow(place, *realFolder) || (realPlace && isSameOrBelow(*realPlace, *realFolder)));
+}
+
+// Places an item is never put back to, whatever its record says: inside a trash (a record
+// naming one would plant an entry without a record, or a record of our making) and inside
+// our own state folder (the undo journal).
+bool isForbiddenPlace(const std::filesystem::path& place, const std::filesystem::path& trash,
+                      const std::filesystem::path& home)
+{
+    return isInside(place, trash) || isInside(place, trashRootFolder(home)) ||
+           isInside(place, UndoJournal::location(home).parent_path());
+}
+
+// The entry is the one that was moved there: by device and inode, or, on a volume attached
+// again under another device number, by inode, modification time and length.
+bool isExpectedEntry(const struct stat& entry, const PutBack::ExpectedEntry& expected)
+{
+    if (expected.inode && *expected.inode != static_cast<std::uint64_t>(entry.st_ino))
+        return false;
+    if (!expected.device || *expected.device == static_cast<std::uint64_t>(entry.st_dev))
+        return true;
+    const std::int64_t modified = static_cast<std::int64_t>(entry.st_mtim.tv_sec) * 1'000'000'000 + entry.st_mtim.tv_nsec;
+    return expected.inode && expected.modifiedNs != 0 && expected.modifiedNs == modified &&
+           expected.length == static_cast<std::int64_t>(entry.st_size);
 }
 
 // An entry, its opened trash and what its record says, as far as they can be checked without
@@ -145,7 +172,7 @@ std::optional<Result> locate(const std::filesystem::path& entry, const std::file
         return lost(kNoRecord);
     found.original = *plainPlace;
     const auto trusted = trustedHomeFor(found.original, home);
-    if (!trusted || isInside(found.original, root))
+    if (!trusted || isForbiddenPlace(found.original, root, home))
         return lost(kOutsideHome, found.original);
     found.trustedHome = *trusted;
     return std::nullopt;
@@ -186,9 +213,7 @@ Result putBack(const std::filesystem::path& entry, const ExpectedEntry& expected
     if (auto refusal = locate(entry, home, found))
         return std::move(*refusal);
     const std::filesystem::path& original = found.original;
-    if ((expected.device && *expected.device != static_cast<std::uint64_t>(found.entry.st_dev)) ||
-        (expected.inode && *expected.inode != static_cast<std::uint64_t>(found.entry.st_ino)) ||
-        (expected.original && !samePlace(*expected.original, original)))
+    if (!isExpectedEntry(found.entry, expected) || (expected.original && !samePlace(*expected.original, original)))
         return lost(kEntryChanged, original);
 
     ParentFolder place = ParentFolder::open(original, found.trustedHome, true);

@@ -31,6 +31,11 @@ struct ExpectedEntry
     /// Where the item came from, when we moved it ourselves: a record rewritten since then to
     /// name another place is not followed.
     std::optional<std::filesystem::path> original = {};
+    /// The moved item's modification time (ns since the epoch) and length, where known: a
+    /// volume attached again has another device number, and these with the inode and the
+    /// entry's name still tell the entry.
+    std::int64_t modifiedNs = 0;
+    std::int64_t length = 0;
 };
 
 struct Result

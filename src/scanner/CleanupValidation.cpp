@@ -109,4 +109,17 @@ std::optional<std::string> validationFailure(const Layout& layout, const Scanned
     return std::nullopt;
 }
 
+ExclusionList withRealLocations(const ExclusionList& exclusions)
+{
+    ExclusionList both = exclusions;
+    for (const Path& excluded : exclusions.paths())
+        both.add(realLocation(excluded));
+    return both;
+}
+
+bool isExcluded(const ExclusionList& exclusions, const Path& item)
+{
+    return !exclusions.empty() && (exclusions.excludes(item) || exclusions.excludes(realLocation(item)));
+}
+
 } // namespace orvelane::JunkScanner

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CategoryKind.h"
+#include "ExclusionList.h"
 #include "ScanRecords.h"
 
 #include <filesystem>
@@ -27,5 +28,16 @@ bool isAllowed(const Layout& layout, const std::filesystem::path& path, Category
 
 /// Whether `path` is `folder` or lies inside it, component-wise ("Downloads2" is not inside "Downloads").
 bool isContained(const std::filesystem::path& path, const std::filesystem::path& folder);
+
+/**
+ * @brief The user's exclusions as scan and re-check apply them: each path as the user gave it
+ * and, where links lead elsewhere, where it really is, so that a folder excluded through a
+ * linked home is excluded in the real one too, and the other way round.
+ */
+ExclusionList withRealLocations(const ExclusionList& exclusions);
+
+/// Whether the item is excluded (`exclusions` from withRealLocations), as it is spelled or
+/// where it really is.
+bool isExcluded(const ExclusionList& exclusions, const std::filesystem::path& item);
 
 } // namespace orvelane::JunkScanner

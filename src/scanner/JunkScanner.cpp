@@ -189,9 +189,10 @@ ScanResult scan(const Layout& layout, CategoryKind kind, const ExclusionList& ex
 
     ScanResult result;
     if (!exclusions.empty()) {
+        const ExclusionList excluded = withRealLocations(exclusions);
         std::erase_if(candidates, [&](const Candidate& candidate) {
             const auto& url = candidate.path;
-            if (!exclusions.excludes(url))
+            if (!isExcluded(excluded, url))
                 return false;
             Logger::debug("JunkScanner: Skipping " + inQuotes(displayText(url.filename())) + " - excluded by the user");
             result.skipped.push_back(

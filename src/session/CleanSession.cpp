@@ -25,7 +25,8 @@ std::vector<CategoryKind> CleanSession::rescansAfter(CategoryKind kind)
 }
 
 CleanReport CleanSession::run(CategoryKind kind, const std::vector<ScannedItem>& chosen,
-                              const std::filesystem::path& home, const std::atomic<bool>* stop) const
+                              const std::filesystem::path& home, const ExclusionList& exclusions,
+                              const std::atomic<bool>* stop) const
 {
     CleanReport report;
     if (chosen.empty())
@@ -35,8 +36,10 @@ CleanReport CleanSession::run(CategoryKind kind, const std::vector<ScannedItem>&
                  std::to_string(chosen.size()) + " items in '" + title(kind) + "' (" +
                  formatBytes(sumOfSizes(chosen)) + ")");
     report.result = CleanResult::completed;
-    report.outcome = runCleaningWorker(layout_, chosen, kind, home, remover_, stop);
-    report.undoId = recordCleanForUndo(report.outcome, kind, home);
+    report.outcome = runCleaningWorker(layout_, chosen, kind, home, remover_, stop, &exclusions);
+    UndoRecording recording = recordCleanForUndo(report.outcome, home);
+    report.undoId = std::move(recording.id);
+    report.undoFailure = std::move(recording.failure);
     const CleanOutcome& outcome = report.outcome;
     if (!outcome.errors.empty())
         Logger::warning("Clean completed with " + std::to_string(outcome.errors.size()) + " errors - cleaned " +

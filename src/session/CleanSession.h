@@ -18,8 +18,12 @@ struct CleanReport
 {
     CleanResult result = CleanResult::notStarted;
     CleanOutcome outcome;
-    /// The journal that can take this clean back; nothing when it moved nothing to the Trash.
+    /// The journal entry that can take this clean back; nothing when it moved nothing to the
+    /// Trash, or when its entry could not be kept.
     std::optional<std::string> undoId;
+    /// Why this clean cannot be undone though it moved items to the Trash (the journal could
+    /// not be written); the front ends say so and count the clean as not wholly done.
+    std::optional<std::string> undoFailure;
 };
 
 /**
@@ -47,12 +51,12 @@ public:
     static std::vector<CategoryKind> rescansAfter(CategoryKind kind);
 
     /**
-     * @brief Removes the chosen items and keeps the record for an undo; the log tells its start
-     * and its end. `notStarted` when nothing was chosen. Blocking; `stop` as runCleaningWorker
+     * @brief Removes the chosen items, keeping those the user has excluded meanwhile, and keeps
+     * the record for an undo; the log tells its start and its end. `notStarted` when nothing was chosen. Blocking; `stop` as runCleaningWorker
      * takes it.
      */
     CleanReport run(CategoryKind kind, const std::vector<ScannedItem>& chosen, const std::filesystem::path& home,
-                    const std::atomic<bool>* stop = nullptr) const;
+                    const ExclusionList& exclusions, const std::atomic<bool>* stop = nullptr) const;
 
 private:
     const JunkScanner::Layout& layout_;

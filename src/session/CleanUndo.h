@@ -2,6 +2,7 @@
 
 #include "CategoryKind.h"
 #include "CleaningWorker.h"
+#include "UndoableClean.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -14,7 +15,7 @@ namespace orvelane {
 /// What undoing a clean did.
 struct UndoOutcome
 {
-    /// There was a clean to undo (the journal, and the expected one when one was asked for).
+    /// There was a clean to undo (the one asked for, when one was).
     bool started = false;
     std::size_t restoredCount = 0;
     /// The scanned sizes of the items put back.
@@ -28,26 +29,41 @@ struct UndoOutcome
     std::size_t remaining = 0;
 };
 
-/**
- * @brief Keeps what a finished clean moved to the Trash for undoing it, in the journal of
- * UndoJournal::location(home).
- *
- * A clean that moved nothing there (a permanent deletion of Trash items, or one where every
- * item failed) leaves nothing to undo and clears the previous journal: an undo must never
- * bring back an older clean than the last one. Returns the journal's id when there is
- * something to undo. Blocking; run it with the clean, off the UI thread.
- */
-std::optional<std::string> recordCleanForUndo(const CleanOutcome& outcome, CategoryKind kind,
-                                              const std::filesystem::path& home);
+/// What keeping a clean for undoing came to.
+struct UndoRecording
+{
+    /// The clean's entry in the journal; nothing when it moved nothing to the Trash, or when
+    /// it could not be kept.
+    std::optional<std::string> id;
+    /// Why the clean cannot be undone though it moved items to the Trash (in the current
+    /// language); nothing when it can, or moved nothing there.
+    std::optional<std::string> failure;
+};
 
 /**
- * @brief Puts the items of the user's last clean back from the Trash (see PutBack), each to the
- * place it came from; an item whose place is taken again stays in the Trash with a message.
- *
- * With `expectedId`, only the clean of that journal is undone: a window undoes its own clean,
- * not one made meanwhile by the command line. Afterwards the journal keeps only the items that
- * may still go back, or is removed. Blocking.
+ * @brief Keeps what a finished clean moved to the Trash for undoing it: its own entry on top
+ * of the journal's stack (see UndoJournal), which holds the last UndoJournal::kMaxRecords
+ * cleans. The journal is changed under its lock, so cleans that end at the same time, in the
+ * window and the command line alike, each keep their entry. Blocking; run it with the clean.
  */
-UndoOutcome undoLastClean(const std::filesystem::path& home, const std::optional<std::string>& expectedId = {});
+UndoRecording recordCleanForUndo(const CleanOutcome& outcome, const std::filesystem::path& home);
+
+/**
+ * @brief The cleans that may still be undone, newest first. Items no longer in the Trash
+ * (emptied, put back, restored by another tool) drop out of the journal, and so do cleans left
+ * with none. Nothing when the journal is busy or cannot be read. Blocking.
+ */
+std::optional<std::vector<UndoableClean>> undoableCleans(const std::filesystem::path& home);
+
+/**
+ * @brief Puts the items of one clean back from the Trash (see PutBack), each to the place it
+ * came from: the newest clean that may still be undone, or the one of `id`. An item whose
+ * place is taken again stays in the Trash with a message, and the clean keeps its place in the
+ * journal with what may still go back. Blocking.
+ *
+ * The clean leaves the journal while its items are put back, so that an undo running at the
+ * same time takes another one.
+ */
+UndoOutcome undoClean(const std::filesystem::path& home, const std::optional<std::string>& id = {});
 
 } // namespace orvelane

@@ -3,6 +3,7 @@
 #include "ByteCount.h"
 #include "JunkScanner.h"
 #include "Logger.h"
+#include "SafetyVocabulary.h"
 #include "PathResolution.h"
 
 #include <algorithm>
@@ -33,15 +34,6 @@ std::vector<const ScannedItem*> distinctItems(const std::vector<ScannedItem>& it
     return distinct;
 }
 
-// Where the entry really is: its folder with links resolved, then its own name (a link given as
-// an item stays a link, to be refused as one).
-std::filesystem::path realLocation(const std::filesystem::path& url)
-{
-    const std::filesystem::path plain = spelledPlainly(url);
-    const auto folder = resolvingLinks(plain.parent_path());
-    return folder ? standardized(*folder / plain.filename()) : plain;
-}
-
 bool wentWithAnEarlierItem(const std::filesystem::path& location, const std::vector<std::filesystem::path>& removed)
 {
     return std::any_of(removed.begin(), removed.end(), [&](const std::filesystem::path& earlier) {
@@ -52,8 +44,10 @@ bool wentWithAnEarlierItem(const std::filesystem::path& location, const std::vec
 } // namespace
 
 CleanOutcome runCleaningWorker(const JunkScanner::Layout& layout, const std::vector<ScannedItem>& items, CategoryKind kind,
-                               const std::filesystem::path& home, ItemRemover& remover, const std::atomic<bool>* stop)
+                               const std::filesystem::path& home, ItemRemover& remover, const std::atomic<bool>* stop,
+                               const ExclusionList* exclusions)
 {
+    const ExclusionList excluded = exclusions ? JunkScanner::withRealLocations(*exclusions) : ExclusionList();
     const bool permanent = isDeletedPermanently(kind);
     const std::vector<const ScannedItem*> distinct = distinctItems(items);
     const std::string total = std::to_string(distinct.size());
@@ -73,6 +67,11 @@ CleanOutcome runCleaningWorker(const JunkScanner::Layout& layout, const std::vec
         const std::filesystem::path location = realLocation(item.path);
         if (wentWithAnEarlierItem(location, removed)) {
             Logger::debug("Already removed with an earlier item: " + item.name);
+            continue;
+        }
+        if (JunkScanner::isExcluded(excluded, item.path)) {
+            Logger::info("Kept an item the user excluded since it was listed: " + item.name);
+            outcome.errors.push_back(item.name + ": " + explanation(SkipReason::excludedByUser));
             continue;
         }
         if (const auto refusal = JunkScanner::validationFailure(layout, item, kind, home)) {
@@ -96,7 +95,7 @@ CleanOutcome runCleaningWorker(const JunkScanner::Layout& layout, const std::vec
         removed.push_back(location);
         if (!removal.trashedAs.empty())
             outcome.trashed.push_back({kind, item.name, item.path, removal.trashedAs, removal.device,
-                                       removal.inode, item.size});
+                                       removal.inode, item.size, removal.modifiedNs, removal.length});
     }
     return outcome;
 }

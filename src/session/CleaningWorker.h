@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CategoryKind.h"
+#include "ExclusionList.h"
 #include "Layout.h"
 #include "RemovalResult.h"
 #include "ScanRecords.h"
@@ -62,9 +63,12 @@ ItemRemover& platformRemover();
  *
  * When `stop` is given and becomes true, the worker finishes the item in hand (a removal is
  * never abandoned half-way) and leaves the remaining items untouched.
+ *
+ * With `exclusions`, an item the user excluded since it was listed (as spelled or where it
+ * really is) stays, with "Excluded by you": exclusions are checked again like everything else.
  */
 CleanOutcome runCleaningWorker(const JunkScanner::Layout& layout, const std::vector<ScannedItem>& items, CategoryKind kind,
                                const std::filesystem::path& home, ItemRemover& remover = platformRemover(),
-                               const std::atomic<bool>* stop = nullptr);
+                               const std::atomic<bool>* stop = nullptr, const ExclusionList* exclusions = nullptr);
 
 } // namespace orvelane

@@ -6,9 +6,14 @@
 
 namespace orvelane {
 
-UndoOutcome RestoreSession::undo(const std::filesystem::path& home, const std::optional<std::string>& expectedId) const
+UndoOutcome RestoreSession::undo(const std::filesystem::path& home, const std::optional<std::string>& id) const
 {
-    return undoLastClean(home, expectedId);
+    return undoClean(home, id);
+}
+
+std::optional<std::vector<UndoableClean>> RestoreSession::undoable(const std::filesystem::path& home)
+{
+    return undoableCleans(home);
 }
 
 bool RestoreSession::canPutBack(const std::filesystem::path& entry, const std::filesystem::path& home)

@@ -24,8 +24,8 @@ struct PutBackReport
 };
 
 /**
- * @brief Taking cleans back, as both front ends do it: the last clean as a whole (see
- * undoLastClean) or one Trash entry at a time (see PutBack). Holds the layout that tells which
+ * @brief Taking cleans back, as both front ends do it: one clean as a whole (see undoClean),
+ * newest first, or one Trash entry at a time (see PutBack). Holds the layout that tells which
  * categories a restored place belongs to. Blocking.
  */
 class RestoreSession
@@ -33,8 +33,11 @@ class RestoreSession
 public:
     explicit RestoreSession(const JunkScanner::Layout& layout) : layout_(layout) {}
 
-    /// Undoes the last clean, only the one of `expectedId` when given.
-    UndoOutcome undo(const std::filesystem::path& home, const std::optional<std::string>& expectedId = {}) const;
+    /// Undoes the newest clean that may still be undone, or the one of `id` (see undoClean).
+    UndoOutcome undo(const std::filesystem::path& home, const std::optional<std::string>& id = {}) const;
+
+    /// The cleans that may still be undone, newest first (see undoableCleans).
+    static std::optional<std::vector<UndoableClean>> undoable(const std::filesystem::path& home);
 
     /// Whether the entry has a record naming a place it may go back to.
     static bool canPutBack(const std::filesystem::path& entry, const std::filesystem::path& home);

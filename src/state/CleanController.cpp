@@ -2,11 +2,11 @@
 
 #include "ByteCount.h"
 #include "CleanSession.h"
+#include "ExclusionStore.h"
 #include "HomeFolder.h"
 #include "PublishLater.h"
 #include "WindowState.h"
 
-#include <QPromise>
 #include <QPromise>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -63,19 +63,22 @@ QFuture<CleanResult> CleanController::cleanSelected(CategoryKind kind)
         return QtFuture::makeReadyFuture(CleanResult::notStarted);
 
     setRunning(true);
-    window_.restoring()->setUndoId(std::nullopt);
     stopRequested_ = false;
     auto promise = std::make_shared<QPromise<CleanResult>>();
     promise->start();
     // The pool is waited for before this object goes, so the worker may read the stop flag.
     const auto work = [session = CleanSession(window_.layout(), *remover_), kind, chosen, stop = &stopRequested_] {
-        return session.run(kind, chosen, homeFolder(), stop);
+        // Read afresh: the command line may have excluded an item since this window listed it.
+        return session.run(kind, chosen, homeFolder(), ExclusionStore::load(), stop);
     };
     publishLater(QtConcurrent::run(&window_.pool(), work), this, [this, chosen, kind, promise](CleanReport report) {
-        window_.restoring()->setUndoId(report.undoId);
+        window_.restoring()->cleanRecorded(report.undoId);
         totalCleaned_ = addBytes(totalCleaned_, report.outcome.cleaned);
         emit totalCleanedChanged();
-        setMessages(report.outcome.errors, false);
+        std::vector<std::string> messages = report.outcome.errors;
+        if (report.undoFailure)
+            messages.push_back(*report.undoFailure);
+        setMessages(messages, false);
         window_.selection()->forget(chosen);
         const std::int64_t cleaned = report.outcome.cleaned;
         const auto finish = [this, cleaned, promise] {

@@ -9,43 +9,82 @@
 #include "WindowState.h"
 
 #include <QPromise>
+#include <algorithm>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace orvelane {
 
+struct RestoreController::Restoration
+{
+    std::vector<std::string> errors;
+    std::vector<CategoryKind> rescans;
+    bool started = true;
+    std::int64_t restored = 0; ///< an undo: the cleaned bytes that came back
+    Undoable undoable;         ///< what the journal holds afterwards
+};
+
 RestoreController::RestoreController(WindowState& window)
     : QObject(&window), window_(window), session_(std::make_unique<RestoreSession>(window.layout()))
 {
-    // The window offers an undo only until its next scan.
-    connect(window.scanning(), &ScanController::fullScanStarted, this, [this] { setUndoId(std::nullopt); });
+    // Items may have left the Trash meanwhile (emptied here or by another tool).
+    connect(window.scanning(), &ScanController::fullScanFinished, this, &RestoreController::refresh);
 }
 
 RestoreController::~RestoreController() = default;
 
-void RestoreController::setUndoId(std::optional<std::string> id)
+void RestoreController::cleanRecorded(const std::optional<std::string>& id)
 {
+    if (!id)
+        return;
+    cleans_.push_back(*id);
+    refresh();
+}
+
+void RestoreController::refresh()
+{
+    if (cleans_.empty())
+        return;
+    const quint64 generation = ++generation_;
+    publishLater(QtConcurrent::run(&window_.pool(), [] { return RestoreSession::undoable(homeFolder()); }), this,
+                 [this, generation](Undoable undoable) { adopt(undoable, generation); });
+}
+
+void RestoreController::adopt(const Undoable& undoable, quint64 generation)
+{
+    if (generation != generation_ || !undoable) // a busy journal tells nothing new
+        return;
     const bool could = canUndo();
-    undoId_ = std::move(id);
-    if (could != canUndo())
+    const int category = undoCategory();
+    std::erase_if(cleans_, [&](const std::string& id) {
+        return std::none_of(undoable->begin(), undoable->end(), [&](const UndoableClean& clean) { return clean.id == id; });
+    });
+    nextId_.reset();
+    nextCategory_ = -1;
+    for (const UndoableClean& clean : *undoable) // newest first
+        if (std::find(cleans_.begin(), cleans_.end(), clean.id) != cleans_.end()) {
+            nextId_ = clean.id;
+            nextCategory_ = static_cast<int>(clean.category);
+            break;
+        }
+    if (could != canUndo() || category != undoCategory())
         emit canUndoChanged();
 }
 
 QFuture<CleanResult> RestoreController::undoLastClean()
 {
-    if (!undoId_ || window_.busy()) {
-        if (!undoId_)
+    if (!nextId_ || window_.busy()) {
+        if (!nextId_)
             Logger::warning("Undo attempted with no clean to undo");
         return QtFuture::makeReadyFuture(CleanResult::notStarted);
     }
     window_.successCard()->dismiss(); // the card celebrates the clean being taken back: it goes
     return run(
-        [session = session_.get(), id = *undoId_] {
+        [session = session_.get(), id = *nextId_] {
             const UndoOutcome outcome = session->undo(homeFolder(), id);
-            Restoration done{outcome.errors, outcome.categories, outcome.started, {}, outcome.restored};
-            if (!outcome.started) // undone from the command line meanwhile, or replaced by its clean
+            Restoration done{outcome.errors, outcome.categories, outcome.started, outcome.restored,
+                             RestoreSession::undoable(homeFolder())};
+            if (!outcome.started && outcome.errors.empty()) // undone from the command line meanwhile
                 done.errors.push_back(localizedText(DISPLAY_TEXT("There is no clean to undo any more.")));
-            if (outcome.remaining > 0)
-                done.undoId = id;
             return done;
         },
         true);
@@ -81,6 +120,7 @@ QFuture<CleanResult> RestoreController::putBack(const ScannedItem& item)
             if (report.message)
                 done.errors.push_back(*report.message);
             done.rescans = report.rescans;
+            done.undoable = RestoreSession::undoable(homeFolder()); // a clean may have lost its last item
             return done;
         },
         false);
@@ -99,12 +139,12 @@ QFuture<CleanResult> RestoreController::run(std::function<Restoration()> work, b
     cleaning.setRunning(true);
     auto promise = std::make_shared<QPromise<CleanResult>>();
     promise->start();
-    publishLater(QtConcurrent::run(&window_.pool(), std::move(work)), this, [this, promise, undo](Restoration done) {
+    const quint64 generation = ++generation_;
+    publishLater(QtConcurrent::run(&window_.pool(), std::move(work)), this, [this, promise, undo, generation](Restoration done) {
         CleanController& cleaning = *window_.cleaning();
-        if (undo) {
-            setUndoId(done.undoId);
+        adopt(done.undoable, generation);
+        if (undo)
             cleaning.takeBack(done.restored); // the undone clean was this window's own
-        }
         cleaning.setMessages(done.errors, true);
         std::vector<CategoryKind> rescans = done.rescans;
         rescans.push_back(CategoryKind::trash);

@@ -12,35 +12,50 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvelane {
 
 class RestoreSession;
+struct UndoableClean;
 class WindowState;
 
 /**
- * @brief Taking cleans back in the window (see RestoreSession): this window's last clean as a
- * whole, or one Trash item. Both run as a clean does: the window is busy meanwhile, items that
- * stay leave their messages, and the categories concerned are scanned again.
+ * @brief Taking cleans back in the window (see RestoreSession): this window's cleans as a
+ * whole, newest first, or one Trash item. Both run as a clean does: the window is busy
+ * meanwhile, items that stay leave their messages, and the categories concerned are scanned
+ * again.
+ *
+ * Undo walks back through this window's own cleans only: a clean made meanwhile from the
+ * command line is the command line's to undo. Which of them may still be undone is asked of
+ * the journal after every clean, undo, put back and full scan, so a clean whose items all left
+ * the Trash is no longer offered.
  */
 class RestoreController : public QObject
 {
     Q_OBJECT
-    /// This window's last clean moved items to the Trash and no scan or clean came since.
+    /// One of this window's cleans may still be undone.
     Q_PROPERTY(bool canUndo READ canUndo NOTIFY canUndoChanged)
+    /// The category of the clean an undo takes back next (a Category value); -1 when none.
+    Q_PROPERTY(int undoCategory READ undoCategory NOTIFY canUndoChanged)
 
 public:
     explicit RestoreController(WindowState& window);
     ~RestoreController() override;
 
-    bool canUndo() const { return undoId_.has_value(); }
-    /// The journal of this window's last clean, while it can be undone.
-    void setUndoId(std::optional<std::string> id);
+    bool canUndo() const { return nextId_.has_value(); }
+    int undoCategory() const { return nextCategory_; }
+
+    /// A clean of this window was kept in the journal under `id` (nothing: it cannot be undone);
+    /// it becomes the one an undo takes back next.
+    void cleanRecorded(const std::optional<std::string>& id);
+    /// Asks the journal again which of this window's cleans may still be undone.
+    void refresh();
 
     /**
-     * @brief Puts the items of this window's last clean back from the Trash, then rescans the
-     * clean's categories and the Trash. `notStarted` when there is nothing to undo or the
-     * window is busy.
+     * @brief Puts the items of this window's newest clean that may still be undone back from
+     * the Trash, then rescans the clean's categories and the Trash. `notStarted` when there is
+     * nothing to undo or the window is busy.
      */
     QFuture<CleanResult> undoLastClean();
     /// Starts an undo; `undoFinished` reports its result.
@@ -61,19 +76,21 @@ signals:
     void putBackFinished(orvelane::qml::Outcome::Result result);
 
 private:
-    struct Restoration
-    {
-        std::vector<std::string> errors;
-        std::vector<CategoryKind> rescans;
-        bool started = true;
-        std::optional<std::string> undoId; ///< an undo: the journal's id while items remain
-        std::int64_t restored = 0;         ///< an undo: the cleaned bytes that came back
-    };
+    using Undoable = std::optional<std::vector<UndoableClean>>;
+    struct Restoration;
     QFuture<CleanResult> run(std::function<Restoration()> work, bool undo);
+    /// Takes the journal's answer, unless a later question is under way.
+    void adopt(const Undoable& undoable, quint64 generation);
 
     WindowState& window_;
     std::unique_ptr<RestoreSession> session_;
-    std::optional<std::string> undoId_;
+    /// This window's cleans that the journal keeps, oldest first.
+    std::vector<std::string> cleans_;
+    /// The newest of them that may still be undone, and its category (-1 without one).
+    std::optional<std::string> nextId_;
+    int nextCategory_ = -1;
+    /// Counts questions to the journal; only the latest answer counts.
+    quint64 generation_ = 0;
 };
 
 } // namespace orvelane
