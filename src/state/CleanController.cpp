@@ -72,7 +72,7 @@ QFuture<CleanResult> CleanController::cleanSelected(CategoryKind kind)
         return session.run(kind, chosen, homeFolder(), ExclusionStore::load(), stop);
     };
     publishLater(QtConcurrent::run(&window_.pool(), work), this, [this, chosen, kind, promise](CleanReport report) {
-        window_.restoring()->cleanRecorded(report.undoId);
+        window_.restoring()->cleanRecorded(kind, report.undoId);
         totalCleaned_ = addBytes(totalCleaned_, report.outcome.cleaned);
         emit totalCleanedChanged();
         std::vector<std::string> messages = report.outcome.errors;

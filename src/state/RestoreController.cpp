@@ -32,11 +32,14 @@ RestoreController::RestoreController(WindowState& window)
 
 RestoreController::~RestoreController() = default;
 
-void RestoreController::cleanRecorded(const std::optional<std::string>& id)
+void RestoreController::cleanRecorded(CategoryKind kind, const std::optional<std::string>& id)
 {
-    if (!id)
-        return;
-    cleans_.push_back(*id);
+    if (id) {
+        cleans_.push_back(*id);
+        nextId_ = id;
+        nextCategory_ = static_cast<int>(kind);
+        emit canUndoChanged();
+    }
     refresh();
 }
 
