@@ -384,17 +384,20 @@ TEST_F(UndoStack, ACleanWhoseEntryCannotBeKeptSaysSoAndTheOneBeforeStaysUndoable
 
 TEST_F(UndoStack, AnItemExcludedSinceItWasListedStaysAsSpelledAndWhereItReallyIs)
 {
-    const auto items = caches("kept", 3);
+    auto items = caches("kept", 4);
     const std::filesystem::path linked = home.top() / "linked-home";
     std::filesystem::create_directory_symlink(home.root(), linked);
-    // One excluded as listed, one through a linked spelling of the home; the third goes.
-    const ExclusionList exclusions({items[0].path, linked / "Library/Caches/kept-1"});
+    // Excluded as listed; through a linked spelling of the home; by its real path while it was
+    // listed through the link. The fourth goes.
+    items[2].path = linked / "Library/Caches/kept-2";
+    const ExclusionList exclusions({items[0].path, linked / "Library/Caches/kept-1", home / "Library/Caches/kept-2"});
     const CleanReport report = session.run(CategoryKind::caches, items, home.root(), exclusions);
-    EXPECT_TRUE(std::filesystem::exists(items[0].path / "f"));
-    EXPECT_TRUE(std::filesystem::exists(items[1].path / "f"));
-    EXPECT_FALSE(std::filesystem::exists(items[2].path));
+    for (int kept = 0; kept < 3; ++kept)
+        EXPECT_TRUE(std::filesystem::exists(home / ("Library/Caches/kept-" + std::to_string(kept)) / "f")) << kept;
+    EXPECT_FALSE(std::filesystem::exists(items[3].path));
     EXPECT_EQ(report.outcome.cleaned, 100);
-    EXPECT_EQ(report.outcome.errors, (std::vector<std::string>{"kept-0: Excluded by you", "kept-1: Excluded by you"}));
+    EXPECT_EQ(report.outcome.errors, (std::vector<std::string>{"kept-0: Excluded by you", "kept-1: Excluded by you",
+                                                              "kept-2: Excluded by you"}));
 }
 
 } // namespace
