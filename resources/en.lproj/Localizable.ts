@@ -959,5 +959,12 @@
         <source>Undo Clean of %1</source>
         <translation>Undo Clean of %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%@ — %lld items, %@ — cleaned %@</source>
+        <translation>
+            <numerusform>%@ — %lld item, %@ — cleaned %@</numerusform>
+            <numerusform>%@ — %lld items, %@ — cleaned %@</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -955,5 +955,11 @@
         <source>Undo Clean of %1</source>
         <translation>%1 Temizliğini Geri Al</translation>
     </message>
+    <message numerus="yes">
+        <source>%@ — %lld items, %@ — cleaned %@</source>
+        <translation>
+            <numerusform>%@ — %lld öğe, %@ — temizlendi: %@</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
