@@ -7,7 +7,6 @@
 #include <QSignalSpy>
 
 #include <fstream>
-#include <unistd.h>
 
 using namespace orvelane;
 using namespace orvelane::testing;
@@ -156,17 +155,25 @@ TEST_F(RestoreControllerTest, AnUndoIsRefusedWhileTheWindowIsBusyAndACleanThatMo
 TEST_F(RestoreControllerTest, ACleanWhoseJournalCannotBeWrittenSaysItCannotBeUndone)
 {
     scanAndWait();
-    const fs::path state_folder = UndoJournal::location(home.root()).parent_path();
-    fs::create_directories(state_folder);
-    fs::permissions(state_folder, fs::perms::owner_read | fs::perms::owner_exec);
-    if (::access(state_folder.c_str(), W_OK) == 0)
-        GTEST_SKIP() << "running as root: a read-only folder is writable";
+    ASSERT_EQ(clean(CategoryKind::caches, {"com.beta"}), CleanResult::completed);
+    // The journal's place is taken by a folder (as a full or read-only state folder would
+    // refuse it, for root too).
+    const fs::path journal = UndoJournal::location(home.root());
+    fs::rename(journal, journal.parent_path() / "kept");
+    fs::create_directory(journal);
     ASSERT_EQ(clean(CategoryKind::caches, {"com.gamma"}), CleanResult::completed);
-    fs::permissions(state_folder, fs::perms::owner_all);
     EXPECT_FALSE(fs::exists(home / "Library/Caches/com.gamma"));
     ASSERT_EQ(state.cleaning()->errors().size(), 1);
     EXPECT_TRUE(state.cleaning()->errors()[0].startsWith("This clean cannot be undone: ")) << state.cleaning()->errors()[0].toStdString();
-    EXPECT_FALSE(state.restoring()->canUndo());
+    fs::remove(journal);
+    fs::rename(journal.parent_path() / "kept", journal);
+
+    // Undo takes back the clean before it, never the one it has no record of.
+    state.restoring()->refresh();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return state.restoring()->canUndo(); }, 10'000));
+    ASSERT_EQ(wait(state.restoring()->undoLastClean()), CleanResult::completed);
+    EXPECT_TRUE(fs::exists(home / "Library/Caches/com.beta/blob"));
+    EXPECT_FALSE(fs::exists(home / "Library/Caches/com.gamma"));
 }
 
 TEST_F(RestoreControllerTest, PutBackIsOfferedOnlyForTrashItemsWithARecordThatNamesAPlaceInHome)
