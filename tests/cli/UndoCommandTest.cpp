@@ -582,7 +582,8 @@ TEST_F(TidyCommand, StaleBuildFoldersGoOnlyWhenChosenAndNeverThoseOfAProjectInUs
     const auto project = [&](const std::string& name, int sourcesDaysAgo) {
         const fs::path folder = fs::path("code") / name;
         home.allocated(folder / "node_modules/x/big.bin", 6 * 1024 * 1024);
-        home.setModified(folder / "node_modules/x/big.bin", Clock::now() - 400 * 24h);
+        for (const char* built : {"node_modules/x/big.bin", "node_modules/x", "node_modules"})
+            home.setModified(folder / built, Clock::now() - 400 * 24h); // installed long ago
         home.file(folder / "package.json");
         home.setModified(folder / "package.json", Clock::now() - sourcesDaysAgo * 24h);
         return home / folder / "node_modules";
