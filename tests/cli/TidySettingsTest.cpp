@@ -63,8 +63,9 @@ TEST(TidyTimer, AskedOfTheUsersSystemdOnlyAndSaysWhenThereIsNone)
             for (const QStringList& arguments : asked)
                 EXPECT_EQ(arguments.value(0), QStringLiteral("--user")) << "never the system's manager";
             EXPECT_EQ(asked.size(), row.userSystemd ? 2u : 1u) << "nothing is changed without a user manager";
-            if (row.userSystemd)
+            if (row.userSystemd) {
                 EXPECT_TRUE(asked.back().contains(on ? QStringLiteral("enable") : QStringLiteral("disable")));
+            }
         }
     }
 }

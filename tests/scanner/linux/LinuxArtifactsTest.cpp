@@ -229,8 +229,9 @@ TEST(LinuxArtifacts, AProjectIsAsOldAsItsNewestOwnFileOutsideEveryBuildFolder)
         });
         ASSERT_NE(asked, found.end());
         ASSERT_EQ(asked->projectTouched.has_value(), row.touchedDaysAgo.has_value());
-        if (row.touchedDaysAgo)
+        if (row.touchedDaysAgo) {
             EXPECT_EQ(*asked->projectTouched, daysAgo(*row.touchedDaysAgo));
+        }
     }
 }
 
