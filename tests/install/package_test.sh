@@ -94,7 +94,7 @@ check "data files are mode 644${odd_modes:+ (found: $odd_modes)}" test -z "$odd_
 
 # Debian's own checks: lintian finds no error (warnings and remarks are shown, not failed on).
 if command -v lintian > /dev/null; then
-    lintian --no-tag-display-limit "$deb" > "$root/lintian.txt" 2>&1
+    lintian --tag-display-limit 0 "$deb" > "$root/lintian.txt" 2>&1
     cat "$root/lintian.txt"
     check "lintian reports no error" lacks "E: " "$root/lintian.txt"
 else
