@@ -58,6 +58,11 @@ for i in range(3000):
     write(f"{home}/.cache/app{i // 300}/blob{i}", rnd.randrange(100, 20000), 60 if i % 2 else 2)
 for i in range(200):
     write(f"{home}/.npm/_cacache/content-v2/{i % 16}/e{i}", 3000, 45)
+# Folders as old as what they hold, as after an install or a download long ago.
+for top in (f"{home}/code", f"{home}/.cache", f"{home}/.npm", f"{home}/Documents"):
+    for folder, _, _ in sorted(os.walk(top), key=lambda w: -len(w[0])):
+        newest = max((os.lstat(os.path.join(folder, n)).st_mtime for n in os.listdir(folder)), default=now)
+        os.utime(folder, (newest, newest))
 PY
 fi
 echo "$(find "$home" | wc -l) entries in $home"
@@ -69,7 +74,7 @@ if [ -n "$baseline" ]; then
                -n "scan (all), no project dates" "HOME='$home' '$baseline' scan --json > /dev/null")
 fi
 hyperfine --warmup 2 --runs "$runs" --export-json "$work/project-age-times.json" "${commands[@]}"
-hyperfine --warmup 1 --runs "$runs" -n "tidy --dry-run --build-folders" \
+hyperfine --warmup 1 --runs "$runs" -i -n "tidy --dry-run --build-folders" \
     "HOME='$home' XDG_CONFIG_HOME='$work/tidy-config' '$cli' tidy --dry-run --json --build-folders > /dev/null"
 
 # One real tidy, on a copy: it changes the home it runs in.
