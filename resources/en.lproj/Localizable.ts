@@ -966,5 +966,54 @@
             <numerusform>%@ — %lld items, %@ — cleaned %@</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Project untouched for %lld days</source>
+        <translation>
+            <numerusform>Project untouched for %lld day</numerusform>
+            <numerusform>Project untouched for %lld days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Project untouched for %lld months</source>
+        <translation>
+            <numerusform>Project untouched for %lld month</numerusform>
+            <numerusform>Project untouched for %lld months</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Project untouched for %lld years</source>
+        <translation>
+            <numerusform>Project untouched for %lld year</numerusform>
+            <numerusform>Project untouched for %lld years</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You worked on this project this week — rebuilding costs time</source>
+        <translation>You worked on this project this week — rebuilding costs time</translation>
+    </message>
+    <message>
+        <source>Tidied up %@ — Undo in Orvelane puts it back.</source>
+        <translation>Tidied up %@ — Undo in Orvelane puts it back.</translation>
+    </message>
+    <message>
+        <source>Deleted %@ of old items from the Trash.</source>
+        <translation>Deleted %@ of old items from the Trash.</translation>
+    </message>
+    <message>
+        <source>Orvelane tidied up</source>
+        <translation>Orvelane tidied up</translation>
+    </message>
+    <message>
+        <source>Would move to the Trash (%@):</source>
+        <translation>Would move to the Trash (%@):</translation>
+    </message>
+    <message>
+        <source>Would delete from the Trash (%@):</source>
+        <translation>Would delete from the Trash (%@):</translation>
+    </message>
+    <message>
+        <source>Nothing to tidy up.</source>
+        <translation>Nothing to tidy up.</translation>
+    </message>
 </context>
 </TS>

@@ -961,5 +961,51 @@
             <numerusform>%@ — %lld öğe, %@ — temizlendi: %@</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Project untouched for %lld days</source>
+        <translation>
+            <numerusform>Proje %lld gündür dokunulmadı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Project untouched for %lld months</source>
+        <translation>
+            <numerusform>Proje %lld aydır dokunulmadı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Project untouched for %lld years</source>
+        <translation>
+            <numerusform>Proje %lld yıldır dokunulmadı</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You worked on this project this week — rebuilding costs time</source>
+        <translation>Bu hafta bu proje üzerinde çalıştınız — yeniden derlemek zaman alır</translation>
+    </message>
+    <message>
+        <source>Tidied up %@ — Undo in Orvelane puts it back.</source>
+        <translation>%@ toparlandı — Orvelane'deki Geri Al onu geri koyar.</translation>
+    </message>
+    <message>
+        <source>Deleted %@ of old items from the Trash.</source>
+        <translation>Çöp Kutusu'ndan %@ eski öğe silindi.</translation>
+    </message>
+    <message>
+        <source>Orvelane tidied up</source>
+        <translation>Orvelane toparladı</translation>
+    </message>
+    <message>
+        <source>Would move to the Trash (%@):</source>
+        <translation>Çöp Kutusu'na taşınacak (%@):</translation>
+    </message>
+    <message>
+        <source>Would delete from the Trash (%@):</source>
+        <translation>Çöp Kutusu'ndan silinecek (%@):</translation>
+    </message>
+    <message>
+        <source>Nothing to tidy up.</source>
+        <translation>Toparlanacak bir şey yok.</translation>
+    </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "HomeFolder.h"
 #include "ScanDocument.h"
 #include "ScanSession.h"
+#include "TidyPolicy.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -113,6 +114,10 @@ int runClean(const CliOptions& options, const JunkScanner::Layout& layout)
         message.insert(0, 1, '\'').append("' is not an item of ").append(rawValue(kind));
         return refuse(message.append(" in ").append(options.document.string()));
     }
+    // Listed paths and untouched projects add up: "these two, and whatever has lain idle".
+    if (options.untouchedDays)
+        for (const ScannedItem& item : untouchedItems(listed, *options.untouchedDays, Clock::now()))
+            selection.insert(item.path);
 
     const std::vector<ScannedItem> chosen = CleanSession::chooseItems(kind, listed, selection);
     // The journal it leaves is what `undo` and the window's Undo take back.

@@ -1,6 +1,7 @@
 #include "CliOptions.h"
 
 #include "ScanSession.h"
+#include "TidyChoices.h"
 
 namespace orvelane::cli {
 namespace {
@@ -77,6 +78,19 @@ void parseScan(const std::vector<std::string>& args, CliOptions& options, std::s
     }
 }
 
+// The value of a period option, or a message.
+std::optional<int> periodOption(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
+                                std::string& error)
+{
+    const auto value = optionValue(args, i, name, error, (name + " needs a period such as 90d").c_str());
+    if (!value || !error.empty())
+        return std::nullopt;
+    const auto days = periodInDays(*value);
+    if (!days)
+        error = name + " takes a period of 1 to 3650 days such as 30d, 12w, 3m or 1y, not '" + *value + "'";
+    return days;
+}
+
 void parseClean(const std::vector<std::string>& args, CliOptions& options, std::string& error)
 {
     bool afterSeparator = false;
@@ -85,6 +99,8 @@ void parseClean(const std::vector<std::string>& args, CliOptions& options, std::
             afterSeparator = true;
         } else if (!afterSeparator && takeCommonOption(args, i, options, error)) {
             continue;
+        } else if (!afterSeparator && (args[i] == "--untouched" || args[i].starts_with("--untouched="))) {
+            options.untouchedDays = periodOption(args, i, "--untouched", error);
         } else if (!afterSeparator && args[i] == "--from") {
             if (i + 1 >= args.size())
                 error = "--from needs the path of a saved scan";
@@ -104,8 +120,61 @@ void parseClean(const std::vector<std::string>& args, CliOptions& options, std::
         error = "clean needs --from SCAN.json";
     else if (!options.cleanCategory)
         error = "clean needs a CATEGORY";
-    else if (options.paths.empty())
-        error = "clean needs at least one PATH from the saved scan";
+    else if (options.untouchedDays && *options.cleanCategory != CategoryKind::devArtifacts)
+        error = "--untouched selects build folders: it takes the devArtifacts category";
+    else if (options.paths.empty() && !options.untouchedDays)
+        error = "clean needs at least one PATH from the saved scan (or --untouched PERIOD)";
+}
+
+void parseTidy(const std::vector<std::string>& args, CliOptions& options, std::string& error)
+{
+    const auto setAction = [&](TidyAction action) {
+        if (options.tidyAction != TidyAction::run)
+            error = "tidy takes one of --enable, --disable and --status";
+        options.tidyAction = action;
+    };
+    for (std::size_t i = 1; i < args.size() && error.empty(); ++i) {
+        const std::string& argument = args[i];
+        if (takeCommonOption(args, i, options, error))
+            continue;
+        if (argument == "--enable")
+            setAction(TidyAction::enable);
+        else if (argument == "--disable")
+            setAction(TidyAction::disable);
+        else if (argument == "--status")
+            setAction(TidyAction::status);
+        else if (argument == "--dry-run")
+            options.dryRun = true;
+        else if (argument == "--scheduled")
+            options.scheduled = true;
+        else if (argument == "--build-folders")
+            options.tidyBuildFolders = true;
+        else if (argument == "--no-build-folders")
+            options.tidyBuildFolders = false;
+        else if (argument == "--days" || argument.starts_with("--days=")) {
+            const auto value = optionValue(args, i, "--days", error, "--days needs a number of days");
+            if (!error.empty())
+                break;
+            const auto days = periodInDays(*value);
+            if (!days || value->find_first_not_of("0123456789") != std::string::npos)
+                error = "--days takes a number of days from 1 to 3650, not '" + *value + "'";
+            options.tidyDays = days;
+        } else if (argument == "--untouched" || argument.starts_with("--untouched=")) {
+            options.tidyUntouchedDays = periodOption(args, i, "--untouched", error);
+        } else
+            error = argument.starts_with("--") ? "unknown option '" + argument + "' for tidy"
+                                               : "tidy takes no arguments";
+    }
+    if (!error.empty())
+        return;
+    const bool running = options.tidyAction == TidyAction::run;
+    if (!running && (options.dryRun || options.scheduled))
+        error = "--dry-run and --scheduled run a tidy; they do not go with --enable, --disable or --status";
+    else if (options.tidyAction == TidyAction::status &&
+             (options.tidyDays || options.tidyBuildFolders || options.tidyUntouchedDays))
+        error = "tidy --status changes nothing: it takes no --days, --untouched or --build-folders";
+    else if (options.dryRun && options.scheduled)
+        error = "a scheduled tidy is never a dry run";
 }
 
 // Options, then paths (all of them after "--"), as `restore` and `exclusions add|remove` take them.
@@ -202,8 +271,11 @@ ParseOutcome parseCommandLine(const std::vector<std::string>& args)
     } else if (args[0] == "exclusions") {
         options.command = Command::exclusions;
         parseExclusions(args, options, error);
+    } else if (args[0] == "tidy") {
+        options.command = Command::tidy;
+        parseTidy(args, options, error);
     } else {
-        error = "unknown command '" + args[0] + "' (expected scan, clean, undo, restore or exclusions)";
+        error = "unknown command '" + args[0] + "' (expected scan, clean, undo, restore, exclusions or tidy)";
     }
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--help" || args[i] == "-h") {
@@ -224,6 +296,36 @@ ParseOutcome parseCommandLine(const std::vector<std::string>& args)
     return {options, {}};
 }
 
+std::optional<int> periodInDays(const std::string& text)
+{
+    if (text.empty() || text.size() > 6)
+        return std::nullopt;
+    int unit = 1;
+    std::string digits = text;
+    switch (text.back()) {
+    case 'd':
+        digits.pop_back();
+        break;
+    case 'w':
+        unit = 7, digits.pop_back();
+        break;
+    case 'm':
+        unit = 30, digits.pop_back();
+        break;
+    case 'y':
+        unit = 365, digits.pop_back();
+        break;
+    default:
+        break;
+    }
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const long days = std::stol(digits) * unit;
+    if (days < kMinTidyDays || days > kMaxTidyDays)
+        return std::nullopt;
+    return static_cast<int>(days);
+}
+
 std::string usageText(const JunkScanner::Layout& layout)
 {
     return R"(orvelane-cli: find and clean reclaimable data in your home folder
@@ -233,10 +335,16 @@ Usage:
                     [CATEGORY...]
   orvelane-cli clean --from SCAN.json [--json] [--lang en|tr|system] [--layout macos|linux]
                      CATEGORY PATH...
+  orvelane-cli clean --from SCAN.json [--json] devArtifacts --untouched PERIOD [PATH...]
   orvelane-cli undo [--all | --list] [--json] [--lang en|tr|system]
   orvelane-cli restore [--json] [--lang en|tr|system] PATH...
   orvelane-cli exclusions [list] [--json]
   orvelane-cli exclusions add|remove PATH...
+  orvelane-cli tidy [--dry-run | --scheduled] [--json] [--days N] [--build-folders |
+                    --no-build-folders] [--untouched PERIOD] [--lang en|tr|system]
+  orvelane-cli tidy --enable [--days N] [--build-folders | --no-build-folders]
+                    [--untouched PERIOD]
+  orvelane-cli tidy --disable | --status [--json]
   orvelane-cli --help
 
 scan     Scans the given categories (default: all of the layout's) at the same time and prints a
@@ -247,9 +355,12 @@ scan     Scans the given categories (default: all of the layout's) at the same t
            {"home", "hasFullDiskAccess", "diskSpace": {"available", "total"} or null,
             "categories": [{"kind", "items": [{"path", "name", "size", "modified",
             "safetyLevel", "safetyReason", "actionHint", "hintForm", "application",
-            "deleted", "fileID"}],
+            "deleted", "projectTouched", "fileID"}],
             "skipped": [{"path", "name", "size", "reason"}]}]}
          A path that is not valid UTF-8 also carries "pathBytes" (its bytes in hex).
+         "projectTouched": for a build folder, when its project was last touched (the
+         newest of the project's own files beside and below it, outside build folders);
+         a project touched this week makes its build folders "projectActive" (review).
          Paths you excluded are listed as skipped ("excludedByUser"), never as items, unless
          --no-exclusions is given. Progress goes to standard error when it is a terminal.
 
@@ -260,6 +371,9 @@ clean    Takes the items of CATEGORY from a saved `scan --json` document, keeps 
          permanently). Prints what was cleaned and one "name: reason" line per item kept.
          With --json: {"result": "completed"|"notStarted", "cleaned": N, "errors": [...]}.
          Use -- before paths that begin with a dash.
+         --untouched PERIOD (devArtifacts only) also takes every build folder whose project
+         has been untouched for PERIOD: 90d, 12w, 3m (months of 30 days), 1y, or days.
+         With paths as well, both are taken.
 
 undo     Puts the items of your last clean back from the Trash, each to the exact place it
          came from. The window and this tool share the journal of the last 20 cleans that
@@ -275,6 +389,24 @@ restore  Puts items back from the Trash (PATH: the item in the Trash's files fol
          scan of the trash category lists it) to the place its .trashinfo record names, also
          for items other tools trashed; records naming a place outside your home folder are
          refused. With --json: {"result", "restored": [{"path"}], "errors": [...]}.
+
+tidy     Tidies up without asking, under a fixed, cautious rule: items rated safe in caches,
+         logs and devCaches unchanged for N days (--days, default 30) go to the Trash;
+         Trash entries deleted over N days ago are deleted for good. Never anything rated
+         review or protected, nothing in Downloads, nothing you excluded; build folders only
+         with --build-folders, and then only those of projects untouched for --untouched
+         (default 90d) that were not built in those N days. Every item is checked again
+         right before it goes, as in clean; one undo puts back all a tidy moved to the Trash.
+         --dry-run lists what would go and touches nothing. --scheduled is the weekly
+         timer's run: only while the weekly tidy is on, and it then tells the desktop.
+         Options given with a run hold for that run; the saved choices are used otherwise.
+         With --json: {"result", "dryRun", "trashed": N, "deleted": N, "items":
+         [{"category", "path", "name", "size", "action": "trashed"|"deleted"}], "errors"}.
+         --enable turns the weekly tidy on (saving --days, --build-folders and --untouched
+         given with it) and enables the systemd user timer orvelane-tidy.timer; --disable
+         turns both off; --status tells the choices and the timer ({"enabled", "timer",
+         "days", "includeBuildFolders", "untouchedDays"}). Without a systemd user instance
+         the timer cannot be enabled: it says so and exits with status 1.
 
 exclusions  Lists (the default), adds or removes the paths that are never offered again.
          A path excludes itself, byte for byte, and everything below it. The window's
@@ -294,7 +426,7 @@ Messages about single items go to standard error, the report to standard output.
 Exit status: 0 done without messages; 1 completed with messages (also: the undo journal
 could not be written or was busy); 2 bad usage or an unreadable, invalid or oversized
 scan document (nothing touched), or exclusions that could not be saved; 3 not started
-(nothing cleanable was selected, nothing to undo).
+(nothing cleanable was selected, nothing to undo or tidy).
 )";
 }
 

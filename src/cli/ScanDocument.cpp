@@ -58,6 +58,7 @@ QJsonObject itemObject(const ScannedItem& item)
     object["hintForm"] = item.hintForm == HintForm::sentence ? "sentence" : "command";
     object["application"] = item.application ? QJsonValue(QString::fromStdString(*item.application)) : QJsonValue();
     object["deleted"] = dateValue(item.deleted);
+    object["projectTouched"] = dateValue(item.projectTouched);
     return object;
 }
 
@@ -120,6 +121,7 @@ std::optional<ScannedItem> readItem(const QJsonObject& object)
     item.modified = readDate(object["modified"], valid);
     item.inode = readInode(object["fileID"], valid);
     item.deleted = readDate(object["deleted"], valid);
+    item.projectTouched = readDate(object["projectTouched"], valid);
     if (!valid)
         return std::nullopt;
     item.path = *url;

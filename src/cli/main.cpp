@@ -5,6 +5,7 @@
 #include "Localizer.h"
 #include "RestoreCommands.h"
 #include "ScanCommand.h"
+#include "TidyCommand.h"
 
 #include <QCoreApplication>
 
@@ -57,6 +58,8 @@ int main(int argc, char* argv[])
         return cli::runRestore(options, layout);
     case cli::Command::exclusions:
         return cli::runExclusions(options);
+    case cli::Command::tidy:
+        return cli::runTidyCommand(options, layout);
     case cli::Command::help:
         break;
     }

@@ -17,4 +17,19 @@ std::string skippedCount(std::int64_t count)
     return localizedCountedFormat(DISPLAY_TEXT("Protected / Skipped (%lld)"), count, {std::to_string(count)});
 }
 
+std::string tidyDone(std::int64_t trashed, std::int64_t deleted)
+{
+    std::string text;
+    if (trashed > 0)
+        text = localizedFormat(DISPLAY_TEXT("Tidied up %@ — Undo in Orvelane puts it back."), {formatBytes(trashed)});
+    if (deleted > 0) {
+        if (!text.empty())
+            text += ' ';
+        text += localizedFormat(DISPLAY_TEXT("Deleted %@ of old items from the Trash."), {formatBytes(deleted)});
+    }
+    return text;
+}
+
+std::string tidyTitle() { return localizedText(DISPLAY_TEXT("Orvelane tidied up")); }
+
 } // namespace orvelane::ReportTexts

@@ -16,4 +16,11 @@ std::string freeSpace(std::int64_t available, std::int64_t total);
 /// "Protected / Skipped (<count>)".
 std::string skippedCount(std::int64_t count);
 
+/// What a tidy did, in one or two sentences: what it moved to the Trash (and that Undo in
+/// Orvelane takes it back), what it deleted from the Trash; empty when it did neither.
+std::string tidyDone(std::int64_t trashed, std::int64_t deleted);
+
+/// The title of the notice after a tidy.
+std::string tidyTitle();
+
 } // namespace orvelane::ReportTexts

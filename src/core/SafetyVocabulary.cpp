@@ -19,7 +19,7 @@ constexpr std::array<VocabularyEntry, 3> kLevels{{
     {"protected", DISPLAY_TEXT("Protected")},
 }};
 
-constexpr std::array<VocabularyEntry, 18> kReasons{{
+constexpr std::array<VocabularyEntry, 19> kReasons{{
     {"oldRegenerable", DISPLAY_TEXT("Regenerable data that has not changed recently.")},
     {"recentlyActive", DISPLAY_TEXT("Recently active — close the related app and review before cleaning.")},
     {"expensiveToRegenerate", DISPLAY_TEXT("Regenerable, but rebuilding it may take significant time or data.")},
@@ -41,6 +41,7 @@ constexpr std::array<VocabularyEntry, 18> kReasons{{
      DISPLAY_TEXT("The project's installed dependencies: removing them means installing them again, which needs the network.")},
     {"toolCache", DISPLAY_TEXT("A tool's cache inside the project: the tool's next run is only a little slower.")},
     {"currentSessionLog", DISPLAY_TEXT("Written by your current login session — clean it after you log out.")},
+    {"projectActive", DISPLAY_TEXT("You worked on this project this week — rebuilding costs time")},
 }};
 
 constexpr std::array<VocabularyEntry, 3> kSkipReasons{{

@@ -33,6 +33,7 @@ enum class SafetyReason {
     dependencyFolder,
     toolCache,
     currentSessionLog,
+    projectActive,
 };
 
 /// Why an examined path is not offered. `excludedByUser`: the user asked never to be offered it again.
@@ -40,13 +41,14 @@ enum class SkipReason { emptyOrInaccessible, belowSizeThreshold, excludedByUser 
 
 inline constexpr std::array<SafetyLevel, 3> allSafetyLevels{SafetyLevel::safe, SafetyLevel::review,
                                                             SafetyLevel::protected_};
-inline constexpr std::array<SafetyReason, 18> allSafetyReasons{
+inline constexpr std::array<SafetyReason, 19> allSafetyReasons{
     SafetyReason::oldRegenerable,     SafetyReason::recentlyActive,    SafetyReason::expensiveToRegenerate,
     SafetyReason::requiresRebuild,    SafetyReason::userFile,          SafetyReason::permanentDeletion,
     SafetyReason::managedByAnotherTool, SafetyReason::diagnosticLog,   SafetyReason::mayHoldHistory,
     SafetyReason::mayHoldUserData,    SafetyReason::installer,         SafetyReason::diskImage,
     SafetyReason::archive,            SafetyReason::unfinishedDownload, SafetyReason::downloadInProgress,
     SafetyReason::dependencyFolder,   SafetyReason::toolCache,         SafetyReason::currentSessionLog,
+    SafetyReason::projectActive,
 };
 inline constexpr std::array<SkipReason, 3> allSkipReasons{
     SkipReason::emptyOrInaccessible, SkipReason::belowSizeThreshold, SkipReason::excludedByUser};

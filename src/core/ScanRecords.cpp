@@ -62,6 +62,7 @@ std::size_t hashValue(const ScannedItem& item) noexcept
         .add(item.application)
         .add(static_cast<int>(item.hintForm))
         .add(item.deleted)
+        .add(item.projectTouched)
         .result();
 }
 

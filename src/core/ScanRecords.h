@@ -39,6 +39,9 @@ struct ScannedItem
     HintForm hintForm = HintForm::command;
     /// Trash entries: when the item was deleted, as its trash record says.
     std::optional<Date> deleted{};
+    /// Build folders: when their project was last touched (its newest file outside build
+    /// folders); nothing where that is not known.
+    std::optional<Date> projectTouched{};
 
     const std::filesystem::path& id() const { return path; }
     friend bool operator==(const ScannedItem&, const ScannedItem&) = default;

@@ -95,52 +95,96 @@ public:
           anyName_(hasRulesForAnyName(layout))
     {}
 
-    std::vector<std::filesystem::path> run()
+    std::vector<FoundArtifact> run()
     {
         auto root = DirectoryStream::open(home_, DirectoryStream::Links::follow);
         int error = root.error();
         const auto rootStatus = root.isOpen() ? statusOfDescriptor(root.fd(), &error) : std::nullopt;
         if (rootStatus)
-            walk(root, *rootStatus, home_, 0);
+            walk(root, *rootStatus, home_, 0, false);
         else
             logOpenFailure(home_, error);
         if (FileSystem::exists(home_ / terraformPluginCache))
-            found_.push_back(home_ / terraformPluginCache);
+            found_.push_back({home_ / terraformPluginCache, std::nullopt});
         return std::move(found_);
     }
 
 private:
-    void walk(DirectoryStream& folder, const EntryStatus& folderStatus, const std::filesystem::path& path,
-              int depth)
+    enum class Step { pass, offer, enter };
+
+    /**
+     * Offers the project folders below `path` and returns the newest modification among the
+     * files of its tree outside them, when `aged` (a project lies here or above) or a project
+     * lies here; nothing otherwise. The files are asked only then: a home's photos and papers
+     * cost no more than before. A folder's own date is not counted: creating a build folder
+     * changes the date of the folder it lies in, not the project's sources.
+     */
+    std::optional<Date> walk(DirectoryStream& folder, const EntryStatus& folderStatus,
+                             const std::filesystem::path& path, int depth, bool aged)
     {
         const auto entries = listEntries(folder, path);
         if (!entries)
-            return;
+            return std::nullopt;
         const std::string here = path.filename().native();
         Beside beside(folder, *entries);
-        for (const auto& [name, hint] : *entries) {
+        // First what each entry is, so that the files of a folder holding a project are dated
+        // before its sub-folders are entered; then, in listing order, what becomes of them.
+        std::vector<std::pair<Step, std::optional<EntryStatus>>> steps(entries->size(), {Step::pass, std::nullopt});
+        bool project = false;
+        for (std::size_t i = 0; i < entries->size(); ++i) {
+            const auto& [name, hint] = (*entries)[i];
             if (hint != EntryKind::directory && hint != EntryKind::unknown)
                 continue; // a file or a link: links are never followed
             // Folders only: the status tells links from folders where the listing did not, and
             // where another mount begins (asked without triggering an automount).
-            const auto status = statusAt(folder.fd(), name.c_str());
-            if (!status || status->kind != EntryKind::directory)
+            auto status = statusAt(folder.fd(), name.c_str());
+            if (!status)
                 continue;
+            if (status->kind != EntryKind::directory) {
+                steps[i].second = status; // a file after all: its date is known already
+                continue;
+            }
             if (isOtherMount(*status, folderStatus)) {
                 Logger::debug("JunkScanner: Not searching mount point " + displayText(path / name));
                 continue; // neither offered nor searched: its data is not this home's to clean
             }
             const DevArtifact* named = devArtifactNamed(layout_, name);
             if ((named || anyName_) && qualifies(folder, beside, name, depth)) {
-                found_.push_back(path / name);
+                steps[i].first = Step::offer;
+                project = true;
                 continue; // an artifact's own folders are never searched
             }
             if (named && !named->searchedWithoutMarker)
                 continue; // nor, for names no plain folder carries, one without its project file
             if (walkSkips(layout_, here, name, depth))
                 continue;
-            enter(folder, *status, path / name, depth + 1);
+            steps[i] = {Step::enter, status};
         }
+        const bool dated = aged || project;
+        std::optional<Date> newest;
+        const auto note = [&](const std::optional<Date>& date) {
+            if (date && (!newest || *date > *newest))
+                newest = date;
+        };
+        const std::size_t offeredFrom = found_.size();
+        for (std::size_t i = 0; i < entries->size(); ++i) {
+            const auto& [name, hint] = (*entries)[i];
+            auto& [step, status] = steps[i];
+            if (step == Step::offer) {
+                found_.push_back({path / name, std::nullopt});
+            } else if (step == Step::enter) {
+                note(enter(folder, *status, path / name, depth + 1, dated));
+            } else if (dated && hint != EntryKind::directory) {
+                if (!status)
+                    status = statusAt(folder.fd(), name.c_str());
+                if (status && status->kind != EntryKind::directory)
+                    note(status->modified);
+            }
+        }
+        for (std::size_t i = offeredFrom; i < found_.size(); ++i)
+            if (found_[i].path.parent_path() == path)
+                found_[i].projectTouched = newest;
+        return dated ? newest : std::nullopt;
     }
 
     // The project-file rule, and never a tool's own home that merely carries an artifact's name.
@@ -156,17 +200,17 @@ private:
         return qualifyingRule(layout_, name, std::ref(beside), inside) != nullptr;
     }
 
-    void enter(DirectoryStream& parent, const EntryStatus& status, const std::filesystem::path& path,
-               int depth)
+    std::optional<Date> enter(DirectoryStream& parent, const EntryStatus& status, const std::filesystem::path& path,
+                              int depth, bool aged)
     {
         if (depth > maxArtifactSearchDepth || isClosed(path))
-            return;
+            return std::nullopt;
         auto child = DirectoryStream::openAt(parent.fd(), path.filename().c_str());
         if (!child.isOpen()) {
             logOpenFailure(path, child.error());
-            return;
+            return std::nullopt;
         }
-        walk(child, status, path, depth);
+        return walk(child, status, path, depth, aged);
     }
 
     bool isClosed(const std::filesystem::path& path) const
@@ -179,17 +223,25 @@ private:
     std::filesystem::path home_;
     const Layout& layout_;
     std::vector<std::filesystem::path> closed_;
-    std::vector<std::filesystem::path> found_;
+    std::vector<FoundArtifact> found_;
     bool anyName_;
 };
 
 } // namespace
 
-std::vector<std::filesystem::path> findDevArtifacts(const Layout& layout)
+std::vector<FoundArtifact> findDevArtifactsWithProjects(const Layout& layout)
 {
     auto found = ArtifactSearch(layout, homeFolder()).run();
     Logger::debug("JunkScanner: Found " + std::to_string(found.size()) + " developer artifacts");
     return found;
+}
+
+std::vector<std::filesystem::path> findDevArtifacts(const Layout& layout)
+{
+    std::vector<std::filesystem::path> paths;
+    for (auto& artifact : findDevArtifactsWithProjects(layout))
+        paths.push_back(std::move(artifact.path));
+    return paths;
 }
 
 } // namespace orvelane::JunkScanner

@@ -51,8 +51,8 @@ std::vector<Candidate> candidatesOf(const Layout& layout, CategoryKind kind)
     if (kind != CategoryKind::devArtifacts)
         return fromRows(layout, kind, home);
     std::vector<Candidate> found;
-    for (auto& folder : findDevArtifacts(layout))
-        found.push_back({std::move(folder), nullptr});
+    for (auto& folder : findDevArtifactsWithProjects(layout))
+        found.push_back({std::move(folder.path), nullptr, folder.projectTouched});
     return found;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SafetyVocabulary.h"
+#include "ScanRecords.h"
 
 #include <array>
 #include <filesystem>
@@ -92,6 +93,19 @@ bool walkSkips(const Layout& layout, std::string_view parentName, std::string_vi
  * in listing order, then the Terraform plugin cache when it exists.
  */
 std::vector<std::filesystem::path> findDevArtifacts(const Layout& layout);
+
+/// A project folder the search found, and when its project was last touched.
+struct FoundArtifact
+{
+    std::filesystem::path path;
+    /// The newest modification among the files of the folder it lies in and below, outside
+    /// every project folder and every folder the search does not enter; nothing when no such
+    /// file was seen.
+    std::optional<Date> projectTouched;
+};
+
+/// findDevArtifacts with each folder's project date, asked of the files in the same walk.
+std::vector<FoundArtifact> findDevArtifactsWithProjects(const Layout& layout);
 
 /// What regenerates the folder: "terraform init" for any "plugin-cache", else the tool a file
 /// beside it names, else the rule's command; "%1$@" in a command stands for the folder's name.

@@ -74,13 +74,14 @@ std::optional<SkipReason> skipReason(const Layout& layout, CategoryKind kind, co
 
 // Takes the candidate's path: a scan of a large Trash holds tens of thousands of them.
 ScannedItem offeredItem(CategoryKind kind, std::filesystem::path path, const FileAnalysis& analysis,
-                        ItemReading reading)
+                        ItemReading reading, std::optional<Date> projectTouched)
 {
     ScannedItem item;
     item.name = std::move(reading.name);
     item.size = analysis.size;
     item.modified = analysis.modified;
-    const auto judgement = judgedItem(kind, path, analysis.modified, Clock::now(), reading);
+    item.projectTouched = projectTouched;
+    const auto judgement = judgedItem(kind, path, analysis.modified, Clock::now(), reading, projectTouched);
     item.safetyLevel = judgement.level;
     item.safetyReason = judgement.reason;
     if (!reading.hint.empty())
@@ -211,7 +212,7 @@ ScanResult scan(const Layout& layout, CategoryKind kind, const ExclusionList& ex
                 {std::move(url), std::move(reading.name), measured ? std::optional(analysis.size) : std::nullopt, *reason});
             continue;
         }
-        result.items.push_back(offeredItem(kind, std::move(url), analysis, std::move(reading)));
+        result.items.push_back(offeredItem(kind, std::move(url), analysis, std::move(reading), candidates[i].projectTouched));
         Logger::debug("JunkScanner: Added " + inQuotes(result.items.back().name) + " (" +
                       std::to_string(analysis.size) + " bytes)");
     }

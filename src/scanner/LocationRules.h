@@ -2,6 +2,7 @@
 
 #include "Layout.h"
 #include "LayoutFolders.h"
+#include "ScanRecords.h"
 
 #include <filesystem>
 #include <map>
@@ -32,6 +33,8 @@ struct Candidate
 {
     std::filesystem::path path;
     const Location* row = nullptr;
+    /// Project folders: when their project was last touched (see FoundArtifact).
+    std::optional<Date> projectTouched{};
 };
 
 /**

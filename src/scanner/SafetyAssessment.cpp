@@ -64,9 +64,14 @@ SafetyJudgement safetyAssessment(CategoryKind kind, const std::filesystem::path&
 }
 
 SafetyJudgement judgedItem(CategoryKind kind, const std::filesystem::path& path, std::optional<Date> modified,
-                           Date now, const ItemReading& reading)
+                           Date now, const ItemReading& reading, std::optional<Date> projectTouched)
 {
     const SafetyJudgement judged = safetyAssessment(kind, path, modified, now);
+    // The project being worked on outweighs what the folder holds: it is rebuilt within the day.
+    // A date in the future is a project in use, too.
+    if (kind == CategoryKind::devArtifacts && judged.level != SafetyLevel::protected_ && projectTouched &&
+        now - *projectTouched < kActiveProjectPeriod)
+        return {SafetyLevel::review, SafetyReason::projectActive};
     if (!reading.reason || judged.level == SafetyLevel::protected_)
         return judged;
     if (reading.verdict == Verdict::review)

@@ -36,7 +36,10 @@ SafetyJudgement safetyAssessment(CategoryKind kind, const std::filesystem::path&
  * kind (an unfinished download is safe once a day has passed without a change).
  */
 SafetyJudgement judgedItem(CategoryKind kind, const std::filesystem::path& path, std::optional<Date> modified,
-                           Date now, const ItemReading& reading);
+                           Date now, const ItemReading& reading, std::optional<Date> projectTouched = std::nullopt);
+
+/// How recently a project must have been touched for its build folders to count as in use.
+inline constexpr std::chrono::hours kActiveProjectPeriod{7 * 24};
 
 /// The command or place that rebuilds or manages the item, where there is one.
 std::optional<std::string> actionHint(const Layout& layout, CategoryKind kind, const std::filesystem::path& path);

@@ -28,6 +28,19 @@ CleanReport CleanSession::run(CategoryKind kind, const std::vector<ScannedItem>&
                               const std::filesystem::path& home, const ExclusionList& exclusions,
                               const std::atomic<bool>* stop) const
 {
+    CleanReport report = runUnrecorded(kind, chosen, home, exclusions, stop);
+    if (report.result == CleanResult::completed) {
+        UndoRecording recording = recordCleanForUndo(report.outcome, home);
+        report.undoId = std::move(recording.id);
+        report.undoFailure = std::move(recording.failure);
+    }
+    return report;
+}
+
+CleanReport CleanSession::runUnrecorded(CategoryKind kind, const std::vector<ScannedItem>& chosen,
+                                        const std::filesystem::path& home, const ExclusionList& exclusions,
+                                        const std::atomic<bool>* stop) const
+{
     CleanReport report;
     if (chosen.empty())
         return report;
@@ -37,9 +50,6 @@ CleanReport CleanSession::run(CategoryKind kind, const std::vector<ScannedItem>&
                  formatBytes(sumOfSizes(chosen)) + ")");
     report.result = CleanResult::completed;
     report.outcome = runCleaningWorker(layout_, chosen, kind, home, remover_, stop, &exclusions);
-    UndoRecording recording = recordCleanForUndo(report.outcome, home);
-    report.undoId = std::move(recording.id);
-    report.undoFailure = std::move(recording.failure);
     const CleanOutcome& outcome = report.outcome;
     if (!outcome.errors.empty())
         Logger::warning("Clean completed with " + std::to_string(outcome.errors.size()) + " errors - cleaned " +

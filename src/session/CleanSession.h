@@ -58,6 +58,12 @@ public:
     CleanReport run(CategoryKind kind, const std::vector<ScannedItem>& chosen, const std::filesystem::path& home,
                     const ExclusionList& exclusions, const std::atomic<bool>* stop = nullptr) const;
 
+    /// The same, but the clean is not kept for an undo (`undoId` stays empty): for a run of
+    /// several categories that keeps all of them as one entry (see recordCleanForUndo).
+    CleanReport runUnrecorded(CategoryKind kind, const std::vector<ScannedItem>& chosen,
+                              const std::filesystem::path& home, const ExclusionList& exclusions,
+                              const std::atomic<bool>* stop = nullptr) const;
+
 private:
     const JunkScanner::Layout& layout_;
     ItemRemover& remover_;

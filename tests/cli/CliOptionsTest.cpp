@@ -50,6 +50,44 @@ TEST(CliOptions, MistakesAreNamed)
     EXPECT_EQ(parse({}).options->command, Command::help);
 }
 
+TEST(CliOptions, TidyTakesOneActionAndDayCountsWithinRange)
+{
+    const auto run = parse({"tidy", "--dry-run", "--json", "--days", "14", "--build-folders", "--untouched=6m"});
+    ASSERT_TRUE(run.options) << run.error;
+    EXPECT_EQ(run.options->command, Command::tidy);
+    EXPECT_EQ(run.options->tidyAction, TidyAction::run);
+    EXPECT_TRUE(run.options->dryRun);
+    EXPECT_EQ(run.options->tidyDays, 14);
+    EXPECT_EQ(run.options->tidyBuildFolders, true);
+    EXPECT_EQ(run.options->tidyUntouchedDays, 180);
+    EXPECT_EQ(parse({"tidy", "--enable", "--no-build-folders"}).options->tidyBuildFolders, false);
+    EXPECT_EQ(parse({"tidy", "--status"}).options->tidyAction, TidyAction::status);
+
+    // {arguments, accepted}
+    const std::pair<std::vector<std::string>, bool> rows[] = {
+        {{"tidy", "--enable", "--disable"}, false},  {{"tidy", "--status", "--days", "3"}, false},
+        {{"tidy", "--enable", "--dry-run"}, false},  {{"tidy", "--scheduled", "--dry-run"}, false},
+        {{"tidy", "--days", "0"}, false},            {{"tidy", "--days", "3651"}, false},
+        {{"tidy", "--days", "30d"}, false},          {{"tidy", "--days"}, false},
+        {{"tidy", "--days", "-5"}, false},           {{"tidy", "/home/u"}, false},
+        {{"tidy", "--untouched", "3x"}, false},      {{"tidy", "--untouched", "11y"}, false},
+        {{"tidy", "--days", "3650"}, true},          {{"tidy", "--disable", "--days", "7"}, true},
+        {{"tidy", "--scheduled"}, true},
+        {{"clean", "--from", "s.json", "devArtifacts", "--untouched", "90d"}, true},
+        {{"clean", "--from", "s.json", "devArtifacts", "--untouched", "12w", "/h/a"}, true},
+        {{"clean", "--from", "s.json", "caches", "--untouched", "90d"}, false},
+        {{"clean", "--from", "s.json", "devArtifacts", "--untouched"}, false},
+        {{"clean", "--from", "s.json", "devArtifacts", "--untouched", "d"}, false},
+    };
+    for (const auto& [arguments, accepted] : rows) {
+        const auto parsed = parse(arguments);
+        EXPECT_EQ(parsed.options.has_value(), accepted) << arguments.back() << ": " << parsed.error;
+    }
+    EXPECT_EQ(parse({"clean", "--from", "s.json", "devArtifacts", "--untouched", "12w"}).options->untouchedDays, 84);
+    EXPECT_EQ(periodInDays("1y"), 365);
+    EXPECT_EQ(periodInDays("90"), 90);
+}
+
 } // namespace
 
 namespace orvelane::cli {

@@ -63,7 +63,7 @@ TEST_F(CliRoundTrip, ScanDocumentHasTheDocumentedShape)
         for (const QJsonValue& value : category["items"].toArray()) {
             const QJsonObject item = value.toObject();
             for (const char* key : {"path", "name", "size", "modified", "safetyLevel", "safetyReason", "actionHint",
-                                    "hintForm", "application", "deleted", "fileID"})
+                                    "hintForm", "application", "deleted", "projectTouched", "fileID"})
                 EXPECT_TRUE(item.contains(QLatin1String(key))) << key;
             EXPECT_TRUE(item["size"].isDouble());
             EXPECT_TRUE(item["modified"].isNull() || item["modified"].toString().endsWith('Z'));

@@ -12,7 +12,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <QDateTime>
+
 #include <algorithm>
+#include <chrono>
+#include <map>
+#include <optional>
+#include <set>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -20,6 +26,9 @@
 
 using namespace orvelane::testing;
 namespace fs = std::filesystem;
+using orvelane::Clock;
+using orvelane::Date;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -467,6 +476,177 @@ TEST_F(UndoStackCommand, AStateFolderThatCannotBeWrittenIsSaidAndUndoTakesTheCle
     EXPECT_EQ(runCli({"undo"}).status, 0);
     EXPECT_TRUE(fs::exists(installer));
     EXPECT_FALSE(fs::exists(image) || fs::exists(movie)) << "never taken for another clean";
+}
+
+// The weekly tidy as the timer runs it, through the real binary: it takes only what is safe and
+// old (Trash entries deleted long ago for good), leaves the rest, and one undo puts back, byte
+// for byte, all it moved to the Trash, whatever category it came from.
+class TidyCommand : public ::testing::Test
+{
+protected:
+    /// A tree of a few files, every file and folder dated `daysAgo`.
+    fs::path tree(const fs::path& relative, int daysAgo)
+    {
+        const Date when = Clock::now() - daysAgo * 24h;
+        const fs::path top = home / relative;
+        write(top / "index.bin", std::string("\x00\x01\xfe\xff binary\n", 12) + std::string(5000, 'c'));
+        write(top / "sub/entry \xff.dat", "a name that is not UTF-8");
+        for (const fs::path& file : {top / "index.bin", top / "sub/entry \xff.dat", top / "sub", top})
+            home.setModified(file.lexically_relative(home.root()), when);
+        return top;
+    }
+
+    /// A Trash entry deleted at `date` (as its record spells it).
+    fs::path trashed(const std::string& name, const std::string& date)
+    {
+        write(home.trash() / "files" / name, "trashed " + name);
+        write(home.trash() / "info" / (name + ".trashinfo"),
+              "[Trash Info]\nPath=" + (home / name).string() + "\nDeletionDate=" + date + "\n");
+        return home.trash() / "files" / name;
+    }
+
+    static std::map<fs::path, std::string> contents(const fs::path& top)
+    {
+        std::map<fs::path, std::string> found;
+        for (const auto& entry : fs::recursive_directory_iterator(top))
+            found[entry.path().lexically_relative(top)] = entry.is_regular_file() ? contentOf(entry.path()) : "";
+        return found;
+    }
+
+    static std::set<std::string> listed(const QJsonObject& report)
+    {
+        std::set<std::string> paths;
+        for (const QJsonValue& item : report["items"].toArray())
+            paths.insert(item.toObject()["category"].toString().toStdString() + " " +
+                         item.toObject()["action"].toString().toStdString() + " " +
+                         item.toObject()["path"].toString().toStdString());
+        return paths;
+    }
+
+    FakeHome home{"home"};
+};
+
+TEST_F(TidyCommand, TakesOnlyWhatIsSafeAndOldAndOneUndoPutsTheTrashedBackByteForByte)
+{
+    const fs::path oldCache = tree(".cache/oldviewer", 60);
+    const fs::path oldNpm = tree(".npm/_cacache", 45);
+    const fs::path freshCache = tree(".cache/freshviewer", 2);
+    const fs::path youngCache = tree(".cache/youngviewer", 20); // old enough to be safe, not to be tidied
+    const fs::path excluded = tree(".cache/keptviewer", 90);
+    const fs::path download = tree("Downloads/old folder", 400);
+    home.allocated("code/app/node_modules/x/big.bin", 6 * 1024 * 1024); // build folders only when chosen
+    home.file("code/app/package.json");
+    home.setModified("code/app/package.json", Clock::now() - 400 * 24h);
+    home.setModified("code/app/node_modules/x/big.bin", Clock::now() - 400 * 24h);
+    const fs::path oldEntry = trashed("old report.pdf", "2020-01-02T03:04:05");
+    const fs::path newEntry = trashed("new report.pdf", QDateTime::currentDateTime().toString(Qt::ISODate).toStdString());
+    ASSERT_EQ(runCli({"exclusions", "add", excluded.string()}).status, 0);
+    const auto oldCacheBefore = contents(oldCache);
+    const auto oldNpmBefore = contents(oldNpm);
+
+    const std::set<std::string> expected{"caches trashed " + oldCache.string(),
+                                         "devCaches trashed " + oldNpm.string(),
+                                         "trash deleted " + oldEntry.string()};
+    const CliRun dry = runCli({"tidy", "--dry-run", "--json"});
+    ASSERT_EQ(dry.status, 0) << dry.out << dry.err;
+    EXPECT_EQ(listed(jsonOf(dry.out)), expected);
+    EXPECT_TRUE(fs::exists(oldCache) && fs::exists(oldNpm) && fs::exists(oldEntry)) << "a dry run touches nothing";
+    EXPECT_FALSE(fs::exists(home.journal()));
+
+    const CliRun tidied = runCli({"tidy", "--json"});
+    ASSERT_EQ(tidied.status, 0) << tidied.out << tidied.err;
+    const QJsonObject report = jsonOf(tidied.out);
+    EXPECT_EQ(listed(report), expected);
+    EXPECT_GT(report["trashed"].toInteger(), 10000);
+    EXPECT_GT(report["deleted"].toInteger(), 0);
+    EXPECT_FALSE(fs::exists(oldCache));
+    EXPECT_FALSE(fs::exists(oldNpm));
+    EXPECT_FALSE(fs::exists(oldEntry));
+    EXPECT_FALSE(fs::exists(home.trash() / "info/old report.pdf.trashinfo"));
+    for (const fs::path& kept : {freshCache, youngCache, excluded, download, newEntry, home / "code/app/node_modules"})
+        EXPECT_TRUE(fs::exists(kept)) << kept;
+
+    const CliRun again = runCli({"tidy", "--json"});
+    EXPECT_EQ(again.status, 3) << "nothing left to tidy: " << again.out;
+
+    const CliRun undone = runCli({"undo", "--json"});
+    ASSERT_EQ(undone.status, 0) << undone.out << undone.err;
+    EXPECT_EQ(jsonOf(undone.out)["restoredItems"].toInteger(), 2) << "both categories in one undo";
+    EXPECT_EQ(contents(oldCache), oldCacheBefore);
+    EXPECT_EQ(contents(oldNpm), oldNpmBefore);
+    EXPECT_FALSE(fs::exists(oldEntry)) << "a deletion from the Trash is not undone";
+}
+
+TEST_F(TidyCommand, StaleBuildFoldersGoOnlyWhenChosenAndNeverThoseOfAProjectInUse)
+{
+    const auto project = [&](const std::string& name, int sourcesDaysAgo) {
+        const fs::path folder = fs::path("code") / name;
+        home.allocated(folder / "node_modules/x/big.bin", 6 * 1024 * 1024);
+        for (const char* built : {"node_modules/x/big.bin", "node_modules/x", "node_modules"})
+            home.setModified(folder / built, Clock::now() - 400 * 24h); // installed long ago
+        home.file(folder / "package.json");
+        home.setModified(folder / "package.json", Clock::now() - sourcesDaysAgo * 24h);
+        return home / folder / "node_modules";
+    };
+    const fs::path asleep = project("asleep", 200);
+    const fs::path dozing = project("dozing", 60);
+    const fs::path busy = project("busy", 1);
+
+    const CliRun scan = runCli({"scan", "--json", "devArtifacts"});
+    ASSERT_EQ(scan.status, 0) << scan.err;
+    std::map<std::string, QJsonObject> items;
+    for (const QJsonValue& item : jsonOf(scan.out)["categories"].toArray()[0].toObject()["items"].toArray())
+        items[item.toObject()["path"].toString().toStdString()] = item.toObject();
+    ASSERT_EQ(items.size(), 3u) << scan.out;
+    EXPECT_EQ(items[busy.string()]["safetyReason"].toString(), "projectActive");
+    EXPECT_NE(items[dozing.string()]["safetyReason"].toString(), "projectActive");
+    const QDateTime asleepTouched =
+        QDateTime::fromString(items[asleep.string()]["projectTouched"].toString(), Qt::ISODateWithMs);
+    EXPECT_NEAR(double(asleepTouched.daysTo(QDateTime::currentDateTimeUtc())), 200, 1);
+
+    EXPECT_EQ(runCli({"tidy", "--json"}).status, 3) << "no build folder unless chosen";
+    const CliRun tidied = runCli({"tidy", "--json", "--build-folders", "--untouched", "3m"});
+    ASSERT_EQ(tidied.status, 0) << tidied.out << tidied.err;
+    EXPECT_EQ(listed(jsonOf(tidied.out)), (std::set<std::string>{"devArtifacts trashed " + asleep.string()}));
+    EXPECT_FALSE(fs::exists(asleep));
+    EXPECT_TRUE(fs::exists(dozing) && fs::exists(busy));
+
+    // The same choice by hand: listed paths and untouched projects together.
+    const fs::path saved = home / "scan.json";
+    write(saved, runCli({"scan", "--json", "devArtifacts"}).out);
+    const CliRun cleaned = runCli({"clean", "--json", "--from", saved.string(), "devArtifacts", "--untouched", "50d"});
+    ASSERT_EQ(cleaned.status, 0) << cleaned.out << cleaned.err;
+    EXPECT_FALSE(fs::exists(dozing));
+    EXPECT_TRUE(fs::exists(busy));
+}
+
+TEST_F(TidyCommand, WithoutAUserSystemdTheWeeklyTidyStaysOffAndSaysWhy)
+{
+    // No bus and no systemctl on the way: the machine's own user timer cannot be reached.
+    const fs::path emptyPath = home.top() / "no-programs";
+    fs::create_directories(emptyPath);
+    const std::pair<const char*, std::optional<std::string>> environment[] = {
+        {"PATH", emptyPath.string()}, {"XDG_RUNTIME_DIR", std::nullopt}, {"DBUS_SESSION_BUS_ADDRESS", std::nullopt}};
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved;
+    for (const auto& [name, value] : environment) {
+        const char* before = std::getenv(name);
+        saved.emplace_back(name, before ? std::optional<std::string>(before) : std::nullopt);
+        value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
+    }
+    const CliRun enabled = runCli({"tidy", "--enable", "--days", "14"});
+    const CliRun status = runCli({"tidy", "--status", "--json"});
+    const CliRun scheduled = runCli({"tidy", "--scheduled"});
+    for (const auto& [name, value] : saved)
+        value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+
+    EXPECT_EQ(enabled.status, 1);
+    EXPECT_NE(enabled.err.find("systemd"), std::string::npos) << enabled.err;
+    ASSERT_EQ(status.status, 0) << status.err;
+    const QJsonObject state = jsonOf(status.out);
+    EXPECT_FALSE(state["enabled"].toBool());
+    EXPECT_EQ(state["timer"].toString(), "unavailable");
+    EXPECT_EQ(state["days"].toInt(), 30) << "nothing is saved when the tidy cannot be turned on";
+    EXPECT_EQ(scheduled.status, 3) << "a timer left behind finds the tidy off: " << scheduled.out;
 }
 
 } // namespace

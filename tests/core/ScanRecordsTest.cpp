@@ -48,6 +48,11 @@ TEST(ScannedItem, AbsentOptionalsCompareEqualAndHashApartFromPresentOnes)
     EXPECT_NE(withZeroID, withoutID);
     EXPECT_NE(std::hash<ScannedItem>{}(withZeroID), std::hash<ScannedItem>{}(withoutID));
 
+    ScannedItem dated = sampleItem();
+    dated.projectTouched = Date{};
+    EXPECT_NE(dated, sampleItem());
+    EXPECT_NE(std::hash<ScannedItem>{}(dated), std::hash<ScannedItem>{}(sampleItem()));
+
     ScannedItem emptyHint = sampleItem();
     emptyHint.actionHint = "";
     EXPECT_NE(emptyHint, sampleItem());

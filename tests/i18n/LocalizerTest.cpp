@@ -1,3 +1,4 @@
+#include "ProjectAgeText.h"
 #include "BundleTranslator.h"
 #include "ByteFormatter.h"
 #include "CategoryKind.h"
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using orvelane::Localizer;
 using orvelane::StringBundle;
@@ -194,6 +196,36 @@ TEST_F(LocalizerTest, ACountPicksItsFormInModelTextsAndInQml)
     orvelane::installCountedTextLookup(nullptr);
     orvelane::installTextLookup(nullptr);
     EXPECT_EQ(orvelane::localizedCountedFormat(selected, 1, {"1", "2 MB"}), "1 items selected — 2 MB");
+    orvelane::installByteFormatLocaleProvider(nullptr);
+}
+
+TEST_F(LocalizerTest, AProjectsAgeIsSaidInItsUnitAndCountedForm)
+{
+    using namespace std::chrono_literals;
+    auto localizer = localizerWith(QStringLiteral("en"));
+    localizer->installAsProcessLookup();
+    const orvelane::Date now = orvelane::Clock::now();
+    const auto said = [&](std::chrono::hours ago) { return *orvelane::projectUntouchedText(now - ago, now); };
+    // {age, English, Turkish}
+    const std::tuple<std::chrono::hours, const char*, const char*> rows[] = {
+        {24h, "Project untouched for 1 day", "Proje 1 gündür dokunulmadı"},
+        {29 * 24h, "Project untouched for 29 days", "Proje 29 gündür dokunulmadı"},
+        {30 * 24h, "Project untouched for 1 month", "Proje 1 aydır dokunulmadı"},
+        {150 * 24h + 5h, "Project untouched for 5 months", "Proje 5 aydır dokunulmadı"},
+        {364 * 24h, "Project untouched for 12 months", "Proje 12 aydır dokunulmadı"},
+        {365 * 24h, "Project untouched for 1 year", "Proje 1 yıldır dokunulmadı"},
+        {800 * 24h, "Project untouched for 2 years", "Proje 2 yıldır dokunulmadı"},
+        {-48h, "Project untouched for 0 days", "Proje 0 gündür dokunulmadı"},
+    };
+    for (const auto& [ago, english, turkish] : rows) {
+        localizer->setLanguage(Language::en);
+        EXPECT_EQ(said(ago), english);
+        localizer->setLanguage(Language::tr);
+        EXPECT_EQ(said(ago), turkish);
+    }
+    EXPECT_EQ(orvelane::projectUntouchedText(std::nullopt, now), std::nullopt);
+    orvelane::installTextLookup(nullptr);
+    orvelane::installCountedTextLookup(nullptr);
     orvelane::installByteFormatLocaleProvider(nullptr);
 }
 

@@ -55,8 +55,12 @@ for program in orvelane orvelane-cli; do
     check "bin/$program leads to the program beside the tables" \
         test "$(readlink -f "$prefix/bin/$program")" = "$prefix/lib/orvelane/$program" -a -x "$prefix/bin/$program"
 done
-stray=$(cd "$prefix" && find . -mindepth 1 \( -type f -o -type l \) | grep -v -e '^\./bin/' -e '^\./lib/orvelane/' -e '^\./share/')
-check "nothing lies outside bin, lib/orvelane and share${stray:+ (found: $stray)}" test -z "$stray"
+stray=$(cd "$prefix" && find . -mindepth 1 \( -type f -o -type l \) | grep -v -e '^\./bin/' -e '^\./lib/orvelane/' -e '^\./share/' \
+    -e '^\./lib/systemd/user/orvelane-tidy\.\(service\|timer\)$')
+check "nothing lies outside bin, lib/orvelane, the tidy's units and share${stray:+ (found: $stray)}" test -z "$stray"
+check "the tidy's service runs the installed orvelane-cli" \
+    grep -qxF "ExecStart=$prefix/bin/orvelane-cli tidy --scheduled" "$prefix/lib/systemd/user/orvelane-tidy.service"
+check "the tidy's timer is installed" test -s "$prefix/lib/systemd/user/orvelane-tidy.timer"
 for lang in en tr; do
     check "the $lang table is installed in the bundle" test -s "$prefix/lib/orvelane/$bundle_name/$lang.lproj/Localizable.qm"
 done
@@ -177,6 +181,15 @@ done
 for key in result cleaned errors; do
     check "the manual explains the clean result's key $key" section_has "$manual" "JSON OUTPUT" "^ {7}(.*, )?$key(,| |\$)"
 done
+find "$HOME/Projects" -exec touch -h -d '200 days ago' {} +
+"$cli" tidy --dry-run --json --build-folders > "$root/tidy.json"
+check "a dry run of the tidy lists the stale build folders" \
+    jq_true '.dryRun and ([.items[] | select(.category == "devArtifacts")] | length) == 2' "$root/tidy.json"
+# No bus: the machine's own user manager is never asked.
+env -u XDG_RUNTIME_DIR -u DBUS_SESSION_BUS_ADDRESS "$cli" tidy --status --json > "$root/tidy-status.json"
+for key in $(jq -r '[.. | objects | keys[]] | unique[]' "$root/tidy.json" "$root/tidy-status.json" | sort -u); do
+    check "the manual explains the tidy's key $key" section_has "$manual" "JSON OUTPUT" "^ {7}(.*, )?$key(,| |\$)"
+done
 
 # ---- Bash completion, as bash would call it.
 completion=$prefix/share/bash-completion/completions/orvelane-cli
@@ -186,7 +199,7 @@ complete_line() { # words of the command line; the last one is being completed
              printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$@" 2> /dev/null | sort | tr '\n' ' '
 }
 check "completion offers the commands" \
-    test "$(complete_line "$cli" '')" = "--help clean exclusions restore scan undo "
+    test "$(complete_line "$cli" '')" = "--help clean exclusions restore scan tidy undo "
 check "completion offers the categories to scan" test "$(complete_line "$cli" scan dev)" = "devArtifacts devCaches "
 check "completion asks a program typed as ~/.local/bin/orvelane-cli for its categories" \
     test "$(complete_line '~/.local/bin/orvelane-cli' scan dev)" = "devArtifacts devCaches "
@@ -194,6 +207,10 @@ check "completion offers the languages" test "$(complete_line "$cli" scan --lang
 check "completion offers scan's options" test "$(complete_line "$cli" scan --j)" = "--json "
 check "completion offers scan's --no-exclusions" test "$(complete_line "$cli" scan --no)" = "--no-exclusions "
 check "completion offers undo's options" test "$(complete_line "$cli" undo --)" = "--all --help --json --lang --list "
+check "completion offers tidy's switches" \
+    test "$(complete_line "$cli" tidy --d)" = "--days --disable --dry-run "
+check "completion offers clean's --untouched and periods after it" \
+    test "$(complete_line "$cli" clean --from "$root/scan.json" devArtifacts --untouched 9)" = "90d "
 check "completion offers the actions of exclusions" test "$(complete_line "$cli" exclusions '')" = "add list remove "
 check "completion offers clean's category after --from" \
     test "$(complete_line "$cli" clean --from "$root/scan.json" devA)" = "devArtifacts "

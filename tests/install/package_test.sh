@@ -74,7 +74,9 @@ for file in ./usr/lib/orvelane/orvelane ./usr/lib/orvelane/orvelane-cli \
     "./usr/share/icons/hicolor/48x48/apps/$app_id.png" "./usr/share/icons/hicolor/128x128/apps/$app_id.png" \
     "./usr/share/icons/hicolor/256x256/apps/$app_id.png" \
     ./usr/share/man/man1/orvelane-cli.1.gz ./usr/share/man/man1/orvelane.1.gz \
-    ./usr/share/bash-completion/completions/orvelane-cli ./usr/share/doc/orvelane/copyright; do
+    ./usr/share/bash-completion/completions/orvelane-cli ./usr/share/doc/orvelane/copyright \
+    ./usr/share/doc/orvelane/changelog.gz \
+    ./usr/lib/systemd/user/orvelane-tidy.service ./usr/lib/systemd/user/orvelane-tidy.timer; do
     check "the package holds $file" listed "$file"
 done
 for program in orvelane orvelane-cli; do
@@ -90,6 +92,15 @@ check "both programs are mode 755" \
 odd_modes=$(grep -E '^-.* \./usr/share/' "$root/contents.txt" | grep -vE '^-rw-r--r--')
 check "data files are mode 644${odd_modes:+ (found: $odd_modes)}" test -z "$odd_modes"
 
+# Debian's own checks: lintian finds no error (warnings and remarks are shown, not failed on).
+if command -v lintian > /dev/null; then
+    lintian --tag-display-limit 0 "$deb" > "$root/lintian.txt" 2>&1
+    cat "$root/lintian.txt"
+    check "lintian reports no error" lacks "E: " "$root/lintian.txt"
+else
+    echo "note: lintian is not installed; its check is skipped"
+fi
+
 # ---- The unpacked programs: stripped, no search paths of their own, and they run.
 dpkg-deb -x "$deb" "$root/tree"
 for program in orvelane orvelane-cli; do
@@ -97,6 +108,8 @@ for program in orvelane orvelane-cli; do
     check "$program is stripped" test -z "$(readelf -S "$file" | grep -E '\.debug_info|\.symtab')"
     check "$program carries no RPATH or RUNPATH" test -z "$(readelf -d "$file" | grep -E 'RPATH|RUNPATH')"
 done
+check "the tidy's service runs /usr/bin/orvelane-cli" \
+    grep -qxF "ExecStart=/usr/bin/orvelane-cli tidy --scheduled" "$root/tree/usr/lib/systemd/user/orvelane-tidy.service"
 "$root/tree/usr/bin/orvelane-cli" scan --json caches > "$root/scan.json" 2>&1
 check "the unpacked orvelane-cli scans" grep -q '"kind": "caches"' "$root/scan.json"
 

@@ -181,5 +181,59 @@ TEST(LinuxArtifacts, AVirtualEnvironmentIsRebuiltByTheToolWhoseLockFileLiesBesid
     EXPECT_EQ(JunkScanner::regenCommand(JunkScanner::activeLayout(), home / "code/x/Build"), std::nullopt);
 }
 
+// When each build folder's project was last touched: the newest of the project's own files,
+// never the build folders' (nor the dates of folders, which change when a build folder is made).
+TEST(LinuxArtifacts, AProjectIsAsOldAsItsNewestOwnFileOutsideEveryBuildFolder)
+{
+    using namespace std::chrono_literals;
+    const Date now = Clock::now();
+    const auto daysAgo = [&](int days) { return now - days * 24h; };
+    struct Row
+    {
+        const char* what;
+        std::vector<std::pair<const char*, int>> files; ///< {path in the project, days since changed}
+        const char* buildFolder;                         ///< the folder whose project date is asked
+        std::optional<int> touchedDaysAgo;
+    };
+    const Row rows[] = {
+        {"old sources, a fresh node_modules", {{"package.json", 200}, {"src/index.js", 150}, {"node_modules/x/i.js", 0}},
+         "node_modules", 150},
+        {"fresh sources, an old node_modules", {{"package.json", 300}, {"src/a/b/deep.js", 1}, {"node_modules/x/i.js", 300}},
+         "node_modules", 1},
+        {"a fresh file in another build folder of the project",
+         {{"Cargo.toml", 100}, {"package.json", 120}, {"target/debug/app", 0}, {"node_modules/x/i.js", 100}},
+         "node_modules", 100},
+        {"a fresh file in the repository's own folder", {{"package.json", 60}, {".git/index", 0}, {"node_modules/x/i.js", 60}},
+         "node_modules", 60},
+        {"a nested project counts for the one around it",
+         {{"package.json", 400}, {"packages/web/package.json", 2}, {"packages/web/node_modules/x/i.js", 500},
+          {"node_modules/x/i.js", 500}},
+         "node_modules", 2},
+        {"the nested project itself",
+         {{"package.json", 3}, {"packages/web/package.json", 40}, {"packages/web/node_modules/x/i.js", 0},
+          {"node_modules/x/i.js", 500}},
+         "packages/web/node_modules", 40},
+        {"a project of nothing but its build folder", {{"build.gradle", 5000}, {"build/out.class", 0}}, "build", 5000},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        FakeHome home;
+        const fs::path project = "code/app";
+        for (const auto& [file, age] : row.files) {
+            home.file(project / file);
+            home.setModified(project / file, daysAgo(age));
+        }
+        const auto found = JunkScanner::findDevArtifactsWithProjects(JunkScanner::activeLayout());
+        const auto asked = std::find_if(found.begin(), found.end(), [&](const JunkScanner::FoundArtifact& artifact) {
+            return artifact.path == home / project / row.buildFolder;
+        });
+        ASSERT_NE(asked, found.end());
+        ASSERT_EQ(asked->projectTouched.has_value(), row.touchedDaysAgo.has_value());
+        if (row.touchedDaysAgo) {
+            EXPECT_EQ(*asked->projectTouched, daysAgo(*row.touchedDaysAgo));
+        }
+    }
+}
+
 } // namespace
 } // namespace orvelane
