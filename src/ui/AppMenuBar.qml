@@ -6,6 +6,15 @@ import Orvelane
 MenuBar {
     id: bar
 
+    // For the keyboard: opens the first menu under its title, its first entry current.
+    function openFirstMenu() {
+        const menu = menuAt(0)
+        if (!menu)
+            return
+        menu.open()
+        menu.forceActiveFocus()
+    }
+
     delegate: MenuBarItem {
         id: title
 

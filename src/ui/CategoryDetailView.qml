@@ -20,6 +20,15 @@ Item {
     readonly property alias skippedSheet: skippedSheet
     readonly property Item itemList: middle.item && middle.item.objectName === "itemList" ? middle.item : null
     readonly property string navigationTitle: presentation.content === CategoryPresentation.Welcome ? "" : presentation.title
+    // A scan started here: the found items take the keyboard when they arrive, so that Down
+    // moves through them. Choosing another category meanwhile forgets it.
+    property bool listTakesFocus: false
+
+    // The keyboard has nothing here to stay on (the welcome went, a button was hidden): whoever
+    // embeds the view gives it a place.
+    signal focusReleased()
+
+    onKindChanged: listTakesFocus = false
 
     CategoryPresentation {
         id: presentation
@@ -33,7 +42,11 @@ Item {
         active: presentation.content === CategoryPresentation.Welcome
         sourceComponent: WelcomeView {
             desktop: detail.windowState ? detail.windowState.desktop : null
-            onScan: detail.windowState.scanning.scanAll()
+            onScan: {
+                detail.listTakesFocus = true
+                detail.windowState.scanning.scanAll()
+                detail.focusReleased()
+            }
         }
     }
 
@@ -193,6 +206,12 @@ Item {
 
         Loader {
             id: middle
+            onItemChanged: {
+                if (item && item.objectName === "itemList" && detail.listTakesFocus) {
+                    detail.listTakesFocus = false
+                    item.forceActiveFocus(Qt.TabFocusReason)
+                }
+            }
             anchors.top: headerDivider.bottom
             anchors.bottom: footerDivider.top
             width: parent.width
@@ -276,14 +295,18 @@ Item {
         }
     }
 
-    // The window's default action: Return asks to clean while the button is enabled. Only a
-    // press counts, not its auto-repeat: a held Return opens the question once.
+    // The window's default action, as a dialog's default button: Return presses the button
+    // that has the keyboard focus, and otherwise asks to clean while the button is enabled.
+    // Only a press counts, not its auto-repeat: a held Return opens the question once.
     Shortcut {
         sequences: ["Return", "Enter"]
         autoRepeat: false
-        enabled: detail.visible && body.visible && cleanButton.enabled && !confirmation.visible
-                 && !skippedSheet.visible
-        onActivated: confirmation.open()
+        enabled: detail.visible && body.visible && !confirmation.visible && !skippedSheet.visible
+                 && (cleanButton.enabled || FocusedButton.isPushButton(detail.Window.activeFocusItem))
+        onActivated: {
+            if (!FocusedButton.press(detail) && cleanButton.enabled)
+                confirmation.open()
+        }
     }
 
     CleanConfirmation {
@@ -324,7 +347,14 @@ Item {
         property Item returnFocusTo: null
         onAboutToShow: returnFocusTo = parent ? parent.Window.activeFocusItem : null
         onOpened: contentItem.takeFocus()
-        onClosed: if (returnFocusTo) returnFocusTo.forceActiveFocus()
+        // Back where the keyboard was, with its ring; a button the sheet's changes hid hands the
+        // keyboard on.
+        onClosed: {
+            if (returnFocusTo && returnFocusTo.visible && returnFocusTo.enabled)
+                returnFocusTo.forceActiveFocus(Qt.TabFocusReason)
+            else
+                detail.focusReleased()
+        }
 
         contentItem: SkippedItemsView {
             objectName: "skippedItemsView"

@@ -4,7 +4,8 @@ import Orvelane
 
 // The found items of one category, largest first. Rows arrive and leave sliding from the
 // leading edge with a fade; the pointer highlights the row under it.
-// Keyboard: Up/Down move, Space ticks the current row, the Menu key opens its context menu.
+// Keyboard: Up/Down move, Space ticks the current row, the Menu key or Shift+F10 opens its
+// context menu.
 // Inputs: windowState, kind (a Category), tint (category colour).
 ListView {
     id: list
@@ -34,7 +35,19 @@ ListView {
     }
 
     Keys.onSpacePressed: toggleCurrent()
-    Keys.onMenuPressed: if (currentItem) currentItem.openContextMenu(currentItem.width / 2, currentItem.height / 2)
+    function openCurrentMenu() {
+        if (currentItem)
+            currentItem.openContextMenu(currentItem.width / 2, currentItem.height / 2)
+    }
+
+    Keys.onMenuPressed: openCurrentMenu()
+    // Shift+F10, the other key desktops give the context menu.
+    Keys.onPressed: event => {
+        if (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier)) {
+            openCurrentMenu()
+            event.accepted = true
+        }
+    }
 
     delegate: ItemRow {
         id: rowDelegate

@@ -64,6 +64,7 @@ Item {
                 visible: content.selectedKind >= 0
                 windowState: content.windowState
                 kind: content.selectedKind >= 0 ? content.selectedKind : Category.Caches
+                onFocusReleased: sidebar.focusList()
             }
             UnavailableContent {
                 objectName: "noSelection"

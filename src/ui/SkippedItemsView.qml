@@ -84,6 +84,14 @@ Rectangle {
                 anchors.fill: parent
                 z: -1
                 color: Theme.controlBackground
+                // The keyboard is in the list: its edge and its current row say so.
+                border.width: list.activeFocus ? 2 : 0
+                border.color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.6)
+            }
+            highlightMoveDuration: 0
+            highlight: Rectangle {
+                visible: list.activeFocus
+                color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.12)
             }
 
             delegate: Item {
