@@ -30,6 +30,14 @@ Item {
 
     onKindChanged: listTakesFocus = false
 
+    // A list that went (emptied by a clean, replaced by the scanning indicator) leaves the
+    // keyboard on the bare view, where nothing shows it or acts on it.
+    function releaseStrandedFocus() {
+        const focused = detail.Window.activeFocusItem
+        if (focused === middle || focused === body || focused === detail || focused === welcome)
+            detail.focusReleased()
+    }
+
     CategoryPresentation {
         id: presentation
         windowState: detail.windowState
@@ -211,6 +219,7 @@ Item {
                     detail.listTakesFocus = false
                     item.forceActiveFocus(Qt.TabFocusReason)
                 }
+                Qt.callLater(detail.releaseStrandedFocus)
             }
             anchors.top: headerDivider.bottom
             anchors.bottom: footerDivider.top

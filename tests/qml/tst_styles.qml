@@ -95,6 +95,20 @@ TestCase {
         compare(glow.implicitHeight, 20)
     }
 
+    // A window left alone must draw nothing: the pulse ends, lit, and wakes again when shown anew.
+    function test_glowSettlesLitAfterItsBreaths() {
+        const glow = createTemporaryObject(glowComponent, testCase, { active: true, breaths: 1 })
+        verify(glow.on)
+        tryVerify(() => !glow.on, 4000, "the pulse ends after its breaths")
+        compare(glow.phase, 1, "lit at the bright end")
+        const settled = glow.glowColor.a
+        wait(300)
+        compare(glow.glowColor.a, settled, "and still")
+        glow.visible = false
+        glow.visible = true
+        verify(glow.on, "shown again, it breathes again")
+    }
+
     function test_glowTurnedOnLaterStartsPulsingThen() {
         const glow = createTemporaryObject(glowComponent, testCase, { active: false })
         wait(200)
