@@ -18,6 +18,9 @@ MenuBar {
     delegate: MenuBarItem {
         id: title
 
+        Accessible.role: Accessible.MenuItem
+        Accessible.name: text
+
         leftPadding: 10
         rightPadding: 10
         topPadding: 3

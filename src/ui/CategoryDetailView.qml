@@ -143,7 +143,7 @@ Item {
                     width: parent.width
                     text: presentation.subtitle
                     font: Theme.callout
-                    color: presentation.permanent ? "red" : Theme.secondaryText
+                    color: presentation.permanent ? Theme.dangerText : Theme.secondaryText
                     wrapMode: Text.Wrap
                     maximumLineCount: 3
                     elide: Text.ElideRight
@@ -392,6 +392,7 @@ Item {
             windowState: detail.windowState
             kind: detail.kind
             tint: presentation.color
+            accessibleName: presentation.title
         }
     }
     Component {

@@ -15,8 +15,12 @@ ListView {
     property color tint: Theme.brandBlue
     // The key of the row under the pointer, or "".
     property string hovered: ""
+    // What screen readers call the list: the category's title.
+    property string accessibleName
 
     model: windowState ? windowState.results.itemsModel(kind) : null
+    Accessible.role: Accessible.List
+    Accessible.name: accessibleName
     clip: true
     activeFocusOnTab: true
     keyNavigationEnabled: true

@@ -59,6 +59,8 @@ Popup {
     }
 
     contentItem: ColumnLayout {
+        Accessible.role: Accessible.AlertMessage
+        Accessible.name: alert.fromPutBack ? qsTr("Some items could not be put back") : qsTr("Some items could not be cleaned")
         spacing: 10
 
         Symbol {

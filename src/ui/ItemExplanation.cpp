@@ -1,6 +1,7 @@
 #include "ItemExplanation.h"
 
 #include "CategoryStyle.h"
+#include "Contrast.h"
 #include "DisplayText.h"
 #include "ItemTexts.h"
 #include "Localizer.h"
@@ -135,6 +136,12 @@ QString ItemExplanation::hintText() const
     return line ? QString::fromStdString(*line) : QString();
 }
 
-QColor ItemExplanation::hintColor() const { return CategoryStyle::color(qml::categoryKind(kind_)); }
+QColor ItemExplanation::hintColor() const
+{
+    // The category's colour, darkened where it would not read on the row (with room for the
+    // hover tint).
+    constexpr double kHintContrast = 5.0;
+    return Contrast::readable(CategoryStyle::color(qml::categoryKind(kind_)), QColor(Qt::white), kHintContrast);
+}
 
 } // namespace orvelane

@@ -19,6 +19,10 @@ ComboBox {
     displayText: nameOf(Localizer.language)
     onActivated: index => Localizer.language = Localizer.languages[index]
 
+    Accessible.role: Accessible.ComboBox
+    Accessible.name: qsTr("Language")
+    Accessible.description: displayText
+
     font: Theme.body
     leftPadding: 8
     rightPadding: 8 + indicator.width

@@ -71,6 +71,8 @@ Rectangle {
         ListView {
             id: list
             objectName: "skippedList"
+            Accessible.role: Accessible.List
+            Accessible.name: qsTr("Protected / Skipped Items")
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
@@ -106,6 +108,9 @@ Rectangle {
 
                 width: ListView.view.width
                 implicitHeight: content.implicitHeight + 2 * 6
+                Accessible.role: Accessible.ListItem
+                Accessible.name: row.name + (row.hasSize ? ", " + row.sizeText : "")
+                Accessible.description: row.explanation
 
                 RowLayout {
                     id: content
