@@ -118,14 +118,16 @@ QString ItemExplanation::explanation() const
 
 QString ItemExplanation::modifiedText() const
 {
-    // Dates are written the system's way, whatever language the words around them are in.
+    // Dates are written the way of the language the window speaks, so that a switch to Turkish
+    // turns "12/8/26" into "8.12.2026" with the words around it.
+    const QLocale locale = Localizer::shared().locale();
     if (const QDate deleted = dateOf(deleted_); deleted.isValid())
         return QString::fromStdString(localizedFormat(
-            DISPLAY_TEXT("Deleted on %@"), {utf8(QLocale::system().toString(deleted, QLocale::ShortFormat))}));
+            DISPLAY_TEXT("Deleted on %@"), {utf8(locale.toString(deleted, QLocale::ShortFormat))}));
     const QDate date = dateOf(modified_);
     if (!date.isValid())
         return {};
-    const std::string shown = utf8(QLocale::system().toString(date, QLocale::ShortFormat));
+    const std::string shown = utf8(locale.toString(date, QLocale::ShortFormat));
     return QString::fromStdString(localizedFormat(DISPLAY_TEXT("Last modified: %@"), {shown}));
 }
 
