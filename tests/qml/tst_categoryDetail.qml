@@ -204,10 +204,17 @@ TestCase {
         compare(findChild(detail.confirmation.contentItem, "confirmationTitle").text,
                 "Permanently delete 2 items (" + Localizer.formatBytes(total) + ")? This cannot be undone.")
         compare(detail.confirmation.confirmButton.text, "Delete Permanently")
+        // "All clean" comes once the clean is over, never while the footer still counts.
+        let cleanTooSoon = ""
+        detail.presentation.changed.connect(() => {
+            if (detail.presentation.content === CategoryPresentation.AllClean && detail.windowState.cleaning.running)
+                cleanTooSoon = detail.presentation.summaryText
+        })
         mouseClick(detail.confirmation.confirmButton)
         tryVerify(() => !detail.windowState.cleaning.running && home.list(".local/share/Trash/files").length === 0, 20000)
         verify(!home.exists(".local/share/Trash/files/photos"), "gone for good")
         tryCompare(detail.presentation, "content", CategoryPresentation.AllClean)
+        compare(cleanTooSoon, "", "all clean shown mid-clean")
     }
 
     function test_returnAsksFirstAndCancelKeepsEverything() {
