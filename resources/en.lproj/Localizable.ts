@@ -943,5 +943,17 @@
         <source>%@ service worker scripts</source>
         <translation>%@ service worker scripts</translation>
     </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categories</translation>
+    </message>
+    <message>
+        <source>The item could not be shown</source>
+        <translation>The item could not be shown</translation>
+    </message>
+    <message>
+        <source>No file manager could show “%@”. It is in %@.</source>
+        <translation>No file manager could show “%@”. It is in %@.</translation>
+    </message>
 </context>
 </TS>

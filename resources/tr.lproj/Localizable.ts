@@ -939,5 +939,17 @@
         <source>%@ service worker scripts</source>
         <translation>%@ service worker betikleri</translation>
     </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategoriler</translation>
+    </message>
+    <message>
+        <source>The item could not be shown</source>
+        <translation>Öğe gösterilemedi</translation>
+    </message>
+    <message>
+        <source>No file manager could show “%@”. It is in %@.</source>
+        <translation>Hiçbir dosya yöneticisi “%@” öğesini gösteremedi. Öğe şurada: %@.</translation>
+    </message>
 </context>
 </TS>

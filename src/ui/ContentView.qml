@@ -94,6 +94,15 @@ Item {
         onFocusOrphaned: sidebar.focusList()
     }
 
+    // Show in File Manager reached neither a file manager nor the desktop's opener.
+    CleanErrorsAlert {
+        objectName: "revealAlert"
+        heading: qsTr("The item could not be shown")
+        text: content.windowState.desktop.revealFailure
+        onDismissed: content.windowState.desktop.dismissRevealFailure()
+        onFocusOrphaned: sidebar.focusList()
+    }
+
     Component.onCompleted: sidebar.focusList()
 
     // When the focused control goes away or is hidden (a list emptied by a clean, Select All with
