@@ -954,6 +954,27 @@
     <message>
         <source>No file manager could show “%@”. It is in %@.</source>
         <translation>No file manager could show “%@”. It is in %@.</translation>
+        <source>Its Trash record points into a Trash or into Orvelane's own records.</source>
+        <translation>Its Trash record points into a Trash or into Orvelane's own records.</translation>
+    </message>
+    <message>
+        <source>This clean cannot be undone: its record could not be kept (%@).</source>
+        <translation>This clean cannot be undone: its record could not be kept (%@).</translation>
+    </message>
+    <message>
+        <source>Another clean or undo is using the undo journal.</source>
+        <translation>Another clean or undo is using the undo journal.</translation>
+    </message>
+    <message>
+        <source>Undo Clean of %1</source>
+        <translation>Undo Clean of %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%@ — %lld items, %@ — cleaned %@</source>
+        <translation>
+            <numerusform>%@ — %lld item, %@ — cleaned %@</numerusform>
+            <numerusform>%@ — %lld items, %@ — cleaned %@</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

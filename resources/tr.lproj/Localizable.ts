@@ -950,6 +950,26 @@
     <message>
         <source>No file manager could show “%@”. It is in %@.</source>
         <translation>Hiçbir dosya yöneticisi “%@” öğesini gösteremedi. Öğe şurada: %@.</translation>
+        <source>Its Trash record points into a Trash or into Orvelane's own records.</source>
+        <translation>Çöp Kutusu kaydı bir Çöp Kutusunun ya da Orvelane'in kendi kayıtlarının içini gösteriyor.</translation>
+    </message>
+    <message>
+        <source>This clean cannot be undone: its record could not be kept (%@).</source>
+        <translation>Bu temizlik geri alınamaz: kaydı saklanamadı (%@).</translation>
+    </message>
+    <message>
+        <source>Another clean or undo is using the undo journal.</source>
+        <translation>Geri alma günlüğünü başka bir temizlik ya da geri alma kullanıyor.</translation>
+    </message>
+    <message>
+        <source>Undo Clean of %1</source>
+        <translation>%1 Temizliğini Geri Al</translation>
+    </message>
+    <message numerus="yes">
+        <source>%@ — %lld items, %@ — cleaned %@</source>
+        <translation>
+            <numerusform>%@ — %lld öğe, %@ — temizlendi: %@</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -27,6 +27,7 @@ namespace {
 constexpr const char* kNotInTrash = DISPLAY_TEXT("The item is not in a Trash folder.");
 constexpr const char* kNoRecord = DISPLAY_TEXT("The item has no Trash record that can be read.");
 constexpr const char* kOutsideHome = DISPLAY_TEXT("Its Trash record points outside your home folder.");
+constexpr const char* kForbiddenPlace = DISPLAY_TEXT("Its Trash record points into a Trash or into Orvelane's own records.");
 constexpr const char* kGone = DISPLAY_TEXT("The item is no longer in the Trash.");
 constexpr const char* kEntryChanged = DISPLAY_TEXT("The item in the Trash is not the one that was moved there.");
 constexpr const char* kPlaceTaken = DISPLAY_TEXT("Something new is at its old place.");
@@ -172,8 +173,10 @@ std::optional<Result> locate(const std::filesystem::path& entry, const std::file
         return lost(kNoRecord);
     found.original = *plainPlace;
     const auto trusted = trustedHomeFor(found.original, home);
-    if (!trusted || isForbiddenPlace(found.original, root, home))
+    if (!trusted)
         return lost(kOutsideHome, found.original);
+    if (isForbiddenPlace(found.original, root, home))
+        return lost(kForbiddenPlace, found.original);
     found.trustedHome = *trusted;
     return std::nullopt;
 }

@@ -105,7 +105,7 @@ QFuture<CleanResult> CleanController::cleanSelected(CategoryKind kind)
     };
     publishLater(QtConcurrent::run(&window_.pool(), work), this, [this, chosen, kind, promise](Done done) {
         CleanReport& report = done.report;
-        window_.restoring()->cleanRecorded(report.undoId);
+        window_.restoring()->cleanRecorded(kind, report.undoId);
         for (const std::filesystem::path& entry : done.gone)
             countedInTrash_.erase(entry);
         for (const UndoEntry& entry : report.outcome.trashed)

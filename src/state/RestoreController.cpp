@@ -33,11 +33,14 @@ RestoreController::RestoreController(WindowState& window)
 
 RestoreController::~RestoreController() = default;
 
-void RestoreController::cleanRecorded(const std::optional<std::string>& id)
+void RestoreController::cleanRecorded(CategoryKind kind, const std::optional<std::string>& id)
 {
-    if (!id)
-        return;
-    cleans_.push_back(*id);
+    if (id) {
+        cleans_.push_back(*id);
+        nextId_ = id;
+        nextCategory_ = static_cast<int>(kind);
+        emit canUndoChanged();
+    }
     refresh();
 }
 
@@ -56,9 +59,8 @@ void RestoreController::adopt(const Undoable& undoable, quint64 generation)
         return;
     const bool could = canUndo();
     const int category = undoCategory();
-    std::erase_if(cleans_, [&](const std::string& id) {
-        return std::none_of(undoable->begin(), undoable->end(), [&](const UndoableClean& clean) { return clean.id == id; });
-    });
+    // Ids are kept even when the journal no longer lists them: one that could not be read for a
+    // moment lists them again later.
     nextId_.reset();
     nextCategory_ = -1;
     for (const UndoableClean& clean : *undoable) // newest first

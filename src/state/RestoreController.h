@@ -46,9 +46,9 @@ public:
     bool canUndo() const { return nextId_.has_value(); }
     int undoCategory() const { return nextCategory_; }
 
-    /// A clean of this window was kept in the journal under `id` (nothing: it cannot be undone);
-    /// it becomes the one an undo takes back next.
-    void cleanRecorded(const std::optional<std::string>& id);
+    /// A clean of this window ended; when it was kept in the journal under `id`, it is the one an
+    /// undo takes back next. Either way, what it removed may have ended older cleans' chances.
+    void cleanRecorded(CategoryKind kind, const std::optional<std::string>& id);
     /// Asks the journal again which of this window's cleans may still be undone.
     void refresh();
 

@@ -26,10 +26,11 @@ ApplicationWindow {
             id: fileMenu
             objectName: "fileMenu"
             title: qsTr("File")
-            // Takes this window's last clean back, until its next scan or clean.
+            // Takes this window's cleans back, newest first, while their items are in the Trash.
             Action {
                 objectName: "undoCleanAction"
-                text: qsTr("Undo Clean")
+                text: window.windowState.restoring.undoCategory >= 0
+                      ? qsTr("Undo Clean of %1").arg(undoneCategory.title) : qsTr("Undo Clean")
                 shortcut: StandardKey.Undo
                 enabled: window.windowState.restoring.canUndo && !window.windowState.busy
                 onTriggered: window.windowState.restoring.startUndo()
@@ -68,6 +69,13 @@ ApplicationWindow {
         sequences: ["Alt+F", "F10"]
         enabled: !fileMenu.visible
         onActivated: window.menuBar.openFirstMenu()
+    }
+
+    // Names the clean an undo takes back, in the window's language.
+    CategoryPresentation {
+        id: undoneCategory
+        windowState: window.windowState
+        kind: window.windowState.restoring.undoCategory
     }
 
     ContentView {

@@ -42,6 +42,10 @@ TEST(CliOptions, MistakesAreNamed)
     EXPECT_FALSE(parse({"scan", "--lang", "de"}).options);
     EXPECT_FALSE(parse({"scan", "--verbose"}).options);
     EXPECT_FALSE(parse({"purge"}).options);
+    EXPECT_FALSE(parse({"exclusions", "add", ""}).options) << "an empty path is not the working folder";
+    EXPECT_FALSE(parse({"restore", "--", ""}).options);
+    EXPECT_FALSE(parse({"undo", "--all", "--list"}).options);
+    EXPECT_EQ(parse({"undo", "--all"}).options->undoScope, UndoScope::all);
     EXPECT_EQ(parse({"scan", "--bogus", "--help"}).options->command, Command::help);
     EXPECT_EQ(parse({}).options->command, Command::help);
 }

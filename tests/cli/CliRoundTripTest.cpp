@@ -109,7 +109,7 @@ TEST_F(CliRoundTrip, AnItemChangedSinceTheScanIsRefusedWithItsName)
     fs::rename(replacement, installer);
     const CliRun clean = runCli({"clean", "--from", saved.string(), "downloads", installer.string(), big.string()});
     EXPECT_EQ(clean.status, 1) << clean.out << clean.err;
-    EXPECT_NE(clean.out.find("tool.dmg: "), std::string::npos) << clean.out;
+    EXPECT_NE(clean.err.find("tool.dmg: "), std::string::npos) << clean.err;
     EXPECT_TRUE(fs::exists(installer));
     EXPECT_FALSE(fs::exists(big));
 }

@@ -284,6 +284,20 @@ TEST_F(LinuxDeveloperHome, ThePlatformLayoutAndTheVariableAgreeWithTheOption)
               std::string::npos);
 }
 
+TEST_F(LinuxDeveloperHome, WhereStatxIsRefusedTheScanFindsTheSame)
+{
+    const QJsonObject usual = scan();
+    const fs::path mark = home.top() / "statx-refused";
+    ::setenv("ORVELANE_STATX_REFUSED_MARK", mark.c_str(), 1);
+    ::setenv("LD_PRELOAD", REFUSE_STATX, 1);
+    const QJsonObject refused = scan();
+    ::unsetenv("LD_PRELOAD");
+    ::unsetenv("ORVELANE_STATX_REFUSED_MARK");
+    ASSERT_TRUE(fs::exists(mark)) << "the refusing statx was never asked";
+    EXPECT_EQ(refused["categories"], usual["categories"]);
+    EXPECT_FALSE(refused["categories"].toArray().isEmpty());
+}
+
 TEST_F(LinuxDeveloperHome, CleaningFillsTheTrashThatTrashCliReadsAndRestores)
 {
     if (!onPath("trash-list") || !onPath("trash-restore") || !onPath("trash-put"))

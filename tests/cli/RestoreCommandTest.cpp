@@ -107,16 +107,53 @@ TEST_F(RestoreCommand, RecordsNamingAPlaceOutsideTheHomeAreRefusedAndNothingMove
     ASSERT_EQ(errors.size(), 5) << run.out;
     EXPECT_TRUE(errors.contains("climbing: The item has no Trash record that can be read."))
         << "\"..\" is refused";
-    for (const char* name : {"absolute", "encoded", "into-trash", "root"})
+    for (const char* name : {"absolute", "encoded", "root"})
         EXPECT_TRUE(errors.contains(QString::fromStdString(
             std::string(name) + ": Its Trash record points outside your home folder.")))
             << name << ": " << run.out;
+    EXPECT_TRUE(errors.contains("into-trash: Its Trash record points into a Trash or into Orvelane's own records."))
+        << run.out;
     for (const fs::path& entry : entries) {
         EXPECT_TRUE(fs::exists(entry)) << entry;
         EXPECT_TRUE(fs::exists(trash() / "info" / (entry.filename().string() + ".trashinfo")));
     }
     EXPECT_FALSE(fs::exists(away));
     EXPECT_TRUE(fs::is_empty(elsewhere)) << "nothing arrived there";
+}
+
+TEST_F(RestoreCommand, AHomeReachedThroughALinkKeepsItsTrashAndRecordsClosedToPutBack)
+{
+    // The home as the user's session spells it: through a link. Records spelled through the
+    // link must meet the same refusals as records spelling the real folders.
+    const fs::path linked = home.top() / "linked-home";
+    fs::create_directory_symlink(home.root(), linked);
+    ::setenv("HOME", linked.c_str(), 1); // FakeHome puts it back; the XDG folders stay spelled as they are
+    write(home / ".local/state/orvelane/last-clean", "orvelane-undo 2\n");
+    const std::vector<fs::path> entries{
+        trashed("into-files", "a", (linked / ".local/share/Trash/files/planted").string()),
+        trashed("into-info", "b", (linked / ".local/share/Trash/info/planted.trashinfo").string()),
+        trashed("into-journal", "c", (linked / ".local/state/orvelane/last-clean").string()),
+    };
+    // Entries named as they really are (as a scan lists them), and one through the link.
+    const CliRun run = restore({entries[0], entries[1], linked / fs::relative(entries[2], home.root())});
+    EXPECT_EQ(run.status, 1) << run.out << run.err;
+    const QJsonObject result = jsonOf(run.out);
+    EXPECT_TRUE(result["restored"].toArray().isEmpty()) << run.out;
+    for (const char* name : {"into-files", "into-info", "into-journal"})
+        EXPECT_TRUE(result["errors"].toArray().contains(QString::fromStdString(
+            std::string(name) + ": Its Trash record points into a Trash or into Orvelane's own records.")))
+            << name << ": " << run.out;
+    for (const fs::path& entry : entries)
+        EXPECT_TRUE(fs::exists(entry)) << entry;
+    EXPECT_FALSE(fs::exists(trash() / "files/planted"));
+    EXPECT_FALSE(fs::exists(trash() / "info/planted.trashinfo"));
+    EXPECT_EQ(contentOf(home / ".local/state/orvelane/last-clean"), "orvelane-undo 2\n");
+
+    // The same home through the link is still a home things go back to.
+    const fs::path ordinary = trashed("notes.txt", "mine", (linked / "Documents/notes.txt").string());
+    const CliRun back = restore({linked / fs::relative(ordinary, home.root())});
+    EXPECT_EQ(back.status, 0) << back.out << back.err;
+    EXPECT_EQ(contentOf(home / "Documents/notes.txt"), "mine");
 }
 
 TEST_F(RestoreCommand, RelativeAndPercentEncodedPlacesGoBackByteForByte)
@@ -134,7 +171,8 @@ TEST_F(RestoreCommand, RelativeAndPercentEncodedPlacesGoBackByteForByte)
     const fs::path broken = trashed("broken", "x", "%G1notes");
     const CliRun refused = restore({broken}, false);
     EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.out, "broken: The item has no Trash record that can be read.\n");
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err, "broken: The item has no Trash record that can be read.\n") << "messages go to standard error";
     EXPECT_TRUE(fs::exists(broken));
 }
 

@@ -5,15 +5,18 @@
 #include "CliRun.h"
 #include "FakeHome.h"
 #include "ShellTools.h"
+#include "TestMounts.h"
 
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace orvelane::testing;
 namespace fs = std::filesystem;
@@ -124,15 +127,14 @@ TEST_F(UndoCommand, MessagesFollowTheLanguage)
     write(movie, "new");
     const CliRun turkish = runCli({"undo", "--lang", "tr"});
     EXPECT_EQ(turkish.status, 1);
-    EXPECT_NE(turkish.out.find("movie.mkv Çöp Kutusunda kalıyor: eski yerinde artık yeni bir şey var."),
-              std::string::npos)
-        << turkish.out;
+    EXPECT_EQ(turkish.err, "movie.mkv Çöp Kutusunda kalıyor: eski yerinde artık yeni bir şey var.\n")
+        << "item messages go to standard error: " << turkish.out;
     fs::remove(movie);
     ASSERT_EQ(runCli({"undo"}).status, 0);
     EXPECT_EQ(runCli({"undo", "--lang", "tr"}).out, "Geri alınacak bir temizlik yok.\n");
 }
 
-TEST_F(UndoCommand, EmptyingTheTrashLeavesNothingToUndoNotEvenTheCleanBefore)
+TEST_F(UndoCommand, EmptyingTheTrashIsNeverUndoneAndTheCleanBeforeStillIs)
 {
     if (!trashCli())
         GTEST_SKIP() << "trash-cli is not installed";
@@ -147,11 +149,12 @@ TEST_F(UndoCommand, EmptyingTheTrashLeavesNothingToUndoNotEvenTheCleanBefore)
     EXPECT_FALSE(fs::exists(trash() / "files/draft.odt"));
 
     const CliRun undone = runCli({"undo", "--json"});
-    EXPECT_EQ(undone.status, 3) << undone.out;
-    EXPECT_EQ(jsonOf(undone.out)["result"].toString(), "notStarted");
-    EXPECT_FALSE(fs::exists(installer)) << "the older clean stays undone";
+    EXPECT_EQ(undone.status, 0) << undone.out << undone.err;
+    EXPECT_EQ(jsonOf(undone.out)["restoredItems"].toInt(), 1);
+    EXPECT_TRUE(fs::exists(installer)) << "the clean before the permanent deletion";
     EXPECT_FALSE(fs::exists(other));
-    EXPECT_EQ(trashListedPlaces(), std::set<std::string>{installer.string()});
+    EXPECT_TRUE(trashListedPlaces().empty());
+    EXPECT_EQ(runCli({"undo"}).status, 3);
 }
 
 // A journal's lines, written by hand.
@@ -337,6 +340,133 @@ TEST_F(UndoCommand, ANameThatIsNotUtf8ComesBackByteForByte)
     EXPECT_EQ(contentOf(odd), "odd");
     EXPECT_EQ(contentOf(neighbour), "neighbour");
     EXPECT_TRUE(fs::is_empty(trash() / "files"));
+}
+
+// Cleans and undos of several processes at once, and the journal under them.
+class UndoStackCommand : public UndoCommand
+{
+protected:
+    // `count` installers Downloads offers at any size, named prefix-n.deb.
+    std::vector<fs::path> installers(const std::string& prefix, int count)
+    {
+        std::vector<fs::path> made;
+        for (int i = 0; i < count; ++i) {
+            made.push_back(home / "Downloads" / (prefix + "-" + std::to_string(i) + ".deb"));
+            write(made.back(), prefix);
+        }
+        return made;
+    }
+
+    // The command line of a clean of these downloads from a saved scan, for a shell.
+    static std::string cleanLine(const fs::path& saved, const std::vector<fs::path>& paths)
+    {
+        std::string line = shellQuoted(ORVELANE_CLI) + " clean --lang en --from " + shellQuoted(saved) + " downloads --";
+        for (const fs::path& path : paths)
+            line += " " + shellQuoted(path);
+        return line;
+    }
+
+    static bool allThere(const std::vector<fs::path>& paths)
+    {
+        return std::all_of(paths.begin(), paths.end(), [](const fs::path& path) { return fs::exists(path); });
+    }
+    static bool noneThere(const std::vector<fs::path>& paths)
+    {
+        return std::none_of(paths.begin(), paths.end(), [](const fs::path& path) { return fs::exists(path); });
+    }
+};
+
+TEST_F(UndoStackCommand, ThreeCleansAreListedAndUndoneInTurnNewestFirst)
+{
+    for (const fs::path* item : {&installer, &image, &movie})
+        ASSERT_EQ(clean("downloads", {*item}).status, 0);
+    const CliRun listed = runCli({"undo", "--list", "--lang", "en"});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    ASSERT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 3) << listed.out;
+    EXPECT_TRUE(listed.out.starts_with("Large Downloads — 1 item, 11.5 MB — cleaned ")) << listed.out;
+    const QJsonArray cleans = jsonOf(runCli({"undo", "--list", "--json"}).out)["cleans"].toArray();
+    ASSERT_EQ(cleans.size(), 3);
+    EXPECT_LT(cleans[2]["size"].toInteger(), cleans[1]["size"].toInteger()) << "the installer, cleaned first";
+    EXPECT_EQ(cleans[0]["category"].toString(), "downloads");
+
+    const CliRun newest = runCli({"undo"});
+    EXPECT_EQ(newest.status, 0) << newest.out << newest.err;
+    EXPECT_TRUE(fs::exists(movie));
+    EXPECT_FALSE(fs::exists(image) || fs::exists(installer));
+    const CliRun rest = runCli({"undo", "--all", "--json"});
+    EXPECT_EQ(rest.status, 0) << rest.out << rest.err;
+    EXPECT_EQ(jsonOf(rest.out)["restoredItems"].toInt(), 2);
+    EXPECT_EQ(contentOf(installer), std::string(30'000, 'd'));
+    EXPECT_EQ(contentOf(image), std::string(40'000, 'a'));
+    EXPECT_EQ(runCli({"undo", "--list", "--lang", "en"}).out, "There is no clean to undo.\n");
+    EXPECT_EQ(runCli({"undo", "--all"}).status, 3);
+}
+
+TEST_F(UndoStackCommand, TwoCleansAtOnceEachKeepTheirEntryAndAnUndoRacingThemTakesOneWhole)
+{
+    const auto left = installers("left", 150), right = installers("right", 150), first = installers("first", 20);
+    const fs::path saved = saveScan("downloads");
+    ASSERT_EQ(runCli({"clean", "--from", saved.string(), "downloads", first[0].string()}).status, 0);
+    std::vector<fs::path> rest(first.begin() + 1, first.end());
+    ASSERT_EQ(sh(cleanLine(saved, rest)).status, 0);
+
+    const Shell together = sh(cleanLine(saved, left) + " & " + cleanLine(saved, right) + " & " +
+                              shellQuoted(ORVELANE_CLI) + " undo --lang en & wait");
+    EXPECT_EQ(together.out.find("No such file"), std::string::npos) << together.out;
+    EXPECT_EQ(together.out.find("cannot be undone"), std::string::npos) << together.out;
+    // The undo took back one clean whole, whichever was the newest as it began.
+    EXPECT_EQ(int(allThere(left)) + int(allThere(right)) + int(allThere(rest)), 1) << together.out;
+    EXPECT_EQ(int(noneThere(left)) + int(noneThere(right)) + int(noneThere(rest)), 2) << together.out;
+    const QJsonArray cleans = jsonOf(runCli({"undo", "--list", "--json"}).out)["cleans"].toArray();
+    EXPECT_EQ(cleans.size(), 3) << "two of the three, and the first clean";
+
+    const CliRun all = runCli({"undo", "--all"});
+    EXPECT_EQ(all.status, 0) << all.out << all.err;
+    EXPECT_TRUE(allThere(left) && allThere(right) && allThere(first));
+    EXPECT_TRUE(fs::is_empty(trash() / "files"));
+}
+
+TEST_F(UndoStackCommand, AnItemExcludedAfterTheScanIsKeptAndAnEmptyPathIsNoExclusion)
+{
+    const fs::path saved = saveScan("downloads");
+    EXPECT_EQ(runCli({"exclusions", "add", ""}).status, 2) << "not the working folder";
+    EXPECT_EQ(runCli({"exclusions", "list"}).out, "");
+    ASSERT_EQ(runCli({"exclusions", "add", installer.string()}).status, 0);
+
+    const CliRun cleaned = runCli({"clean", "--lang", "en", "--from", saved.string(), "downloads",
+                                   installer.string(), image.string()});
+    EXPECT_EQ(cleaned.status, 1) << cleaned.out << cleaned.err;
+    EXPECT_EQ(cleaned.err, "tool 1.0.deb: Excluded by you\n");
+    EXPECT_TRUE(cleaned.out.starts_with("Cleaned ")) << cleaned.out;
+    EXPECT_EQ(contentOf(installer), std::string(30'000, 'd'));
+    EXPECT_FALSE(fs::exists(image));
+}
+
+TEST_F(UndoStackCommand, AStateFolderThatCannotBeWrittenIsSaidAndUndoTakesTheCleanBefore)
+{
+    ASSERT_EQ(clean("downloads", {installer}).status, 0);
+    const fs::path state = journal().parent_path();
+    TestMounts mounts;
+    const bool mounted = TestMounts::available() && mounts.tmpfs(state, "ro");
+    if (!mounted) {
+        fs::permissions(state, fs::perms::owner_read | fs::perms::owner_exec);
+        if (::access(state.c_str(), W_OK) == 0)
+            GTEST_SKIP() << "neither a read-only mount nor a read-only folder can be had here";
+    }
+    const CliRun cleaned = clean("downloads", {image});
+    const CliRun text = runCli({"clean", "--lang", "en", "--from", saveScan("downloads").string(), "downloads", movie.string()});
+    if (!mounted)
+        fs::permissions(state, fs::perms::owner_all);
+    EXPECT_EQ(cleaned.status, 1) << cleaned.out << cleaned.err;
+    EXPECT_EQ(jsonOf(cleaned.out)["errors"].toArray().size(), 1) << cleaned.out;
+    EXPECT_EQ(text.status, 1);
+    EXPECT_TRUE(text.err.starts_with("This clean cannot be undone: ")) << text.err;
+    EXPECT_FALSE(fs::exists(image) || fs::exists(movie)) << "the clean itself went through";
+    if (mounted)
+        return; // the journal of the clean before lies under the mount
+    EXPECT_EQ(runCli({"undo"}).status, 0);
+    EXPECT_TRUE(fs::exists(installer));
+    EXPECT_FALSE(fs::exists(image) || fs::exists(movie)) << "never taken for another clean";
 }
 
 } // namespace

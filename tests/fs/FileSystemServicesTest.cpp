@@ -76,6 +76,12 @@ TEST(PathResolution, StandardisesAsTextButResolvesLinksAsTheKernelDoes)
     EXPECT_EQ(resolvingLinks(home / "a/./jump/"), home / "elsewhere/deep");
     EXPECT_EQ(resolvingLinks(home / "not/yet/there"), home / "not/yet/there");
     EXPECT_EQ(resolvingLinks(home / "loop1/x"), std::nullopt);
+    // Climbing back to a folder right below the root stays absolute.
+    EXPECT_EQ(resolvingLinks("/tmp/../tmp"), "/tmp");
+    EXPECT_EQ(resolvingLinks("/tmp/.."), "/");
+    // An entry's own place: its folder resolved, a link as the entry itself kept.
+    EXPECT_EQ(realLocation(home / "a/jump//x/"), home / "elsewhere/deep/x");
+    EXPECT_EQ(realLocation(home / "a/jump"), home / "a/jump");
 }
 
 } // namespace

@@ -193,7 +193,7 @@ check "completion asks a program typed as ~/.local/bin/orvelane-cli for its cate
 check "completion offers the languages" test "$(complete_line "$cli" scan --lang '')" = "en system tr "
 check "completion offers scan's options" test "$(complete_line "$cli" scan --j)" = "--json "
 check "completion offers scan's --no-exclusions" test "$(complete_line "$cli" scan --no)" = "--no-exclusions "
-check "completion offers undo's options" test "$(complete_line "$cli" undo --)" = "--help --json --lang "
+check "completion offers undo's options" test "$(complete_line "$cli" undo --)" = "--all --help --json --lang --list "
 check "completion offers the actions of exclusions" test "$(complete_line "$cli" exclusions '')" = "add list remove "
 check "completion offers clean's category after --from" \
     test "$(complete_line "$cli" clean --from "$root/scan.json" devA)" = "devArtifacts "

@@ -28,13 +28,14 @@ TEST_F(PutBackTest, RecordsThatPointOutsideTheHomeAreRefused)
         {(fake.top() / "home2/Downloads/x").native(), kOutsideHome}, // a sibling sharing the prefix
         {home, kOutsideHome},
         {"/", kOutsideHome},
-        {home + "/.local/share/Trash/files/other", kOutsideHome},
-        {home + "/.local/share/Trash/info/x.trashinfo", kOutsideHome},
+        {home + "/.local/share/Trash/files/other", kForbiddenPlace},
+        {home + "/.local/share/Trash/info/x.trashinfo", kForbiddenPlace},
+        {home + "/.local/state/orvelane/last-clean", kForbiddenPlace},
         // Relative places count from the trash's folder; climbing out of it is no place at all.
         {"../../../outside/passwd", kNoRecord},
         {home + "/Downloads/../../outside/passwd", kNoRecord},
         {home + "/Downloads/%2E%2E/%2E%2E/outside/passwd", kNoRecord},
-        {"Trash/files/other", kOutsideHome},
+        {"Trash/files/other", kForbiddenPlace},
     };
     int n = 0;
     for (const auto& c : cases) {

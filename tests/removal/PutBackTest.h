@@ -18,6 +18,7 @@ namespace fs = std::filesystem;
 constexpr const char* kPlaceTaken = "Something new is at its old place.";
 constexpr const char* kNoRecord = "The item has no Trash record that can be read.";
 constexpr const char* kOutsideHome = "Its Trash record points outside your home folder.";
+constexpr const char* kForbiddenPlace = "Its Trash record points into a Trash or into Orvelane's own records.";
 constexpr const char* kEntryChanged = "The item in the Trash is not the one that was moved there.";
 constexpr const char* kLinkOnWay = "A folder on the way to its old place is a symbolic link.";
 constexpr const char* kOtherVolume = "Its old place is on another volume than the Trash.";

@@ -3,11 +3,15 @@
 // real place however the item's path was reached.
 
 #include "FakeHome.h"
+#include "PutBack.h"
 #include "RemovalTarget.h"
 #include "TestMounts.h"
 #include "TrashMover.h"
 
 #include <gtest/gtest.h>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvelane {
@@ -105,6 +109,48 @@ TEST_F(VolumeTrashTest, AVolumeTrashOfAnotherUserIsNeverUsed)
     ASSERT_TRUE(result.succeeded()) << *result.failure;
     EXPECT_EQ(result.trashedAs, personal / "files/old.iso");
     EXPECT_TRUE(entries(*volume / ".Trash" / uid).empty());
+}
+
+TEST_F(VolumeTrashTest, AnEntryOnAVolumeAttachedAgainUnderAnotherDeviceNumberIsStillKnown)
+{
+    // A volume in the home (as a desktop mounts a disk under the user's folder), unplugged and
+    // plugged in again while another disk holds the loop device it had.
+    const fs::path image = fake.top() / "volume.img", other = fake.top() / "other.img";
+    if (!TestMounts::available() || std::system(("truncate -s 8M " + shellQuoted(image) + " " + shellQuoted(other) +
+                                                 " && mkfs.ext2 -q -F " + shellQuoted(image) + " && mkfs.ext2 -q -F " +
+                                                 shellQuoted(other) + " 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "needs root, loop devices and mkfs.ext2 (e2fsprogs)";
+    TestMounts mounts;
+    const fs::path volume = fake.home() / "Volume";
+    if (!mounts.image(image, volume))
+        GTEST_SKIP() << "cannot attach an image through a loop device here";
+    const fs::path item = volume / "Projects/old.iso", stranger = volume / "Projects/other.iso";
+    writeFile(item, "image");
+    writeFile(stranger, "other");
+    const RemovalResult moved = trash(item, fake.home()), movedStranger = trash(stranger, fake.home());
+    ASSERT_TRUE(moved.succeeded() && movedStranger.succeeded());
+    ASSERT_EQ(moved.trashedAs, volume / (".Trash-" + uid) / "files/old.iso");
+
+    ASSERT_TRUE(mounts.unmount(volume));
+    ASSERT_TRUE(mounts.image(other, fake.top() / "other"));
+    ASSERT_TRUE(mounts.image(image, volume));
+    struct stat now{};
+    ASSERT_EQ(::lstat(moved.trashedAs.c_str(), &now), 0);
+    if (static_cast<std::uint64_t>(now.st_dev) == moved.device)
+        GTEST_SKIP() << "the image came back under the same device number";
+
+    // Its entry is the one that was moved there: same inode, length and modification time.
+    const PutBack::Result back =
+        PutBack::putBack(moved.trashedAs, {moved.device, moved.inode, item, moved.modifiedNs, moved.length}, fake.home());
+    ASSERT_TRUE(back.succeeded()) << *back.failure;
+    EXPECT_EQ(readFile(item), "image");
+    // One changed since (touched: another modification time) is not taken for it.
+    ::utimensat(AT_FDCWD, movedStranger.trashedAs.c_str(), nullptr, AT_SYMLINK_NOFOLLOW);
+    const PutBack::Result refused = PutBack::putBack(
+        movedStranger.trashedAs, {movedStranger.device, movedStranger.inode, stranger, movedStranger.modifiedNs, movedStranger.length},
+        fake.home());
+    EXPECT_EQ(refused.failure, "The item in the Trash is not the one that was moved there.");
+    EXPECT_FALSE(fs::exists(stranger));
 }
 
 TEST_F(VolumeTrashTest, ABindMountOfTheHomesFileSystemGetsATrashAtItsTop)

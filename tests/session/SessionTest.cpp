@@ -1,6 +1,7 @@
 // The sessions both front ends drive: what a scan covers and reports, what a clean takes and
 // leaves behind, and what putting an entry back asks to be scanned again.
 #include "CleanSession.h"
+#include "CleanUndo.h"
 #include "FakeHome.h"
 #include "FileAnalysis.h"
 #include "RestoreSession.h"
@@ -10,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <mutex>
 #include <set>
 #include <thread>
@@ -183,7 +186,7 @@ TEST_F(CleanSessionRun, NothingCleanableTickedIsRefusedAndSaidSo)
     EXPECT_EQ(log.count(LogLevel::warning, "Clean attempted with no items selected"), 2u);
     EXPECT_EQ(CleanSession::chooseItems(caches, {a, guarded}, {a.path, guarded.path}), std::vector<ScannedItem>{a});
 
-    const CleanReport report = session.run(caches, {}, home.root());
+    const CleanReport report = session.run(caches, {}, home.root(), {});
     EXPECT_EQ(report.result, CleanResult::notStarted);
     EXPECT_EQ(rawValue(report.result), "notStarted");
     EXPECT_FALSE(report.undoId);
@@ -196,7 +199,7 @@ TEST_F(CleanSessionRun, ACleanRemovesRecordsForAnUndoAndLogsItsStartAndEnd)
     const auto gone = listed(home.file("Library/Caches/b/f", 1'000).parent_path(), 200);
     std::filesystem::remove_all(gone.path);
 
-    const CleanReport report = session.run(caches, {a, gone}, home.root());
+    const CleanReport report = session.run(caches, {a, gone}, home.root(), {});
     EXPECT_EQ(report.result, CleanResult::completed);
     EXPECT_EQ(rawValue(report.result), "completed");
     EXPECT_EQ(report.outcome.cleaned, 100);
@@ -204,18 +207,19 @@ TEST_F(CleanSessionRun, ACleanRemovesRecordsForAnUndoAndLogsItsStartAndEnd)
     EXPECT_TRUE(report.outcome.errors[0].starts_with("b: ")) << report.outcome.errors[0];
     EXPECT_FALSE(std::filesystem::exists(a.path));
     ASSERT_TRUE(report.undoId);
-    const auto journal = UndoJournal::read(UndoJournal::location(home.root()));
+    const auto journal = UndoJournal::readStack(UndoJournal::location(home.root()));
     ASSERT_TRUE(journal);
-    EXPECT_EQ(journal->id, *report.undoId);
+    ASSERT_EQ(journal->size(), 1u);
+    EXPECT_EQ(journal->back().id, *report.undoId);
     EXPECT_EQ(log.count(LogLevel::info, "Starting move to trash for 2 items in 'Application Caches' (300 bytes)"), 1u);
     EXPECT_EQ(log.count(LogLevel::warning, "Clean completed with 1 errors - cleaned 100 bytes"), 1u);
 
-    // Deleted for good, nothing can come back: the journal of the clean before goes too.
+    // Deleted for good, nothing can come back; the clean before, still in the Trash, can.
     const auto old = listed(home.file(".local/share/Trash/files/old.log", 1'000), 4'096);
-    const CleanReport deleted = session.run(trash, {old}, home.root());
+    const CleanReport deleted = session.run(trash, {old}, home.root(), {});
     EXPECT_TRUE(deleted.outcome.errors.empty());
     EXPECT_FALSE(deleted.undoId);
-    EXPECT_FALSE(UndoJournal::read(UndoJournal::location(home.root())));
+    EXPECT_EQ(UndoJournal::readStack(UndoJournal::location(home.root())), journal);
     EXPECT_EQ(log.count(LogLevel::info, "Starting permanent delete for 1 items in 'Trash' (4 kB)"), 1u);
     EXPECT_EQ(log.count(LogLevel::info, "Clean completed successfully - cleaned 4 kB"), 1u);
 }
@@ -223,7 +227,7 @@ TEST_F(CleanSessionRun, ACleanRemovesRecordsForAnUndoAndLogsItsStartAndEnd)
 TEST_F(CleanSessionRun, AnEntryPutBackAsksForTheCategoriesThatHoldItsPlace)
 {
     const auto a = listed(home.file("Library/Caches/a/f", 1'000).parent_path(), 100);
-    ASSERT_TRUE(session.run(caches, {a}, home.root()).undoId);
+    ASSERT_TRUE(session.run(caches, {a}, home.root(), {}).undoId);
     const auto entry = trashItemsFolder(home.root()) / "a";
     const RestoreSession restore(JunkScanner::macLayout());
     EXPECT_TRUE(RestoreSession::canPutBack(entry, home.root()));
@@ -240,6 +244,167 @@ TEST_F(CleanSessionRun, AnEntryPutBackAsksForTheCategoriesThatHoldItsPlace)
     EXPECT_TRUE(again.message->starts_with("a")) << *again.message;
     EXPECT_TRUE(again.rescans.empty());
     EXPECT_FALSE(RestoreSession::canPutBack(entry, home.root()));
+}
+
+// The undo journal as a stack of cleans, which cleans and undos running at the same time (in
+// threads here, as in processes: the lock is per open journal) each change under its lock.
+class UndoStack : public CleanSessionRun
+{
+protected:
+    // Caches of their own for each clean: `count` folders under Library/Caches/<prefix>-<n>.
+    std::vector<ScannedItem> caches(const std::string& prefix, int count)
+    {
+        std::vector<ScannedItem> items;
+        for (int i = 0; i < count; ++i)
+            items.push_back(listed(home.file("Library/Caches/" + prefix + "-" + std::to_string(i) + "/f", 100).parent_path(), 100));
+        return items;
+    }
+
+    static bool allBack(const std::vector<ScannedItem>& items)
+    {
+        return std::all_of(items.begin(), items.end(), [](const ScannedItem& item) { return std::filesystem::exists(item.path / "f"); });
+    }
+    static bool noneBack(const std::vector<ScannedItem>& items)
+    {
+        return std::none_of(items.begin(), items.end(), [](const ScannedItem& item) { return std::filesystem::exists(item.path); });
+    }
+
+    std::filesystem::path journal() const { return UndoJournal::location(home.root()); }
+};
+
+TEST_F(UndoStack, CleansAreUndoneNewestFirstEachInTurnAndOnlyTheOneAskedFor)
+{
+    const auto first = caches("first", 2), second = caches("second", 3), third = caches("third", 1);
+    std::vector<std::string> ids;
+    for (const auto* items : {&first, &second, &third})
+        ids.push_back(*session.run(CategoryKind::caches, *items, home.root(), {}).undoId);
+    const auto listedCleans = undoableCleans(home.root());
+    ASSERT_TRUE(listedCleans);
+    ASSERT_EQ(listedCleans->size(), 3u);
+    EXPECT_EQ(listedCleans->at(0).id, ids[2]);
+    EXPECT_EQ(listedCleans->at(1).items, 3u);
+    EXPECT_EQ(listedCleans->at(1).bytes, 300);
+    EXPECT_EQ(listedCleans->at(2).id, ids[0]);
+
+    // Asked by id, only that clean comes back; an id no longer in the journal brings back nothing.
+    EXPECT_EQ(undoClean(home.root(), ids[1]).restoredCount, 3u);
+    EXPECT_TRUE(allBack(second));
+    EXPECT_TRUE(noneBack(first) && noneBack(third));
+    EXPECT_FALSE(undoClean(home.root(), ids[1]).started);
+    EXPECT_FALSE(undoClean(home.root(), "no such clean").started);
+    EXPECT_TRUE(noneBack(first) && noneBack(third));
+
+    EXPECT_EQ(undoClean(home.root()).restoredCount, 1u);
+    EXPECT_TRUE(allBack(third));
+    EXPECT_TRUE(noneBack(first));
+    EXPECT_EQ(undoClean(home.root()).restoredCount, 2u);
+    EXPECT_TRUE(allBack(first));
+    EXPECT_FALSE(undoClean(home.root()).started);
+    EXPECT_FALSE(std::filesystem::exists(journal()));
+}
+
+TEST_F(UndoStack, TwoCleansAndAnUndoAtOnceLoseNoEntry)
+{
+    const auto before = caches("before", 20);
+    ASSERT_TRUE(session.run(CategoryKind::caches, before, home.root(), {}).undoId);
+    const auto left = caches("left", 60), right = caches("right", 60);
+    UndoOutcome racing;
+    {
+        std::jthread a([&] { session.run(CategoryKind::caches, left, home.root(), {}); });
+        std::jthread b([&] { session.run(CategoryKind::caches, right, home.root(), {}); });
+        std::jthread undo([&] { racing = undoClean(home.root()); });
+    }
+    // The undo took one whole clean back, whichever was newest as it began; the journal keeps
+    // the other two, and undoing them brings back everything.
+    EXPECT_TRUE(racing.started);
+    EXPECT_TRUE(racing.errors.empty()) << racing.errors.front();
+    const auto kept = undoableCleans(home.root());
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->size(), 2u);
+    EXPECT_EQ(allBack(before) + allBack(left) + allBack(right), 1);
+    // Two undos at once take the other two, one each, and leave no stale journal behind.
+    UndoOutcome one, other;
+    {
+        std::jthread a([&] { one = undoClean(home.root()); });
+        std::jthread b([&] { other = undoClean(home.root()); });
+    }
+    EXPECT_TRUE(one.started && other.started);
+    EXPECT_TRUE(one.errors.empty() && other.errors.empty());
+    EXPECT_TRUE(allBack(before) && allBack(left) && allBack(right));
+    EXPECT_FALSE(std::filesystem::exists(journal()));
+}
+
+TEST_F(UndoStack, CleansWhoseItemsLeftTheTrashDropOutAndAVolumeNotAttachedSaysNothing)
+{
+    const auto emptied = caches("emptied", 2), half = caches("half", 2);
+    ASSERT_TRUE(session.run(CategoryKind::caches, emptied, home.root(), {}).undoId);
+    ASSERT_TRUE(session.run(CategoryKind::caches, half, home.root(), {}).undoId);
+    auto stack = UndoJournal::readStack(journal());
+    ASSERT_TRUE(stack);
+    for (const UndoEntry& entry : stack->at(0).entries)
+        std::filesystem::remove_all(entry.trashedAs);
+    std::filesystem::remove_all(stack->at(1).entries.at(0).trashedAs);
+    // An entry in a trash that is not there just now (its volume detached) may come back later.
+    UndoRecord detached{UndoJournal::newId(), stack->at(1).entries, 1};
+    detached.entries.at(0).trashedAs = home.top() / "unplugged/.Trash-1000/files/x";
+    stack->insert(stack->begin(), detached);
+    ASSERT_FALSE(UndoJournal::writeStack(journal(), *stack));
+
+    const auto cleans = undoableCleans(home.root());
+    ASSERT_TRUE(cleans);
+    ASSERT_EQ(cleans->size(), 2u);
+    EXPECT_EQ(cleans->at(0).items, 1u) << "the half that is still in the Trash";
+    EXPECT_EQ(cleans->at(1).id, detached.id);
+    EXPECT_EQ(undoClean(home.root()).restoredCount, 1u);
+    EXPECT_TRUE(noneBack(emptied));
+}
+
+TEST_F(UndoStack, ACleanWhoseEntryCannotBeKeptSaysSoAndTheOneBeforeStaysUndoable)
+{
+    const auto before = caches("before", 1), after = caches("after", 1);
+    ASSERT_TRUE(session.run(CategoryKind::caches, before, home.root(), {}).undoId);
+    // The journal is busy all the while (another process holds it), then it cannot be written.
+    {
+        std::string why;
+        const auto held = UndoJournal::Lock::acquire(journal(), std::chrono::milliseconds(0), why);
+        ASSERT_TRUE(held) << why;
+        std::optional<std::string> failure;
+        std::jthread other([&] {
+            failure = recordCleanForUndo({100, {}, 0, UndoJournal::readStack(journal())->at(0).entries}, home.root()).failure;
+        });
+        other.join();
+        ASSERT_TRUE(failure);
+        EXPECT_TRUE(failure->starts_with("This clean cannot be undone: ")) << *failure;
+    }
+    std::filesystem::rename(journal(), journal().parent_path() / "kept");
+    std::filesystem::create_directory(journal()); // the journal's place is taken: it cannot be written
+    const CleanReport cleaned = session.run(CategoryKind::caches, after, home.root(), {});
+    EXPECT_TRUE(noneBack(after));
+    EXPECT_FALSE(cleaned.undoId);
+    ASSERT_TRUE(cleaned.undoFailure);
+    std::filesystem::remove(journal());
+    std::filesystem::rename(journal().parent_path() / "kept", journal());
+    EXPECT_EQ(undoClean(home.root()).restoredCount, 1u);
+    EXPECT_TRUE(allBack(before));
+    EXPECT_TRUE(noneBack(after)) << "a clean with no entry is never taken for another";
+}
+
+TEST_F(UndoStack, AnItemExcludedSinceItWasListedStaysAsSpelledAndWhereItReallyIs)
+{
+    auto items = caches("kept", 4);
+    const std::filesystem::path linked = home.top() / "linked-home";
+    std::filesystem::create_directory_symlink(home.root(), linked);
+    // Excluded as listed; through a linked spelling of the home; by its real path while it was
+    // listed through the link. The fourth goes.
+    items[2].path = linked / "Library/Caches/kept-2";
+    const ExclusionList exclusions({items[0].path, linked / "Library/Caches/kept-1", home / "Library/Caches/kept-2"});
+    const CleanReport report = session.run(CategoryKind::caches, items, home.root(), exclusions);
+    for (int kept = 0; kept < 3; ++kept)
+        EXPECT_TRUE(std::filesystem::exists(home / ("Library/Caches/kept-" + std::to_string(kept)) / "f")) << kept;
+    EXPECT_FALSE(std::filesystem::exists(items[3].path));
+    EXPECT_EQ(report.outcome.cleaned, 100);
+    EXPECT_EQ(report.outcome.errors, (std::vector<std::string>{"kept-0: Excluded by you", "kept-1: Excluded by you",
+                                                              "kept-2: Excluded by you"}));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// Taking a clean back in the window: undo of its last clean, and putting one Trash item back.
+// Taking cleans back in the window: undo of its own cleans in turn, and putting one Trash item back.
+#include "CleanSession.h"
 #include "CleanUndo.h"
 #include "UndoJournal.h"
 #include "WindowStateTest.h"
@@ -79,46 +80,56 @@ TEST_F(RestoreControllerTest, AnUndoPutsTheCleanBackButNeverOverWhatTookAnItemsP
     EXPECT_EQ(log.count(LogLevel::warning, "Undo attempted with no clean to undo"), 1u);
 }
 
-TEST_F(RestoreControllerTest, TheWindowUndoesOnlyItsLastCleanAndNothingAfterAScanOrAPermanentDeletion)
+TEST_F(RestoreControllerTest, UndoWalksBackThroughTheWindowsOwnCleansUntilNoneCanComeBack)
 {
     scanAndWait();
     ASSERT_EQ(clean(CategoryKind::caches, {"com.gamma"}), CleanResult::completed);
-    ASSERT_TRUE(state.restoring()->canUndo());
     ASSERT_EQ(clean(CategoryKind::downloads), CleanResult::completed);
     ASSERT_TRUE(state.restoring()->canUndo());
+    EXPECT_EQ(state.restoring()->undoCategory(), static_cast<int>(CategoryKind::downloads));
 
-    // Only the downloads come back: an undo never reaches past the last clean.
+    // A clean made meanwhile from the command line is the command line's to undo.
+    const CleanSession commandLine(JunkScanner::macLayout());
+    const ScannedItem beta = *named(listed(CategoryKind::caches), "com.beta");
+    ASSERT_TRUE(commandLine.run(CategoryKind::caches, {beta}, home.root(), {}).undoId);
+
+    // Newest first: the downloads, then the caches, across a scan in between.
     ASSERT_EQ(wait(state.restoring()->undoLastClean()), CleanResult::completed);
     EXPECT_TRUE(fs::exists(home / "Downloads/tool.dmg"));
-    EXPECT_FALSE(fs::exists(home / "Library/Caches/com.gamma"));
     EXPECT_TRUE(fs::exists(trashEntry(home, "com.gamma")));
-    EXPECT_FALSE(state.restoring()->canUndo());
-
-    // A scan ends the window's offer at once; the journal stays for the command line.
-    ASSERT_EQ(clean(CategoryKind::caches, {"com.beta"}), CleanResult::completed);
-    ASSERT_TRUE(state.restoring()->canUndo());
-    state.scanning()->scanAll();
-    EXPECT_FALSE(state.restoring()->canUndo());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return state.scanning()->scanningKinds().empty(); }, 60'000));
-    EXPECT_EQ(wait(state.restoring()->undoLastClean()), CleanResult::notStarted);
     EXPECT_TRUE(fs::exists(trashEntry(home, "com.beta")));
-    const auto journal = UndoJournal::read(UndoJournal::location(home.root()));
-    ASSERT_TRUE(journal);
-    ASSERT_EQ(journal->entries.size(), 1u);
-    EXPECT_EQ(journal->entries[0].original, home / "Library/Caches/com.beta");
+    ASSERT_TRUE(state.restoring()->canUndo());
+    EXPECT_EQ(state.restoring()->undoCategory(), static_cast<int>(CategoryKind::caches));
+    scanAndWait();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !state.busy(); }, 60'000));
+    ASSERT_TRUE(state.restoring()->canUndo()) << "a scan does not end the offer";
+    ASSERT_EQ(wait(state.restoring()->undoLastClean()), CleanResult::completed);
+    EXPECT_TRUE(state.cleaning()->errors().isEmpty()) << state.cleaning()->errors().join('\n').toStdString();
+    EXPECT_EQ(fs::file_size(home / "Library/Caches/com.gamma/blob"), 30'000u);
+    EXPECT_TRUE(fs::exists(trashEntry(home, "com.beta"))) << "not the window's clean";
+    EXPECT_FALSE(state.restoring()->canUndo());
+    const auto left = UndoJournal::readStack(UndoJournal::location(home.root()));
+    ASSERT_TRUE(left);
+    ASSERT_EQ(left->size(), 1u);
+    EXPECT_EQ(left->front().entries.at(0).original, beta.path);
 
-    // Deleting from the Trash for good leaves nothing to undo, for the window or anyone else.
+    // Once its items have left the Trash, a clean is offered no more: emptied by another tool
+    // (seen at the next scan), or deleted for good from the window.
     ASSERT_EQ(clean(CategoryKind::caches, {"com.alpha"}), CleanResult::completed);
     ASSERT_TRUE(state.restoring()->canUndo());
+    fs::remove_all(trashEntry(home, "com.alpha"));
+    scanAndWait();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !state.restoring()->canUndo(); }, 10'000));
+    ASSERT_EQ(clean(CategoryKind::caches, {"com.gamma"}), CleanResult::completed);
+    ASSERT_TRUE(state.restoring()->canUndo());
     ASSERT_EQ(clean(CategoryKind::trash), CleanResult::completed);
-    EXPECT_FALSE(state.restoring()->canUndo());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !state.restoring()->canUndo(); }, 10'000));
     EXPECT_FALSE(fs::exists(UndoJournal::location(home.root())));
-    EXPECT_FALSE(orvelane::undoLastClean(home.root()).started);
+    EXPECT_FALSE(orvelane::undoClean(home.root()).started);
     EXPECT_EQ(wait(state.restoring()->undoLastClean()), CleanResult::notStarted);
-    EXPECT_FALSE(fs::exists(home / "Library/Caches/com.alpha"));
 }
 
-TEST_F(RestoreControllerTest, AnUndoIsRefusedWhileTheWindowIsBusyAndAFailedCleanOffersNone)
+TEST_F(RestoreControllerTest, AnUndoIsRefusedWhileTheWindowIsBusyAndACleanThatMovedNothingAddsNone)
 {
     scanAndWait();
     ASSERT_EQ(clean(CategoryKind::caches, {"com.gamma"}), CleanResult::completed);
@@ -127,17 +138,42 @@ TEST_F(RestoreControllerTest, AnUndoIsRefusedWhileTheWindowIsBusyAndAFailedClean
     EXPECT_EQ(wait(state.restoring()->undoLastClean()), CleanResult::notStarted) << "a scan runs";
     ASSERT_TRUE(QTest::qWaitFor([this] { return state.scanning()->scanningKinds().empty(); }, 60'000));
 
-    // Every chosen item vanished before the clean: nothing went to the Trash, nothing to undo,
-    // and the previous clean's journal is gone with the offer.
+    // Every chosen item vanished before the clean: nothing went to the Trash, and the clean
+    // before is still the one to undo.
     for (const ScannedItem& item : listed(CategoryKind::caches))
         state.selection()->select(item.path, true);
     for (const ScannedItem& item : listed(CategoryKind::caches))
         fs::remove_all(item.path);
     ASSERT_EQ(wait(state.cleaning()->cleanSelected(CategoryKind::caches)), CleanResult::completed);
     EXPECT_EQ(state.cleaning()->errors().size(), 2);
-    EXPECT_FALSE(state.restoring()->canUndo());
     EXPECT_FALSE(state.cleaning()->errorsFromPutBack());
-    EXPECT_FALSE(UndoJournal::read(UndoJournal::location(home.root())));
+    ASSERT_TRUE(state.restoring()->canUndo());
+    ASSERT_EQ(wait(state.restoring()->undoLastClean()), CleanResult::completed);
+    EXPECT_EQ(fs::file_size(home / "Library/Caches/com.gamma/blob"), 30'000u);
+}
+
+TEST_F(RestoreControllerTest, ACleanWhoseJournalCannotBeWrittenSaysItCannotBeUndone)
+{
+    scanAndWait();
+    ASSERT_EQ(clean(CategoryKind::caches, {"com.beta"}), CleanResult::completed);
+    // The journal's place is taken by a folder (as a full or read-only state folder would
+    // refuse it, for root too).
+    const fs::path journal = UndoJournal::location(home.root());
+    fs::rename(journal, journal.parent_path() / "kept");
+    fs::create_directory(journal);
+    ASSERT_EQ(clean(CategoryKind::caches, {"com.gamma"}), CleanResult::completed);
+    EXPECT_FALSE(fs::exists(home / "Library/Caches/com.gamma"));
+    ASSERT_EQ(state.cleaning()->errors().size(), 1);
+    EXPECT_TRUE(state.cleaning()->errors()[0].startsWith("This clean cannot be undone: ")) << state.cleaning()->errors()[0].toStdString();
+    fs::remove(journal);
+    fs::rename(journal.parent_path() / "kept", journal);
+
+    // Undo takes back the clean before it, never the one it has no record of.
+    state.restoring()->refresh();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return state.restoring()->canUndo(); }, 10'000));
+    ASSERT_EQ(wait(state.restoring()->undoLastClean()), CleanResult::completed);
+    EXPECT_TRUE(fs::exists(home / "Library/Caches/com.beta/blob"));
+    EXPECT_FALSE(fs::exists(home / "Library/Caches/com.gamma"));
 }
 
 TEST_F(RestoreControllerTest, PutBackIsOfferedOnlyForTrashItemsWithARecordThatNamesAPlaceInHome)

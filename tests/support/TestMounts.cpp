@@ -1,5 +1,9 @@
 #include "TestMounts.h"
 
+#include "TestFiles.h"
+
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <system_error>
 #ifdef __linux__
@@ -70,6 +74,33 @@ std::optional<std::filesystem::path> TestMounts::bind(const std::filesystem::pat
     (void)source;
     (void)at;
     return std::nullopt;
+#endif
+}
+
+std::optional<std::filesystem::path> TestMounts::image(const std::filesystem::path& file, const std::filesystem::path& at)
+{
+    if (!available())
+        return std::nullopt;
+    std::error_code ignored;
+    std::filesystem::create_directories(at, ignored);
+    const std::string line = "mount -o loop,nosuid,nodev " + shellQuoted(file) + " " + shellQuoted(at) + " 2>/dev/null";
+    if (std::system(line.c_str()) != 0)
+        return std::nullopt;
+    mounts_.push_back(at);
+    return at;
+}
+
+bool TestMounts::unmount(const std::filesystem::path& at)
+{
+#ifdef __linux__
+    const auto found = std::find(mounts_.begin(), mounts_.end(), at);
+    if (found == mounts_.end() || ::umount2(at.c_str(), 0) != 0)
+        return false;
+    mounts_.erase(found);
+    return true;
+#else
+    (void)at;
+    return false;
 #endif
 }
 

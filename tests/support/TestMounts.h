@@ -31,6 +31,13 @@ public:
     std::optional<std::filesystem::path> bind(const std::filesystem::path& source,
                                               const std::filesystem::path& at);
 
+    /// A file-system image (made by mkfs) attached through a free loop device at `at`: the same
+    /// file system comes back under another device number when attached again while another
+    /// image holds the loop device it had. Needs mount(8) and loop devices.
+    std::optional<std::filesystem::path> image(const std::filesystem::path& file, const std::filesystem::path& at);
+    /// Detaches what is mounted at `at` now (not lazily), as a volume is unplugged.
+    bool unmount(const std::filesystem::path& at);
+
 private:
     std::vector<std::filesystem::path> mounts_;
 };
