@@ -20,15 +20,9 @@ Item {
     readonly property alias skippedSheet: skippedSheet
     readonly property Item itemList: middle.item && middle.item.objectName === "itemList" ? middle.item : null
     readonly property string navigationTitle: presentation.content === CategoryPresentation.Welcome ? "" : presentation.title
-    // A scan started here: the found items take the keyboard when they arrive, so that Down
-    // moves through them. Choosing another category meanwhile forgets it.
-    property bool listTakesFocus: false
-
     // The keyboard has nothing here to stay on (the welcome went, a button was hidden): whoever
     // embeds the view gives it a place.
     signal focusReleased()
-
-    onKindChanged: listTakesFocus = false
 
     // A list that went (emptied by a clean, replaced by the scanning indicator) leaves the
     // keyboard on the bare view, where nothing shows it or acts on it.
@@ -50,8 +44,9 @@ Item {
         active: presentation.content === CategoryPresentation.Welcome
         sourceComponent: WelcomeView {
             desktop: detail.windowState ? detail.windowState.desktop : null
+            // The welcome goes with the keyboard on its button: the sidebar takes it, so that
+            // Down moves through the categories.
             onScan: {
-                detail.listTakesFocus = true
                 detail.windowState.scanning.scanAll()
                 detail.focusReleased()
             }
@@ -215,10 +210,6 @@ Item {
         Loader {
             id: middle
             onItemChanged: {
-                if (item && item.objectName === "itemList" && detail.listTakesFocus) {
-                    detail.listTakesFocus = false
-                    item.forceActiveFocus(Qt.TabFocusReason)
-                }
                 Qt.callLater(detail.releaseStrandedFocus)
             }
             anchors.top: headerDivider.bottom
