@@ -976,5 +976,25 @@
             <numerusform>%@ — %lld items, %@ — cleaned %@</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Search names and places</source>
+        <translation>Search names and places</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Sort by</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
 </context>
 </TS>

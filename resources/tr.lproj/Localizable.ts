@@ -971,5 +971,25 @@
             <numerusform>%@ — %lld öğe, %@ — temizlendi: %@</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Search names and places</source>
+        <translation>Adlarda ve yerlerde ara</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Sırala</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
 </context>
 </TS>

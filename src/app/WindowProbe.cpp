@@ -40,7 +40,7 @@ Accessibility accessibilityOf(QQuickItem* item)
 {
     Accessibility found;
     for (QObject* child : item->children()) {
-        if (child->inherits("QQuickAccessibleAttached")) {
+        if (child->inherits("QQuickAccessibleAttached") && found.role == QAccessible::NoRole) {
             found.role = static_cast<QAccessible::Role>(child->property("role").toInt());
             found.name = child->property("name").toString();
             found.ignored = child->property("ignored").toBool();

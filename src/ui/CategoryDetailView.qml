@@ -18,7 +18,7 @@ Item {
     readonly property alias presentation: presentation
     readonly property alias confirmation: confirmation
     readonly property alias skippedSheet: skippedSheet
-    readonly property Item itemList: middle.item && middle.item.objectName === "itemList" ? middle.item : null
+    readonly property Item itemList: middle.item && middle.item.objectName === "itemListPane" ? middle.item.list : null
     readonly property string navigationTitle: presentation.content === CategoryPresentation.Welcome ? "" : presentation.title
     // The keyboard has nothing here to stay on (the welcome went, a button was hidden): whoever
     // embeds the view gives it a place.
@@ -309,6 +309,13 @@ Item {
         }
     }
 
+    // Ctrl+F: the list's search field.
+    Shortcut {
+        sequences: [StandardKey.Find]
+        enabled: detail.visible && detail.itemList !== null && !confirmation.visible && !skippedSheet.visible
+        onActivated: middle.item.focusSearch()
+    }
+
     CleanConfirmation {
         id: confirmation
         objectName: "cleanConfirmation"
@@ -378,12 +385,69 @@ Item {
     }
     Component {
         id: listComponent
-        CategoryItemList {
-            objectName: "itemList"
-            windowState: detail.windowState
-            kind: detail.kind
-            tint: presentation.color
-            accessibleName: presentation.title
+        // The items, with their search field and order above them.
+        Item {
+            objectName: "itemListPane"
+            readonly property alias list: items
+
+            function focusSearch() {
+                searchField.forceActiveFocus(Qt.ShortcutFocusReason)
+                searchField.selectAll()
+            }
+
+            RowLayout {
+                id: tools
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.top: parent.top
+                anchors.margins: 10
+                anchors.bottomMargin: 0
+                spacing: Theme.defaultSpacing
+
+                TextField {
+                    id: searchField
+                    objectName: "searchField"
+                    Layout.fillWidth: true
+                    placeholderText: qsTr("Search names and places")
+                    font: Theme.callout
+                    selectByMouse: true
+                    text: items.searchText
+                    onTextEdited: items.searchText = text
+                    Accessible.role: Accessible.EditableText
+                    Accessible.name: qsTr("Search names and places")
+                    // Escape empties the search first; Down goes on to the rows.
+                    Keys.onEscapePressed: event => {
+                        event.accepted = text !== ""
+                        items.searchText = ""
+                    }
+                    Keys.onDownPressed: items.forceActiveFocus(Qt.TabFocusReason)
+                }
+                Text {
+                    text: qsTr("Sort by")
+                    font: Theme.callout
+                    color: Theme.secondaryText
+                }
+                MenuPicker {
+                    objectName: "orderBox"
+                    choices: [qsTr("Size"), qsTr("Name"), qsTr("Date")]
+                    currentIndex: items.order
+                    onActivated: index => items.order = index
+                    accessibleName: qsTr("Sort by")
+                }
+            }
+            CategoryItemList {
+                id: items
+                objectName: "itemList"
+                anchors.top: tools.bottom
+                anchors.topMargin: 4
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                windowState: detail.windowState
+                kind: detail.kind
+                tint: presentation.color
+                accessibleName: presentation.title
+            }
         }
     }
     Component {

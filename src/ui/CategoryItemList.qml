@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
 import Orvelane
 
 // The found items of one category, largest first. Rows arrive and leave sliding from the
@@ -18,9 +19,21 @@ ListView {
     // What screen readers call the list: the category's title.
     property string accessibleName
 
-    model: windowState ? windowState.results.itemsModel(kind) : null
+    readonly property alias view: itemsView
+    // The order (a CategoryItemsView.Order) and the search, as the header's controls set them.
+    property int order: CategoryItemsView.BySize
+    property string searchText
+
+    model: CategoryItemsView {
+        id: itemsView
+        items: list.windowState ? list.windowState.results.itemsModel(list.kind) : null
+        order: list.order
+        searchText: list.searchText
+    }
+
     Accessible.role: Accessible.List
     Accessible.name: accessibleName
+
     clip: true
     activeFocusOnTab: true
     keyNavigationEnabled: true

@@ -191,7 +191,7 @@ keys Return
 check "Return on Deselect All empties the selection" text_is summaryText "Selected items are moved to the Trash and can be restored."
 check "… and asks nothing" sh -c "! grep -q '^item confirmationTitle visible=1' '$probe'"
 check "nothing moved" test -e "$home/Downloads/Installer.dmg" -a -e "$home/Downloads/movie.mp4"
-keys Tab Tab space Tab Tab
+keys Tab Tab Tab space Tab Tab
 check "both are ticked again, the keyboard in the list" text_starts summaryText "2 items selected — "
 hold Return 1.5
 shot 10-en-held-return-downloads
