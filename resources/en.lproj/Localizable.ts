@@ -954,6 +954,8 @@
     <message>
         <source>No file manager could show “%@”. It is in %@.</source>
         <translation>No file manager could show “%@”. It is in %@.</translation>
+    </message>
+    <message>
         <source>Its Trash record points into a Trash or into Orvelane's own records.</source>
         <translation>Its Trash record points into a Trash or into Orvelane's own records.</translation>
     </message>

@@ -950,6 +950,8 @@
     <message>
         <source>No file manager could show “%@”. It is in %@.</source>
         <translation>Hiçbir dosya yöneticisi “%@” öğesini gösteremedi. Öğe şurada: %@.</translation>
+    </message>
+    <message>
         <source>Its Trash record points into a Trash or into Orvelane's own records.</source>
         <translation>Çöp Kutusu kaydı bir Çöp Kutusunun ya da Orvelane'in kendi kayıtlarının içini gösteriyor.</translation>
     </message>
