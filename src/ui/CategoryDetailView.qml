@@ -395,6 +395,20 @@ Item {
                 searchField.selectAll()
             }
 
+            CategoryItemList {
+                id: items
+                objectName: "itemList"
+                anchors.top: tools.bottom
+                anchors.topMargin: 4
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                windowState: detail.windowState
+                kind: detail.kind
+                tint: presentation.color
+                accessibleName: presentation.title
+            }
+            // After the list in the item tree, so that Tab reaches the rows before the order.
             RowLayout {
                 id: tools
                 anchors.left: parent.left
@@ -434,19 +448,6 @@ Item {
                     onActivated: index => items.order = index
                     accessibleName: qsTr("Sort by")
                 }
-            }
-            CategoryItemList {
-                id: items
-                objectName: "itemList"
-                anchors.top: tools.bottom
-                anchors.topMargin: 4
-                anchors.left: parent.left
-                anchors.right: parent.right
-                anchors.bottom: parent.bottom
-                windowState: detail.windowState
-                kind: detail.kind
-                tint: presentation.color
-                accessibleName: presentation.title
             }
         }
     }
