@@ -944,6 +944,18 @@
         <translation>%@ service worker scripts</translation>
     </message>
     <message>
+        <source>Categories</source>
+        <translation>Categories</translation>
+    </message>
+    <message>
+        <source>The item could not be shown</source>
+        <translation>The item could not be shown</translation>
+    </message>
+    <message>
+        <source>No file manager could show “%@”. It is in %@.</source>
+        <translation>No file manager could show “%@”. It is in %@.</translation>
+    </message>
+    <message>
         <source>Its Trash record points into a Trash or into Orvelane's own records.</source>
         <translation>Its Trash record points into a Trash or into Orvelane's own records.</translation>
     </message>
@@ -1014,6 +1026,26 @@
     <message>
         <source>Nothing to tidy up.</source>
         <translation>Nothing to tidy up.</translation>
+    </message>
+    <message>
+        <source>Search names and places</source>
+        <translation>Search names and places</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Sort by</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
     </message>
 </context>
 </TS>

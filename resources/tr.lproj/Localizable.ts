@@ -940,6 +940,18 @@
         <translation>%@ service worker betikleri</translation>
     </message>
     <message>
+        <source>Categories</source>
+        <translation>Kategoriler</translation>
+    </message>
+    <message>
+        <source>The item could not be shown</source>
+        <translation>Öğe gösterilemedi</translation>
+    </message>
+    <message>
+        <source>No file manager could show “%@”. It is in %@.</source>
+        <translation>Hiçbir dosya yöneticisi “%@” öğesini gösteremedi. Öğe şurada: %@.</translation>
+    </message>
+    <message>
         <source>Its Trash record points into a Trash or into Orvelane's own records.</source>
         <translation>Çöp Kutusu kaydı bir Çöp Kutusunun ya da Orvelane'in kendi kayıtlarının içini gösteriyor.</translation>
     </message>
@@ -1006,6 +1018,26 @@
     <message>
         <source>Nothing to tidy up.</source>
         <translation>Toparlanacak bir şey yok.</translation>
+    </message>
+    <message>
+        <source>Search names and places</source>
+        <translation>Adlarda ve yerlerde ara</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Sırala</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
     </message>
 </context>
 </TS>

@@ -1,10 +1,13 @@
 #include "WindowProbe.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSaveFile>
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace orvelane {
 namespace {
@@ -13,6 +16,46 @@ constexpr int kSettleMilliseconds = 200;
 constexpr int kLongestSilenceMilliseconds = 250;
 
 QString oneLine(QString text) { return text.replace(QLatin1Char('\n'), QLatin1String("\\n")); }
+
+// What the user can act on, by pointer or keyboard: it should say what it is.
+bool isInteractive(const QQuickItem* item)
+{
+    if (item->activeFocusOnTab() || item->inherits("QQuickAbstractButton") || item->inherits("QQuickComboBox") ||
+        item->inherits("QQuickTextInput"))
+        return true;
+    const QObjectList& children = item->children();
+    return std::any_of(children.begin(), children.end(),
+                       [](const QObject* child) { return child->inherits("QQuickTapHandler"); });
+}
+
+struct Accessibility
+{
+    QAccessible::Role role = QAccessible::NoRole;
+    QString name;
+    bool ignored = false;
+};
+
+// As a screen reader hears the item: the Accessible properties QML set, else what Qt says.
+Accessibility accessibilityOf(QQuickItem* item)
+{
+    Accessibility found;
+    for (QObject* child : item->children()) {
+        if (child->inherits("QQuickAccessibleAttached") && found.role == QAccessible::NoRole) {
+            found.role = static_cast<QAccessible::Role>(child->property("role").toInt());
+            found.name = child->property("name").toString();
+            found.ignored = child->property("ignored").toBool();
+        }
+    }
+    if (found.role == QAccessible::NoRole || found.name.isEmpty()) {
+        if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(item)) {
+            if (found.role == QAccessible::NoRole)
+                found.role = face->role();
+            if (found.name.isEmpty())
+                found.name = face->text(QAccessible::Name);
+        }
+    }
+    return found;
+}
 
 // An item's name in the focus chain: its objectName, or its type where it has none.
 QString nameOf(const QQuickItem* item)
@@ -66,9 +109,31 @@ void WindowProbe::write()
         chain << nameOf(item);
     out << "focus " << chain.join(QLatin1Char('<')) << '\n';
     describe(out, window_->contentItem());
+    int interactive = 0;
+    QStringList unnamed;
+    listAccessibility(window_->contentItem(), interactive, unnamed);
+    out << "accessible " << interactive << " unnamed " << unnamed.size() << '\n';
+    for (const QString& item : unnamed)
+        out << "unnamed " << item << '\n';
     out.flush();
     file.commit();
     sinceWrite_.restart();
+}
+
+void WindowProbe::listAccessibility(QQuickItem* item, int& interactive, QStringList& unnamed) const
+{
+    if (!item || !item->isVisible())
+        return;
+    if (isInteractive(item)) {
+        const Accessibility said = accessibilityOf(item);
+        if (!said.ignored) {
+            ++interactive;
+            if (said.role == QAccessible::NoRole || said.role == QAccessible::Client || said.name.trimmed().isEmpty())
+                unnamed << QStringLiteral("%1 role=%2 name=%3").arg(nameOf(item)).arg(int(said.role)).arg(said.name);
+        }
+    }
+    for (QQuickItem* child : item->childItems())
+        listAccessibility(child, interactive, unnamed);
 }
 
 void WindowProbe::describe(QTextStream& out, const QQuickItem* item) const

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <atomic>
@@ -19,7 +20,8 @@ namespace orvelane {
  *
  * Off unless the environment variable ORVELANE_PROBE names a file. The report holds the frames
  * the window has drawn so far, its size, the chain of items that hold the keyboard focus, and
- * for each named item its place, size, visibility and text (with whether the text is elided).
+ * for each named item its place, size, visibility and text (with whether the text is elided),
+ * and the shown items a user can act on that have no accessible role or name.
  * It is rewritten a moment after the window stops drawing, and at least four times a second
  * while it keeps drawing, so an idle window writes nothing and wakes nobody.
  */
@@ -35,6 +37,8 @@ private:
     void frameDrawn();
     void write();
     void describe(QTextStream& out, const QQuickItem* item) const;
+    /// Counts the shown items a user can act on, and lists those a screen reader cannot name.
+    void listAccessibility(QQuickItem* item, int& interactive, QStringList& unnamed) const;
 
     QPointer<QQuickWindow> window_;
     QString path_;

@@ -55,6 +55,16 @@ void CleanController::takeBack(std::int64_t restored)
     emit totalCleanedChanged();
 }
 
+void CleanController::returnedFromTrash(const std::filesystem::path& entry, std::optional<std::uint64_t> inode)
+{
+    const auto found = countedInTrash_.find(entry);
+    if (found == countedInTrash_.end() || (inode && *inode != found->second.inode))
+        return;
+    const std::int64_t size = found->second.size;
+    countedInTrash_.erase(found);
+    takeBack(size);
+}
+
 QFuture<CleanResult> CleanController::cleanSelected(CategoryKind kind)
 {
     std::vector<ScannedItem> chosen =
@@ -67,14 +77,44 @@ QFuture<CleanResult> CleanController::cleanSelected(CategoryKind kind)
     auto promise = std::make_shared<QPromise<CleanResult>>();
     promise->start();
     // The pool is waited for before this object goes, so the worker may read the stop flag.
-    const auto work = [session = CleanSession(window_.layout(), *remover_), kind, chosen, stop = &stopRequested_] {
-        // Read afresh: the command line may have excluded an item since this window listed it.
-        return session.run(kind, chosen, homeFolder(), ExclusionStore::load(), stop);
+    // Entries of the Trash this window already counted when its clean moved them there.
+    std::vector<std::pair<ScannedItem, Counted>> recounted;
+    for (const ScannedItem& item : chosen) {
+        const auto found = countedInTrash_.find(item.path);
+        if (found != countedInTrash_.end() && item.inode == found->second.inode)
+            recounted.emplace_back(item, found->second);
+    }
+    struct Done
+    {
+        CleanReport report;
+        std::int64_t countedBefore = 0;
+        std::vector<std::filesystem::path> gone;
     };
-    publishLater(QtConcurrent::run(&window_.pool(), work), this, [this, chosen, kind, promise](CleanReport report) {
+    const auto work = [session = CleanSession(window_.layout(), *remover_), kind, chosen, recounted,
+                       stop = &stopRequested_] {
+        // Read afresh: the command line may have excluded an item since this window listed it.
+        Done done{session.run(kind, chosen, homeFolder(), ExclusionStore::load(), stop), 0, {}};
+        for (const auto& [item, counted] : recounted) {
+            std::error_code error;
+            if (!std::filesystem::exists(std::filesystem::symlink_status(item.path, error))) {
+                done.countedBefore += counted.size;
+                done.gone.push_back(item.path);
+            }
+        }
+        return done;
+    };
+    publishLater(QtConcurrent::run(&window_.pool(), work), this, [this, chosen, kind, promise](Done done) {
+        CleanReport& report = done.report;
         window_.restoring()->cleanRecorded(kind, report.undoId);
-        totalCleaned_ = addBytes(totalCleaned_, report.outcome.cleaned);
-        emit totalCleanedChanged();
+        for (const std::filesystem::path& entry : done.gone)
+            countedInTrash_.erase(entry);
+        for (const UndoEntry& entry : report.outcome.trashed)
+            countedInTrash_[entry.trashedAs] = Counted{entry.inode, entry.size};
+        const std::int64_t added = std::max<std::int64_t>(0, report.outcome.cleaned - done.countedBefore);
+        if (added > 0) {
+            totalCleaned_ = addBytes(totalCleaned_, added);
+            emit totalCleanedChanged();
+        }
         std::vector<std::string> messages = report.outcome.errors;
         if (report.undoFailure)
             messages.push_back(*report.undoFailure);

@@ -10,6 +10,9 @@
 
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,6 +72,9 @@ public:
     void setMessages(const std::vector<std::string>& messages, bool fromPutBack);
     /// Bytes of this window's clean that came back: they were not cleaned after all.
     void takeBack(std::int64_t restored);
+    /// A Trash entry went back to its place: when this window's clean put it there, its bytes
+    /// come off the session's total.
+    void returnedFromTrash(const std::filesystem::path& entry, std::optional<std::uint64_t> inode);
 
 signals:
     void runningChanged();
@@ -84,6 +90,14 @@ private:
     qint64 totalCleaned_ = 0;
     ItemRemover* remover_;
     std::atomic<bool> stopRequested_{false};
+    /// What this window's cleans moved to the Trash and counted: entry → identity and size. An
+    /// emptied Trash frees them again, and a put-back returns them; neither may count twice.
+    struct Counted
+    {
+        std::uint64_t inode = 0;
+        std::int64_t size = 0;
+    };
+    std::map<std::filesystem::path, Counted> countedInTrash_;
 };
 
 } // namespace orvelane

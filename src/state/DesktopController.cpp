@@ -76,7 +76,23 @@ void DesktopController::reveal(const QString& itemKey)
 void DesktopController::reveal(const ScannedItem& item)
 {
     Logger::debug("Showing in the file manager: " + item.name);
-    DesktopServices::revealInFileManager(item.path);
+    const bool shown = revealer_ ? revealer_(item.path) : DesktopServices::revealInFileManager(item.path);
+    if (shown)
+        return;
+    Logger::warning("Neither a file manager nor the desktop's opener could show: " + item.name);
+    // Says where to look instead, from the home folder as the rows show places.
+    const std::string folder = pathFromHome(item.path.parent_path(), homeFolder());
+    revealFailure_ = text(localizedFormat(
+        DISPLAY_TEXT("No file manager could show “%@”. It is in %@."), {item.name, folder}));
+    emit revealFailureChanged();
+}
+
+void DesktopController::dismissRevealFailure()
+{
+    if (revealFailure_.isEmpty())
+        return;
+    revealFailure_.clear();
+    emit revealFailureChanged();
 }
 
 void DesktopController::openAccessSettings() { DesktopServices::openAccessSettings(); }

@@ -6,6 +6,9 @@
 #include <QObject>
 #include <QString>
 
+#include <filesystem>
+#include <functional>
+
 namespace orvelane {
 
 class WindowState;
@@ -31,6 +34,8 @@ class DesktopController : public QObject
     Q_PROPERTY(QString accessPlaceholder READ accessPlaceholder NOTIFY textsChanged)
     /// A settings pane grants the access: the notice and the placeholder offer "Open Settings".
     Q_PROPERTY(bool opensAccessSettings READ opensAccessSettings CONSTANT)
+    /// Why the last item could not be shown in the file manager, for an alert; empty when it was.
+    Q_PROPERTY(QString revealFailure READ revealFailure NOTIFY revealFailureChanged)
 
 public:
     explicit DesktopController(WindowState& window);
@@ -51,11 +56,20 @@ public:
     /// Opens the settings that grant access to the Trash, where the desktop has them.
     Q_INVOKABLE void openAccessSettings();
 
+    QString revealFailure() const { return revealFailure_; }
+    /// The alert was read.
+    Q_INVOKABLE void dismissRevealFailure();
+    /// Replaces what shows an item in the file manager (tests); false when it could not.
+    void setRevealer(std::function<bool(const std::filesystem::path&)> revealer) { revealer_ = std::move(revealer); }
+
 signals:
     void textsChanged();
+    void revealFailureChanged();
 
 private:
     WindowState& window_;
+    QString revealFailure_;
+    std::function<bool(const std::filesystem::path&)> revealer_;
 };
 
 } // namespace orvelane

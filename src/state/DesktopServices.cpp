@@ -11,10 +11,10 @@
 
 namespace orvelane::DesktopServices {
 
-void revealInFileManager(const std::filesystem::path& item)
+bool revealInFileManager(const std::filesystem::path& item)
 {
 #ifdef __APPLE__
-    QDesktopServices::openUrl(QUrl(fileUriOf(item.parent_path())));
+    return QDesktopServices::openUrl(QUrl(fileUriOf(item.parent_path())));
 #else
     // The freedesktop file-manager interface selects the item itself; desktops without it still
     // get a window on the folder that holds it.
@@ -26,9 +26,11 @@ void revealInFileManager(const std::filesystem::path& item)
         call << QStringList{fileUriOf(item)} << QString();
         const QDBusMessage reply = bus.call(call, QDBus::Block, 3000);
         if (reply.type() == QDBusMessage::ReplyMessage)
-            return;
+            return true;
+        Logger::debug("No file manager answered on the session bus: " + reply.errorMessage().toStdString());
     }
-    QDesktopServices::openUrl(QUrl(fileUriOf(item.parent_path())));
+    // The desktop's opener (xdg-open) for the folder that holds it.
+    return QDesktopServices::openUrl(QUrl(fileUriOf(item.parent_path())));
 #endif
 }
 

@@ -21,6 +21,7 @@ struct RestoreController::Restoration
     bool started = true;
     std::int64_t restored = 0; ///< an undo: the cleaned bytes that came back
     Undoable undoable;         ///< what the journal holds afterwards
+    std::optional<ScannedItem> returned = std::nullopt; ///< a put-back: the Trash entry that went back
 };
 
 RestoreController::RestoreController(WindowState& window)
@@ -121,6 +122,8 @@ QFuture<CleanResult> RestoreController::putBack(const ScannedItem& item)
             Restoration done;
             if (report.message)
                 done.errors.push_back(*report.message);
+            if (!report.original.empty())
+                done.returned = item;
             done.rescans = report.rescans;
             done.undoable = RestoreSession::undoable(homeFolder()); // a clean may have lost its last item
             return done;
@@ -147,6 +150,8 @@ QFuture<CleanResult> RestoreController::run(std::function<Restoration()> work, b
         adopt(done.undoable, generation);
         if (undo)
             cleaning.takeBack(done.restored); // the undone clean was this window's own
+        if (done.returned)
+            cleaning.returnedFromTrash(done.returned->path, done.returned->inode);
         cleaning.setMessages(done.errors, true);
         std::vector<CategoryKind> rescans = done.rescans;
         rescans.push_back(CategoryKind::trash);

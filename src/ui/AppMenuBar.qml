@@ -6,8 +6,20 @@ import Orvelane
 MenuBar {
     id: bar
 
+    // For the keyboard: opens the first menu under its title, its first entry current.
+    function openFirstMenu() {
+        const menu = menuAt(0)
+        if (!menu)
+            return
+        menu.open()
+        menu.forceActiveFocus()
+    }
+
     delegate: MenuBarItem {
         id: title
+
+        Accessible.role: Accessible.MenuItem
+        Accessible.name: text
 
         leftPadding: 10
         rightPadding: 10

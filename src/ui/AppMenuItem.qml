@@ -9,6 +9,9 @@ MenuItem {
 
     readonly property string shortcutText: row.action ? ShortcutText.of(row.action.shortcut) : ""
 
+    Accessible.role: Accessible.MenuItem
+    Accessible.name: text
+
     implicitHeight: 24
     leftPadding: 10
     rightPadding: 10

@@ -18,8 +18,19 @@ Item {
     readonly property alias presentation: presentation
     readonly property alias confirmation: confirmation
     readonly property alias skippedSheet: skippedSheet
-    readonly property Item itemList: middle.item && middle.item.objectName === "itemList" ? middle.item : null
+    readonly property Item itemList: middle.item && middle.item.objectName === "itemListPane" ? middle.item.list : null
     readonly property string navigationTitle: presentation.content === CategoryPresentation.Welcome ? "" : presentation.title
+    // The keyboard has nothing here to stay on (the welcome went, a button was hidden): whoever
+    // embeds the view gives it a place.
+    signal focusReleased()
+
+    // A list that went (emptied by a clean, replaced by the scanning indicator) leaves the
+    // keyboard on the bare view, where nothing shows it or acts on it.
+    function releaseStrandedFocus() {
+        const focused = detail.Window.activeFocusItem
+        if (focused === middle || focused === body || focused === detail || focused === welcome)
+            detail.focusReleased()
+    }
 
     CategoryPresentation {
         id: presentation
@@ -33,7 +44,12 @@ Item {
         active: presentation.content === CategoryPresentation.Welcome
         sourceComponent: WelcomeView {
             desktop: detail.windowState ? detail.windowState.desktop : null
-            onScan: detail.windowState.scanning.scanAll()
+            // The welcome goes with the keyboard on its button: the sidebar takes it, so that
+            // Down moves through the categories.
+            onScan: {
+                detail.windowState.scanning.scanAll()
+                detail.focusReleased()
+            }
         }
     }
 
@@ -122,7 +138,7 @@ Item {
                     width: parent.width
                     text: presentation.subtitle
                     font: Theme.callout
-                    color: presentation.permanent ? "red" : Theme.secondaryText
+                    color: presentation.permanent ? Theme.dangerText : Theme.secondaryText
                     wrapMode: Text.Wrap
                     maximumLineCount: 3
                     elide: Text.ElideRight
@@ -193,6 +209,9 @@ Item {
 
         Loader {
             id: middle
+            onItemChanged: {
+                Qt.callLater(detail.releaseStrandedFocus)
+            }
             anchors.top: headerDivider.bottom
             anchors.bottom: footerDivider.top
             width: parent.width
@@ -276,14 +295,25 @@ Item {
         }
     }
 
-    // The window's default action: Return asks to clean while the button is enabled. Only a
-    // press counts, not its auto-repeat: a held Return opens the question once.
+    // The window's default action, as a dialog's default button: Return presses the button
+    // that has the keyboard focus, and otherwise asks to clean while the button is enabled.
+    // Only a press counts, not its auto-repeat: a held Return opens the question once.
     Shortcut {
         sequences: ["Return", "Enter"]
         autoRepeat: false
-        enabled: detail.visible && body.visible && cleanButton.enabled && !confirmation.visible
-                 && !skippedSheet.visible
-        onActivated: confirmation.open()
+        enabled: detail.visible && body.visible && !confirmation.visible && !skippedSheet.visible
+                 && (cleanButton.enabled || FocusedButton.isPushButton(detail.Window.activeFocusItem))
+        onActivated: {
+            if (!FocusedButton.press(detail) && cleanButton.enabled)
+                confirmation.open()
+        }
+    }
+
+    // Ctrl+F: the list's search field.
+    Shortcut {
+        sequences: [StandardKey.Find]
+        enabled: detail.visible && detail.itemList !== null && !confirmation.visible && !skippedSheet.visible
+        onActivated: middle.item.focusSearch()
     }
 
     CleanConfirmation {
@@ -324,7 +354,14 @@ Item {
         property Item returnFocusTo: null
         onAboutToShow: returnFocusTo = parent ? parent.Window.activeFocusItem : null
         onOpened: contentItem.takeFocus()
-        onClosed: if (returnFocusTo) returnFocusTo.forceActiveFocus()
+        // Back where the keyboard was, with its ring; a button the sheet's changes hid hands the
+        // keyboard on.
+        onClosed: {
+            if (returnFocusTo && returnFocusTo.visible && returnFocusTo.enabled)
+                returnFocusTo.forceActiveFocus(Qt.TabFocusReason)
+            else
+                detail.focusReleased()
+        }
 
         contentItem: SkippedItemsView {
             objectName: "skippedItemsView"
@@ -348,11 +385,70 @@ Item {
     }
     Component {
         id: listComponent
-        CategoryItemList {
-            objectName: "itemList"
-            windowState: detail.windowState
-            kind: detail.kind
-            tint: presentation.color
+        // The items, with their search field and order above them.
+        Item {
+            objectName: "itemListPane"
+            readonly property alias list: items
+
+            function focusSearch() {
+                searchField.forceActiveFocus(Qt.ShortcutFocusReason)
+                searchField.selectAll()
+            }
+
+            CategoryItemList {
+                id: items
+                objectName: "itemList"
+                anchors.top: tools.bottom
+                anchors.topMargin: 4
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                windowState: detail.windowState
+                kind: detail.kind
+                tint: presentation.color
+                accessibleName: presentation.title
+            }
+            // After the list in the item tree, so that Tab reaches the rows before the order.
+            RowLayout {
+                id: tools
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.top: parent.top
+                anchors.margins: 10
+                anchors.bottomMargin: 0
+                spacing: Theme.defaultSpacing
+
+                TextField {
+                    id: searchField
+                    objectName: "searchField"
+                    Layout.fillWidth: true
+                    placeholderText: qsTr("Search names and places")
+                    font: Theme.callout
+                    selectByMouse: true
+                    text: items.searchText
+                    onTextEdited: items.searchText = text
+                    Accessible.role: Accessible.EditableText
+                    Accessible.name: qsTr("Search names and places")
+                    // Escape empties the search first; Down goes on to the rows.
+                    Keys.onEscapePressed: event => {
+                        event.accepted = text !== ""
+                        items.searchText = ""
+                    }
+                    Keys.onDownPressed: items.forceActiveFocus(Qt.TabFocusReason)
+                }
+                Text {
+                    text: qsTr("Sort by")
+                    font: Theme.callout
+                    color: Theme.secondaryText
+                }
+                MenuPicker {
+                    objectName: "orderBox"
+                    choices: [qsTr("Size"), qsTr("Name"), qsTr("Date")]
+                    currentIndex: items.order
+                    onActivated: index => items.order = index
+                    accessibleName: qsTr("Sort by")
+                }
+            }
         }
     }
     Component {

@@ -1,10 +1,12 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
 import Orvelane
 
 // The found items of one category, largest first. Rows arrive and leave sliding from the
 // leading edge with a fade; the pointer highlights the row under it.
-// Keyboard: Up/Down move, Space ticks the current row, the Menu key opens its context menu.
+// Keyboard: Up/Down move, Space ticks the current row, the Menu key or Shift+F10 opens its
+// context menu.
 // Inputs: windowState, kind (a Category), tint (category colour).
 ListView {
     id: list
@@ -14,8 +16,24 @@ ListView {
     property color tint: Theme.brandBlue
     // The key of the row under the pointer, or "".
     property string hovered: ""
+    // What screen readers call the list: the category's title.
+    property string accessibleName
 
-    model: windowState ? windowState.results.itemsModel(kind) : null
+    readonly property alias view: itemsView
+    // The order (a CategoryItemsView.Order) and the search, as the header's controls set them.
+    property int order: CategoryItemsView.BySize
+    property string searchText
+
+    model: CategoryItemsView {
+        id: itemsView
+        items: list.windowState ? list.windowState.results.itemsModel(list.kind) : null
+        order: list.order
+        searchText: list.searchText
+    }
+
+    Accessible.role: Accessible.List
+    Accessible.name: accessibleName
+
     clip: true
     activeFocusOnTab: true
     keyNavigationEnabled: true
@@ -34,7 +52,19 @@ ListView {
     }
 
     Keys.onSpacePressed: toggleCurrent()
-    Keys.onMenuPressed: if (currentItem) currentItem.openContextMenu(currentItem.width / 2, currentItem.height / 2)
+    function openCurrentMenu() {
+        if (currentItem)
+            currentItem.openContextMenu(currentItem.width / 2, currentItem.height / 2)
+    }
+
+    Keys.onMenuPressed: openCurrentMenu()
+    // Shift+F10, the other key desktops give the context menu.
+    Keys.onPressed: event => {
+        if (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier)) {
+            openCurrentMenu()
+            event.accepted = true
+        }
+    }
 
     delegate: ItemRow {
         id: rowDelegate

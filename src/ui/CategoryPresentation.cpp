@@ -41,6 +41,10 @@ void CategoryPresentation::setWindowState(WindowState* state)
         connect(state_->scanning(), &ScanController::scanningKindsChanged, this, &CategoryPresentation::changed);
         connect(state_->scanning(), &ScanController::hasScannedChanged, this, &CategoryPresentation::changed);
         connect(state_->scanning(), &ScanController::trashReadableChanged, this, &CategoryPresentation::changed);
+        connect(state_->cleaning(), &CleanController::runningChanged, this, [this] {
+            listedWhenCleanBegan_ = state_ && state_->cleaning()->running() && itemCount() > 0;
+            emit changed();
+        });
     }
     emit windowStateChanged();
     emit changed();
@@ -50,6 +54,7 @@ void CategoryPresentation::setKind(int kind)
 {
     if (kind == kindValue_)
         return;
+    listedWhenCleanBegan_ = false;
     kindValue_ = kind;
     kind_ = qml::categoryKind(kind);
     emit kindChanged();
@@ -96,6 +101,9 @@ CategoryPresentation::Content CategoryPresentation::content() const
         return Content::Scanning;
     if (itemCount() > 0)
         return Content::List;
+    if (listedWhenCleanBegan_ && state_->cleaning()->running())
+        return Content::Scanning; // the rescans that follow a clean still run
+
     if (*kind_ == CategoryKind::trash && !state_->scanning()->trashReadable())
         return Content::NoAccess;
     // Guidance has nothing to clean by design: it says what it found, never "all clean".

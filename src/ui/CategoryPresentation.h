@@ -112,6 +112,9 @@ private:
     QPointer<WindowState> state_;
     int kindValue_ = -1;
     std::optional<CategoryKind> kind_;
+    /// The category listed items when the running clean (or undo) began: emptied meanwhile, it
+    /// says "all clean" only once the clean is over and its footer has caught up.
+    bool listedWhenCleanBegan_ = false;
 };
 
 } // namespace orvelane

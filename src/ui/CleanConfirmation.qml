@@ -63,6 +63,8 @@ Popup {
 
     contentItem: ColumnLayout {
         spacing: 16
+        Accessible.role: Accessible.Dialog
+        Accessible.name: dialog.message
 
         Text {
             objectName: "confirmationTitle"

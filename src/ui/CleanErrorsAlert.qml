@@ -12,8 +12,14 @@ Popup {
 
     property WindowSummary summary
     property bool fromPutBack: false
+    // Without a summary, the alert says one given thing under its own heading (the file
+    // manager that could not be reached).
+    property string heading
+    property string text
     signal dismissed()
-    readonly property string message: summary ? summary.alertMessage : ""
+    readonly property string message: summary ? summary.alertMessage : text
+    readonly property string title: heading !== "" ? heading
+                                  : fromPutBack ? qsTr("Some items could not be put back") : qsTr("Some items could not be cleaned")
 
     parent: Overlay.overlay
     anchors.centerIn: parent
@@ -23,7 +29,7 @@ Popup {
     padding: 20
     width: Math.min(420, parent ? parent.width - 40 : 420)
 
-    readonly property bool wanted: summary ? summary.showsAlert : false
+    readonly property bool wanted: summary ? summary.showsAlert : text !== ""
     onWantedChanged: if (wanted) open()
     Component.onCompleted: if (wanted) open()
     // Keyboard users carry on where they were once it closes.
@@ -59,6 +65,8 @@ Popup {
     }
 
     contentItem: ColumnLayout {
+        Accessible.role: Accessible.AlertMessage
+        Accessible.name: alert.title
         spacing: 10
 
         Symbol {
@@ -70,8 +78,7 @@ Popup {
         Text {
             objectName: "alertTitle"
             Layout.fillWidth: true
-            text: alert.fromPutBack
-                  ? qsTr("Some items could not be put back") : qsTr("Some items could not be cleaned")
+            text: alert.title
             font: Theme.semibold(Theme.body)
             color: Theme.primaryText
             horizontalAlignment: Text.AlignHCenter

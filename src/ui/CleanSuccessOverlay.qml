@@ -70,11 +70,12 @@ Item {
                 transparentBorder: true
             }
 
-            // The platform's blurred material stands in as a plain light, semi-opaque fill.
+            // The platform's blurred material stands in as a plain light fill, opaque: rows
+            // showing through behind the Undo button made both hard to read.
             Rectangle {
                 anchors.fill: parent
                 radius: 22
-                color: Qt.rgba(0.965, 0.965, 0.965, 0.86)
+                color: Qt.rgba(0.965, 0.965, 0.965, 1)
             }
 
             // The brand gradient at half opacity, in a 1-point line inside the card's edge.

@@ -64,6 +64,7 @@ Item {
                 visible: content.selectedKind >= 0
                 windowState: content.windowState
                 kind: content.selectedKind >= 0 ? content.selectedKind : Category.Caches
+                onFocusReleased: sidebar.focusList()
             }
             UnavailableContent {
                 objectName: "noSelection"
@@ -90,6 +91,15 @@ Item {
         summary: windowSummary
         fromPutBack: content.windowState.cleaning.errorsFromPutBack
         onDismissed: content.windowState.cleaning.dismissErrors()
+        onFocusOrphaned: sidebar.focusList()
+    }
+
+    // Show in File Manager reached neither a file manager nor the desktop's opener.
+    CleanErrorsAlert {
+        objectName: "revealAlert"
+        heading: qsTr("The item could not be shown")
+        text: content.windowState.desktop.revealFailure
+        onDismissed: content.windowState.desktop.dismissRevealFailure()
         onFocusOrphaned: sidebar.focusList()
     }
 

@@ -1,6 +1,7 @@
 #include "ItemExplanation.h"
 
 #include "CategoryStyle.h"
+#include "Contrast.h"
 #include "DisplayText.h"
 #include "ItemTexts.h"
 #include "Localizer.h"
@@ -117,14 +118,16 @@ QString ItemExplanation::explanation() const
 
 QString ItemExplanation::modifiedText() const
 {
-    // Dates are written the system's way, whatever language the words around them are in.
+    // Dates are written the way of the language the window speaks, so that a switch to Turkish
+    // turns "12/8/26" into "8.12.2026" with the words around it.
+    const QLocale locale = Localizer::shared().locale();
     if (const QDate deleted = dateOf(deleted_); deleted.isValid())
         return QString::fromStdString(localizedFormat(
-            DISPLAY_TEXT("Deleted on %@"), {utf8(QLocale::system().toString(deleted, QLocale::ShortFormat))}));
+            DISPLAY_TEXT("Deleted on %@"), {utf8(locale.toString(deleted, QLocale::ShortFormat))}));
     const QDate date = dateOf(modified_);
     if (!date.isValid())
         return {};
-    const std::string shown = utf8(QLocale::system().toString(date, QLocale::ShortFormat));
+    const std::string shown = utf8(locale.toString(date, QLocale::ShortFormat));
     return QString::fromStdString(localizedFormat(DISPLAY_TEXT("Last modified: %@"), {shown}));
 }
 
@@ -135,6 +138,12 @@ QString ItemExplanation::hintText() const
     return line ? QString::fromStdString(*line) : QString();
 }
 
-QColor ItemExplanation::hintColor() const { return CategoryStyle::color(qml::categoryKind(kind_)); }
+QColor ItemExplanation::hintColor() const
+{
+    // The category's colour, darkened where it would not read on the row (with room for the
+    // hover tint).
+    constexpr double kHintContrast = 5.0;
+    return Contrast::readable(CategoryStyle::color(qml::categoryKind(kind_)), QColor(Qt::white), kHintContrast);
+}
 
 } // namespace orvelane

@@ -58,6 +58,18 @@ Item {
 
     implicitHeight: content.implicitHeight + 2 * 2 + 2 * 6
 
+    // The row is the checkbox for screen readers (it has the keyboard while current): its name,
+    // size and level, its explanation as the description.
+    Accessible.role: cleanable ? Accessible.CheckBox : Accessible.ListItem
+    Accessible.name: name + ", " + sizeLabel.text + ", " + badge.title
+    Accessible.description: details.accessibleText
+    Accessible.checkable: cleanable
+    Accessible.checked: selected
+    Accessible.focusable: true
+    Accessible.focused: activeFocus
+    Accessible.onToggleAction: if (cleanable) row.toggled(!selected)
+    Accessible.onPressAction: if (cleanable) row.toggled(!selected)
+
     Rectangle {
         id: backdrop
         anchors.fill: parent
@@ -88,6 +100,7 @@ Item {
             // Level with the name's first line.
             Layout.topMargin: 1
             visible: row.cleanable
+            text: row.name
             checked: row.selected
             focusPolicy: Qt.NoFocus
             // The model's state decides; a click only asks for the change.
@@ -98,6 +111,7 @@ Item {
             }
         }
         ItemSafetyDetails {
+            id: details
             Layout.fillWidth: true
             name: row.name
             kind: row.kind
@@ -114,6 +128,7 @@ Item {
             spacing: 5
 
             SafetyBadge {
+                id: badge
                 Layout.alignment: Qt.AlignRight
                 level: row.safetyLevel
             }
@@ -127,7 +142,7 @@ Item {
                 }
                 font.pixelSize: Theme.callout.pixelSize
                 font.weight: Font.Medium
-                color: row.selected ? row.tint : Theme.secondaryText
+                color: row.selected ? Contrast.readable(row.tint, Qt.color("white")) : Theme.secondaryText
             }
         }
     }

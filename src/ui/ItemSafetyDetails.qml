@@ -21,6 +21,10 @@ ColumnLayout {
     property var deleted
     property string place
 
+    // The lines below the name, as one text for screen readers.
+    readonly property string accessibleText: [placeLine.text, reasonLine.text, modifiedLine.text, hintText.text]
+        .filter(line => line !== "").join(". ")
+
     // Which lines are shown, for the embedding row and for tests.
     readonly property int lineCount: 2 + (modifiedLine.visible ? 1 : 0) + (hintLine.visible ? 1 : 0)
 
@@ -90,7 +94,7 @@ ColumnLayout {
         visible: text !== ""
         text: explanation.modifiedText
         font: Theme.caption2
-        color: Theme.tertiaryText
+        color: Theme.secondaryText
         elide: Text.ElideRight
     }
     Row {

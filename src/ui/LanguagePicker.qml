@@ -19,6 +19,10 @@ ComboBox {
     displayText: nameOf(Localizer.language)
     onActivated: index => Localizer.language = Localizer.languages[index]
 
+    Accessible.role: Accessible.ComboBox
+    Accessible.name: qsTr("Language")
+    Accessible.description: displayText
+
     font: Theme.body
     leftPadding: 8
     rightPadding: 8 + indicator.width
@@ -48,6 +52,18 @@ ComboBox {
         color: control.down ? "#e8e8e8" : Theme.controlBackground
         border.width: 1
         border.color: Theme.controlBorder
+
+        // The keyboard focus ring.
+        Rectangle {
+            objectName: "focusRing"
+            anchors.fill: parent
+            anchors.margins: -3
+            radius: parent.radius + 3
+            color: "transparent"
+            border.width: 2
+            border.color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.6)
+            visible: control.visualFocus
+        }
     }
 
     delegate: ItemDelegate {

@@ -23,6 +23,8 @@ ApplicationWindow {
 
     menuBar: AppMenuBar {
         AppMenu {
+            id: fileMenu
+            objectName: "fileMenu"
             title: qsTr("File")
             // Takes this window's cleans back, newest first, while their items are in the Trash.
             Action {
@@ -60,6 +62,13 @@ ApplicationWindow {
                 onTriggered: Qt.quit()
             }
         }
+    }
+
+    // The menu bar by keyboard, as desktop menu bars open: Alt+F for File, F10 for the first menu.
+    Shortcut {
+        sequences: ["Alt+F", "F10"]
+        enabled: !fileMenu.visible
+        onActivated: window.menuBar.openFirstMenu()
     }
 
     // Names the clean an undo takes back, in the window's language.

@@ -15,6 +15,10 @@ T.AbstractButton {
     padding: 0
     hoverEnabled: false
 
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Accessible.onPressAction: if (enabled) clicked()
+
     contentItem: Text {
         text: control.text
         font: control.font

@@ -6,10 +6,11 @@ import Orvelane
 // Inputs: color (of the glow), active (whether it glows at all), cornerRadius (of the content's
 // outline, which the glow follows).
 // While the element is active and shown, the glow swells from 15 % to 75 % opacity and from
-// radius 3 to 11 over 1.1 s, shrinks back, and so on. It starts pulsing whenever it becomes
-// active, not only when it is first shown (a view built once would otherwise keep a glow that
-// turned on later faint and still). Hidden or inactive it rests at the faint end and nothing
-// runs, so a hidden glow never keeps the window drawing.
+// radius 3 to 11 over 1.1 s, shrinks back, and so on for `breaths` breaths; then it stays lit
+// at the bright end, still, so that a window left alone draws nothing (an endless pulse kept a
+// core busy). It starts pulsing whenever it becomes active or shown, not only when it is first
+// shown (a view built once would otherwise keep a glow that turned on later faint and still).
+// Hidden or inactive it rests at the faint end and nothing runs.
 // The glow is drawn as a rounded rectangle behind the content whose reach is a shader value:
 // a blurred copy of the content would rebuild its shader for every radius of the pulse.
 Item {
@@ -18,6 +19,8 @@ Item {
     property color color: Theme.brandBlue
     property bool active: false
     property real cornerRadius: 6
+    // How many times it swells and shrinks before it settles.
+    property int breaths: 3
     // The pulse is running.
     readonly property alias on: pulse.running
     readonly property bool pulsing: active && visible
@@ -50,8 +53,9 @@ Item {
 
     SequentialAnimation {
         id: pulse
-        loops: Animation.Infinite
-        running: root.pulsing
+        loops: root.breaths
+        running: false
+        onFinished: root.phase = 1
 
         NumberAnimation {
             target: root
@@ -73,5 +77,13 @@ Item {
         }
     }
 
-    onPulsingChanged: if (!pulsing) phase = 0
+    onPulsingChanged: {
+        if (pulsing) {
+            pulse.restart()
+        } else {
+            pulse.stop()
+            phase = 0
+        }
+    }
+    Component.onCompleted: if (pulsing) pulse.start()
 }

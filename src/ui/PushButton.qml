@@ -32,6 +32,10 @@ T.Button {
     bottomPadding: (large ? 5 : 3) + labelPadding.bottom
     font: Theme.body
 
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Accessible.onPressAction: if (enabled) clicked()
+
     // The label sits centred however wide the button is made.
     contentItem: Item {
         implicitWidth: label.implicitWidth
@@ -61,7 +65,8 @@ T.Button {
     background: Rectangle {
         implicitHeight: control.large ? 28 : 22
         radius: control.large ? 7 : 5
-        color: control.filled ? Qt.darker(control.tint, control.down ? 1.15 : 1.0)
+        // White labels stay legible: the tint is darkened as far as that needs.
+        color: control.filled ? Qt.darker(Contrast.readable(control.tint, Qt.color("white")), control.down ? 1.15 : 1.0)
                                  : (control.down ? "#e2e2e2" : Theme.controlBackground)
         border.width: control.filled ? 0 : 1
         border.color: Theme.controlBorder

@@ -24,7 +24,7 @@ Rectangle {
         id: titleText
         anchors.centerIn: parent
         text: levelStyle.title
-        color: levelStyle.color
+        color: levelStyle.textColor
         font: Theme.semibold(Theme.caption2)
     }
 }

@@ -1,6 +1,7 @@
 #include "SafetyLevelStyle.h"
 
 #include "ColorConversion.h"
+#include "Contrast.h"
 #include "Localizer.h"
 #include "QmlEnums.h"
 
@@ -11,6 +12,8 @@ namespace {
 const QColor kGreen = QColor::fromRgb(52, 199, 89);
 const QColor kOrange = QColor::fromRgb(255, 149, 0);
 const QColor kBlue = QColor::fromRgb(0, 122, 255);
+// Above 4.5:1, so that the title still reads on a hovered row.
+constexpr double kBadgeContrast = 5.0;
 
 } // namespace
 
@@ -35,6 +38,14 @@ QString SafetyLevelStyle::title() const
 }
 
 QColor SafetyLevelStyle::color() const { return parsed_ ? colorOf(*parsed_) : neutralGrey(); }
+
+QColor SafetyLevelStyle::textColor() const
+{
+    // The badge's fill is the colour at 12 % over the row; a hovered row is a shade darker.
+    QColor fill = color();
+    fill.setAlphaF(0.12f);
+    return Contrast::readable(color(), Contrast::composite(fill, QColor(Qt::white)), kBadgeContrast);
+}
 
 QColor SafetyLevelStyle::colorOf(SafetyLevel level)
 {

@@ -25,6 +25,8 @@ class SafetyLevelStyle : public QObject
     Q_PROPERTY(int level READ level WRITE setLevel NOTIFY levelChanged)
     Q_PROPERTY(QString title READ title NOTIFY titleChanged)
     Q_PROPERTY(QColor color READ color NOTIFY levelChanged)
+    /// The level's colour darkened where needed so that its title reads on the badge's fill.
+    Q_PROPERTY(QColor textColor READ textColor NOTIFY levelChanged)
 
 public:
     explicit SafetyLevelStyle(QObject* parent = nullptr);
@@ -34,6 +36,7 @@ public:
 
     QString title() const;
     QColor color() const;
+    QColor textColor() const;
 
     /// The badge colour of each level: green, orange and blue.
     static QColor colorOf(SafetyLevel level);

@@ -10,6 +10,7 @@ Rectangle {
 
     readonly property alias languagePicker: picker
     readonly property string versionText: versionValue.text
+    readonly property bool popupOpen: picker.popup.visible
 
     implicitWidth: 380
     implicitHeight: 280

@@ -14,7 +14,15 @@ Window {
     color: Theme.formBackground
 
     SettingsView {
+        id: view
         objectName: "settingsView"
         anchors.fill: parent
+    }
+
+    // Closes as a desktop's settings windows do; an open pop-up takes Escape first.
+    Shortcut {
+        sequences: ["Escape", "Ctrl+W"]
+        enabled: settingsWindow.visible && !view.popupOpen
+        onActivated: settingsWindow.close()
     }
 }

@@ -31,6 +31,8 @@ Rectangle {
         ListView {
             id: list
             objectName: "sidebarList"
+            Accessible.role: Accessible.List
+            Accessible.name: qsTr("Categories")
             Layout.fillWidth: true
             Layout.fillHeight: true
             Layout.topMargin: 8

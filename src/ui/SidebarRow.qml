@@ -17,6 +17,11 @@ Item {
     readonly property string trailingText: presentation.scanning ? "" : sizeLabel.text
 
     implicitHeight: 34
+
+    Accessible.role: Accessible.ListItem
+    Accessible.name: presentation.title + ", " + (presentation.scanning ? qsTr("Scanning…") : presentation.sizeText)
+    Accessible.selectable: true
+    Accessible.selected: current
     // A rolling size stays inside its own row.
     clip: true
 

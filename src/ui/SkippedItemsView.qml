@@ -71,6 +71,8 @@ Rectangle {
         ListView {
             id: list
             objectName: "skippedList"
+            Accessible.role: Accessible.List
+            Accessible.name: qsTr("Protected / Skipped Items")
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
@@ -84,6 +86,14 @@ Rectangle {
                 anchors.fill: parent
                 z: -1
                 color: Theme.controlBackground
+                // The keyboard is in the list: its edge and its current row say so.
+                border.width: list.activeFocus ? 2 : 0
+                border.color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.6)
+            }
+            highlightMoveDuration: 0
+            highlight: Rectangle {
+                visible: list.activeFocus
+                color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.12)
             }
 
             delegate: Item {
@@ -98,6 +108,9 @@ Rectangle {
 
                 width: ListView.view.width
                 implicitHeight: content.implicitHeight + 2 * 6
+                Accessible.role: Accessible.ListItem
+                Accessible.name: row.name + (row.hasSize ? ", " + row.sizeText : "")
+                Accessible.description: row.explanation
 
                 RowLayout {
                     id: content

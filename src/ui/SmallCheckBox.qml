@@ -13,6 +13,12 @@ T.CheckBox {
     padding: 0
     spacing: 0
 
+    // What it ticks, for screen readers: whatever stands beside it says it on screen.
+    Accessible.role: Accessible.CheckBox
+    Accessible.name: text
+    Accessible.checkable: true
+    Accessible.checked: checked
+
     indicator: Rectangle {
         implicitWidth: 14
         implicitHeight: 14

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CategoryItemsModel.h"
+#include "CategoryItemsView.h"
 #include "QmlEnums.h"
 #include "WindowState.h"
 
@@ -88,6 +89,14 @@ struct DesktopControllerForeign
     QML_FOREIGN(orvelane::DesktopController)
     QML_NAMED_ELEMENT(DesktopController)
     QML_UNCREATABLE("A property of WindowState")
+};
+
+// The list's view of a category's items: sorted and searched (created by the list).
+struct CategoryItemsViewForeign
+{
+    Q_GADGET
+    QML_FOREIGN(orvelane::CategoryItemsView)
+    QML_NAMED_ELEMENT(CategoryItemsView)
 };
 
 struct CategoryItemsModelForeign

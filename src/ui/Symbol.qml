@@ -8,6 +8,8 @@ Text {
     property real size: Theme.body.pixelSize
 
     text: Symbols.ligature(name)
+    // A private-use glyph reads as gibberish; what it stands for is said by its control.
+    Accessible.ignored: true
     textFormat: Text.PlainText
     font.family: Symbols.fontFamily
     font.pixelSize: size

@@ -1,5 +1,6 @@
 pragma Singleton
 import QtQuick
+import Orvelane
 
 // The shared look of every view: brand colours and gradient, text styles, label colours,
 // spacings, and the springs and curves that every animation plays. Views take their values
@@ -33,7 +34,9 @@ QtObject {
 
     // Label and surface colours of the light appearance.
     readonly property color primaryText: Qt.rgba(0, 0, 0, 0.85)
-    readonly property color secondaryText: Qt.rgba(0, 0, 0, 0.5)
+    // Dark enough for 4.5:1 on the window's greys as well as on white.
+    readonly property color secondaryText: Qt.rgba(0, 0, 0, 0.58)
+    // Only for what is disabled, which needs no contrast; text that informs is secondary.
     readonly property color tertiaryText: Qt.rgba(0, 0, 0, 0.26)
     readonly property color accent: Qt.rgba(0, 122 / 255, 1, 1)
     readonly property color windowBackground: "#ececec"
@@ -43,7 +46,10 @@ QtObject {
     readonly property color formBackground: "#f2f2f2"
     readonly property color formSection: Qt.rgba(0, 0, 0, 0.03)
     readonly property color formSectionBorder: Qt.rgba(0, 0, 0, 0.07)
-    readonly property color selectedContent: Qt.rgba(0, 122 / 255, 1, 1)
+    // The selection's fill carries white text: the accent, darkened until that text reads.
+    readonly property color selectedContent: Contrast.readable(accent, Qt.color("white"))
+    // The colour in which text that warns of deletion for good is drawn on white.
+    readonly property color dangerText: Contrast.readable(Qt.color("red"), Qt.color("white"))
 
     // The toolkit's default gaps: between the children of a stack, and around content.
     readonly property int defaultSpacing: 8

@@ -68,11 +68,12 @@ Item {
         }
     }
 
-    // The default action: Return starts the scan while the view is shown.
+    // The default action: Return starts the scan while the view is shown, unless the keyboard
+    // is on another button, which Return then presses.
     Shortcut {
         sequences: ["Return", "Enter"]
         autoRepeat: false
         enabled: welcome.visible
-        onActivated: welcome.scan()
+        onActivated: if (!FocusedButton.press(welcome)) welcome.scan()
     }
 }

@@ -100,6 +100,16 @@ probe_text() { probe_item "$1" | sed -n 's/.* text=//p'; }
 probe_frames() { sed -n 's/^frames //p' "$probe"; }
 probe_window() { sed -n 's/^window //p' "$probe"; }
 probe_focus() { sed -n 's/^focus //p' "$probe"; }
+# Every shown control a user can act on has an accessible role and name (the probe walks the
+# whole tree, dialogs and menus included); names those that do not.
+accessible_everywhere() {
+    local counts
+    counts=$(sed -n 's/^accessible //p' "$probe")
+    [ -n "$counts" ] && [ "${counts#* unnamed }" = 0 ] && [ "${counts%% *}" -gt 0 ] && return 0
+    echo "   $counts"
+    sed -n 's/^unnamed /   unnamed: /p' "$probe"
+    return 1
+}
 
 # CPU time the app has used, in clock ticks (user + system).
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$app_pid/stat"; }

@@ -81,12 +81,26 @@ ContentTestCase {
         verify(!content.windowState.cleaning.running)
         verify(home.exists("Downloads/Installer.dmg") && home.exists("Downloads/movie.mp4"), "nothing moved")
 
-        // Return held from before the question (the release arrives once it is open) presses
-        // nothing either; a fresh press does. (The keyboard is on Select All, as after Tab.)
+        // Return on a focused button presses that button, as a dialog's default button gives
+        // way: Deselect All empties the selection, Select All fills it, and neither asks.
         confirmation.close()
         tryVerify(() => !confirmation.visible, 2000)
         const selectAll = named(content.detail, "selectAllButton")
+        const deselectAll = named(content.detail, "deselectAllButton")
+        deselectAll.forceActiveFocus(Qt.TabFocusReason)
+        keyClick(Qt.Key_Return)
+        wait(200)
+        verify(!confirmation.visible, "Return on Deselect All does not ask to clean")
+        compare(content.detail.presentation.selectedCount, 0)
         selectAll.forceActiveFocus(Qt.TabFocusReason)
+        keyClick(Qt.Key_Return)
+        wait(200)
+        verify(!confirmation.visible, "Return on Select All does not ask either")
+        compare(content.detail.presentation.selectedCount, 2)
+
+        // Return held from before the question (the release arrives once it is open) presses
+        // nothing either; a fresh press does. (The keyboard is in the list, as after Tab.)
+        content.detail.itemList.forceActiveFocus(Qt.TabFocusReason)
         held.press(content, Qt.Key_Return)
         tryVerify(() => confirmation.opened, 2000)
         held.release(content, Qt.Key_Return)

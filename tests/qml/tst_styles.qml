@@ -2,7 +2,8 @@ import QtQuick
 import QtTest
 import Orvelane
 
-// The shared styles: the pressable button and the pulsing glow.
+// The shared styles: the pressable button, the pulsing glow, and the legibility of every text
+// colour the look gives on the background it is drawn on.
 TestCase {
     id: testCase
     name: "Styles"
@@ -33,6 +34,22 @@ TestCase {
                 width: 60
                 height: 20
             }
+        }
+    }
+
+    Component {
+        id: levelComponent
+        SafetyLevelStyle {}
+    }
+    Component {
+        id: explanationComponent
+        ItemExplanation {}
+    }
+    Component {
+        id: buttonComponent
+        PushButton {
+            text: "Clean"
+            prominent: true
         }
     }
 
@@ -95,6 +112,20 @@ TestCase {
         compare(glow.implicitHeight, 20)
     }
 
+    // A window left alone must draw nothing: the pulse ends, lit, and wakes again when shown anew.
+    function test_glowSettlesLitAfterItsBreaths() {
+        const glow = createTemporaryObject(glowComponent, testCase, { active: true, breaths: 1 })
+        verify(glow.on)
+        tryVerify(() => !glow.on, 4000, "the pulse ends after its breaths")
+        compare(glow.phase, 1, "lit at the bright end")
+        const settled = glow.glowColor.a
+        wait(300)
+        compare(glow.glowColor.a, settled, "and still")
+        glow.visible = false
+        glow.visible = true
+        verify(glow.on, "shown again, it breathes again")
+    }
+
     function test_glowTurnedOnLaterStartsPulsingThen() {
         const glow = createTemporaryObject(glowComponent, testCase, { active: false })
         wait(200)
@@ -129,5 +160,38 @@ TestCase {
         verify(!glow.on, "an ancestor's visibility counts")
         holder.visible = true
         verify(glow.on)
+    }
+
+    // WCAG AA for text: 4.5:1. Measured on what the colour is drawn over, translucent colours
+    // composed first.
+    function test_textColoursReachContrastOnTheirBackgrounds() {
+        const white = Qt.color("white")
+        const cases = [
+            ["secondary text on white", Theme.secondaryText, white],
+            ["secondary text on the window's grey", Theme.secondaryText, Theme.windowBackground],
+            ["primary text on the window's grey", Theme.primaryText, Theme.windowBackground],
+            ["white on the sidebar's selection", white, Theme.selectedContent],
+            ["deletion warnings on white", Theme.dangerText, white],
+        ]
+        for (const level of [SafetyLevel.Safe, SafetyLevel.Review, SafetyLevel.Protected]) {
+            const style = createTemporaryObject(levelComponent, testCase, { level: level })
+            const fill = Qt.rgba(style.color.r, style.color.g, style.color.b, 0.12)
+            cases.push([style.title + " badge", style.textColor, Contrast.readable(fill, white, 1)])
+        }
+        for (let kind = Category.Caches; kind <= Category.Insights; ++kind) {
+            const explanation = createTemporaryObject(explanationComponent, testCase, { kind: kind })
+            cases.push(["hint of category " + kind, explanation.hintColor, white])
+        }
+        for (const tint of [Theme.accent, Qt.color("red"), Theme.brandBlue]) {
+            const button = createTemporaryObject(buttonComponent, testCase, { tint: tint })
+            cases.push(["white on a prominent button of " + tint, white, button.background.color])
+        }
+        for (const [what, text, background] of cases) {
+            const ratio = Contrast.ratio(text, background)
+            verify(ratio >= 4.5, what + ": " + ratio.toFixed(2) + ":1")
+        }
+        // The measure itself: black on white is the whole range, a colour on itself none.
+        compare(Contrast.ratio("black", "white").toFixed(1), "21.0")
+        compare(Contrast.ratio("#808080", "#808080"), 1)
     }
 }

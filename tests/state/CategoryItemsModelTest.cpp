@@ -1,4 +1,5 @@
 #include "CategoryItemsModel.h"
+#include "CategoryItemsView.h"
 #include "ItemKey.h"
 #include "QmlEnums.h"
 
@@ -75,6 +76,49 @@ TEST(ItemKey, NonUtf8PathsSurviveTheTripThroughQml)
     EXPECT_EQ(pathFromItemKey(key).native(), raw.native());
     EXPECT_TRUE(displayPath(raw).contains(QChar(0xFFFD)));
     EXPECT_EQ(fileUriOf(raw), QStringLiteral("file:///home/u/Downloads/caf%E9%20100%25.dmg"));
+}
+
+// The list's view: by size (ties keep the scanner's order), by name, by date (newest first,
+// undated last), and narrowed by a search of names and places that ignores case; a rescan
+// beneath it keeps its order and its search.
+TEST_F(CategoryItemsModelTest, TheListSortsBySizeNameOrDateAndSearchesNamesAndPlaces)
+{
+    const auto dated = [](const char* path, std::int64_t size, int daysAgo) {
+        ScannedItem entry = item(path, size);
+        if (daysAgo >= 0)
+            entry.modified = Clock::now() - std::chrono::hours(24 * daysAgo);
+        return entry;
+    };
+    model.setItems({dated("/h/.cache/Zeta", 30, 5), dated("/h/.cache/alpha", 20, -1), dated("/h/.cache/Mid", 20, 1),
+                    dated("/h/.config/beta", 20, 9)});
+    CategoryItemsView view;
+    QAbstractItemModelTester viewTester{&view, QAbstractItemModelTester::FailureReportingMode::Fatal};
+    view.setItems(&model);
+    const auto names = [&view] {
+        QStringList shown;
+        for (int row = 0; row < view.rowCount(); ++row)
+            shown << view.index(row, 0).data(int(Role::name)).toString();
+        return shown.join(' ');
+    };
+    EXPECT_EQ(names(), "Zeta alpha Mid beta") << "largest first, equal sizes as scanned";
+    view.setOrder(CategoryItemsView::ByName);
+    EXPECT_EQ(names(), "alpha beta Mid Zeta") << "by name, whatever the case";
+    view.setOrder(CategoryItemsView::ByDate);
+    EXPECT_EQ(names(), "Mid Zeta beta alpha") << "newest first, the undated last";
+
+    QSignalSpy count(&view, &CategoryItemsView::countChanged);
+    view.setSearchText(QStringLiteral("CONFIG"));
+    EXPECT_EQ(names(), "beta") << "the place counts, not only the name";
+    EXPECT_GE(count.count(), 1);
+    view.setSearchText(QStringLiteral("  mid  "));
+    EXPECT_EQ(names(), "Mid") << "spaces around a search are not part of it";
+    view.setSearchText(QString());
+
+    view.setOrder(CategoryItemsView::BySize);
+    model.setItems({dated("/h/.cache/alpha", 20, -1), dated("/h/.cache/new", 50, 0), dated("/h/.cache/Mid", 20, 1)});
+    EXPECT_EQ(names(), "new alpha Mid") << "a rescan is sorted as it arrives";
+    view.setSearchText(QStringLiteral("nothing like it"));
+    EXPECT_EQ(view.count(), 0);
 }
 
 } // namespace

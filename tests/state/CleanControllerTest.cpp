@@ -179,4 +179,31 @@ TEST_F(CleanControllerTest, TheSessionTotalAddsUpEveryCleanAndNoCardFollowsAClea
     EXPECT_EQ(state.cleaning()->totalCleaned(), downloads + caches) << "added to, not replaced";
 }
 
+// "Cleaned this session" counts each byte once and only while it stays cleaned: an item put
+// back is taken off, and emptying the Trash of what this window moved there adds nothing new,
+// while emptying what was in the Trash before adds its size.
+TEST_F(CleanControllerTest, TheSessionTotalCountsEachByteOnceAndOnlyWhileItStaysCleaned)
+{
+    home.file(".local/share/Trash/files/older.pdf", 7'000);
+    scanAndWait();
+    ASSERT_EQ(clean(CategoryKind::caches, {"com.gamma", "com.alpha"}), CleanResult::completed);
+    const qint64 bothCaches = state.cleaning()->totalCleaned();
+    ASSERT_GT(bothCaches, 0);
+    const ScannedItem* gamma = named(listed(CategoryKind::trash), "com.gamma");
+    ASSERT_TRUE(gamma);
+    const qint64 gammaSize = gamma->size;
+
+    ASSERT_EQ(wait(state.restoring()->putBack(*gamma)), CleanResult::completed);
+    ASSERT_TRUE(std::filesystem::exists(home / "Library/Caches/com.gamma/blob"));
+    EXPECT_EQ(state.cleaning()->totalCleaned(), bothCaches - gammaSize) << "put back: not cleaned after all";
+
+    // Emptying the Trash frees the older file for the first time; alpha was counted already.
+    const ScannedItem* older = named(listed(CategoryKind::trash), "older.pdf");
+    ASSERT_TRUE(older);
+    const qint64 olderSize = older->size;
+    ASSERT_EQ(clean(CategoryKind::trash), CleanResult::completed);
+    EXPECT_TRUE(listed(CategoryKind::trash).empty());
+    EXPECT_EQ(state.cleaning()->totalCleaned(), bothCaches - gammaSize + olderSize);
+}
+
 } // namespace

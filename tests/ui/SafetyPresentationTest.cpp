@@ -63,19 +63,27 @@ TEST_F(SafetyPresentation, MissingHintOrDateLeavesItsLineEmpty)
     EXPECT_EQ(item.hintText(), QString());
 }
 
-TEST_F(SafetyPresentation, DateIsWrittenTheSystemWayInsideTheChosenLanguage)
+TEST_F(SafetyPresentation, DateIsWrittenInTheChosenLanguage)
 {
     ItemExplanation item;
+    QSignalSpy texts(&item, &ItemExplanation::textsChanged);
     const QDateTime modified(QDate(2024, 3, 9), QTime(23, 30));
     item.setModified(modified);
-    const QString systemDate = QLocale::system().toString(modified.date(), QLocale::ShortFormat);
-    EXPECT_EQ(item.modifiedText(), QStringLiteral("Last modified: ") + systemDate);
+    Localizer::shared().setLanguage(Localizer::Language::en);
+    EXPECT_EQ(item.modifiedText(), QStringLiteral("Last modified: 3/9/24"));
     EXPECT_FALSE(item.modifiedText().contains(QStringLiteral("23:30"))) << "no time of day";
 
+    // Switched while shown: the words and the date's form change together, at once.
+    const qsizetype before = texts.count();
     Localizer::shared().setLanguage(Localizer::Language::tr);
-    EXPECT_EQ(item.modifiedText(), QStringLiteral("Son değişiklik: ") + systemDate);
+    EXPECT_GT(texts.count(), before);
+    EXPECT_EQ(item.modifiedText(), QStringLiteral("Son değişiklik: 9.03.2024"));
 
-    item.setModified(QDate(2023, 12, 1));
+    item.setDeleted(QDate(2023, 12, 1));
+    EXPECT_TRUE(item.modifiedText().endsWith(QStringLiteral("1.12.2023"))) << item.modifiedText().toStdString();
+
+    // The system's choice follows the system's locale.
+    Localizer::shared().setLanguage(Localizer::Language::system);
     EXPECT_TRUE(item.modifiedText().endsWith(QLocale::system().toString(QDate(2023, 12, 1), QLocale::ShortFormat)));
 }
 
