@@ -114,7 +114,7 @@ keys Down Down Down
 keys Tab Tab space
 check "the footer counts the one project folder" text_starts summaryText "1 item selected — "
 keys Tab Tab
-check "the keyboard is in the list" focus_in itemList
+check "the keyboard is in the list" sh -c "grep -q '^focus .*<itemList<' '$probe'"
 keys Return
 check "Return asks first" text_starts confirmationTitle "Move 1 item ("
 keys Return
