@@ -1039,5 +1039,21 @@
         <source>Date</source>
         <translation>Tarih</translation>
     </message>
+    <message numerus="yes">
+        <source>%lld files</source>
+        <translation>
+            <numerusform>%lld dosya</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%lld folders</source>
+        <translation>
+            <numerusform>%lld klasör</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%@ and %@</source>
+        <translation>%@ ve %@</translation>
+    </message>
 </context>
 </TS>
