@@ -17,6 +17,9 @@ T.AbstractButton {
 
     Accessible.role: Accessible.Button
     Accessible.name: text
+    // A button the view hides until it applies (an empty placeholder action, a skipped count of
+    // none) is no button to a screen reader either.
+    Accessible.ignored: !visible
     Accessible.onPressAction: if (enabled) clicked()
 
     contentItem: Text {

@@ -34,6 +34,9 @@ T.Button {
 
     Accessible.role: Accessible.Button
     Accessible.name: text
+    // A button the view hides until it applies (an empty placeholder action, a skipped count of
+    // none) is no button to a screen reader either.
+    Accessible.ignored: !visible
     Accessible.onPressAction: if (enabled) clicked()
 
     // The label sits centred however wide the button is made.
