@@ -151,8 +151,9 @@ int WindowProbe::overlappingRows(const QQuickItem* item) const
                 if (row != highlight && row->isVisible() && row->height() > 0)
                     rows.push_back(row);
         std::sort(rows.begin(), rows.end(), [](const QQuickItem* a, const QQuickItem* b) { return a->y() < b->y(); });
+        // Placed over the next row, or shorter than its own content (which then spills onto it).
         for (std::size_t i = 1; i < rows.size(); ++i)
-            if (rows[i - 1]->y() + rows[i - 1]->height() > rows[i]->y() + 0.5)
+            if (rows[i - 1]->y() + std::max(rows[i - 1]->height(), rows[i - 1]->implicitHeight()) > rows[i]->y() + 0.5)
                 ++overlaps;
     }
     for (const QQuickItem* child : item->childItems())
