@@ -32,8 +32,12 @@ Rectangle {
             page.contentY = Math.min(bottom - page.height, page.contentHeight - page.height)
     }
 
-    // After a row goes, the keyboard moves to the row that took its place, or on to the tidy.
-    function focusAfterOfferAgain(index) {
+    // The row goes with its exclusion (the list is read again); a keyboard that was on it moves
+    // to the row that took its place, or on to the tidy.
+    function offerAgain(key, index, byKeyboard) {
+        exclusions.offerAgain(key)
+        if (!byKeyboard)
+            return
         if (excludedRows.count > 0)
             excludedRows.itemAt(Math.min(index, excludedRows.count - 1)).button.forceActiveFocus(Qt.TabFocusReason)
         else
@@ -168,13 +172,7 @@ Rectangle {
                             Keys.onReturnPressed: clicked()
                             Keys.onEnterPressed: clicked()
                             onActiveFocusChanged: if (activeFocus) settings.reveal(this)
-                            onClicked: {
-                                const byKeyboard = activeFocus
-                                const index = row.index
-                                settings.exclusions.offerAgain(row.modelData.key)
-                                if (byKeyboard)
-                                    settings.focusAfterOfferAgain(index)
-                            }
+                            onClicked: settings.offerAgain(row.modelData.key, row.index, activeFocus)
                         }
                     }
                 }
