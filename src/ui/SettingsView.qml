@@ -17,6 +17,8 @@ Rectangle {
     readonly property alias languagePicker: picker
     readonly property string versionText: versionValue.text
     readonly property bool popupOpen: picker.popup.visible
+    // What the sections' texts stand on, for their contrast.
+    readonly property color sectionBackground: Qt.tint(Theme.formBackground, Theme.formSection)
 
     implicitWidth: 460
     implicitHeight: page.contentHeight
@@ -180,7 +182,7 @@ Rectangle {
                     objectName: "exclusionsMessage"
                     visible: text !== ""
                     text: settings.exclusions ? settings.exclusions.message : ""
-                    color: Theme.dangerText
+                    color: Contrast.readable(Theme.dangerText, settings.sectionBackground)
                 }
             }
 
@@ -245,7 +247,7 @@ Rectangle {
                     objectName: "tidyMessage"
                     visible: text !== ""
                     text: settings.tidy ? settings.tidy.message : ""
-                    color: Theme.dangerText
+                    color: Contrast.readable(Theme.dangerText, settings.sectionBackground)
                     Accessible.role: Accessible.AlertMessage
                     Accessible.name: text
                 }
