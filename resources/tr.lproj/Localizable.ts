@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>Projects count as untouched after</source>
-        <translation>Projeler şu süreden sonra dokunulmamış sayılır</translation>
+        <translation>Dokunulmamış sayılma süresi</translation>
     </message>
     <message>
         <source>The weekly tidy is off. Its timer could not be stopped, but it does nothing while the tidy is off.</source>

@@ -258,6 +258,7 @@ Rectangle {
 
                     Text {
                         id: daysLabel
+                        objectName: "tidyDaysLabel"
                         Layout.fillWidth: true
                         text: qsTr("Items unchanged for")
                         elide: Text.ElideRight
@@ -295,6 +296,7 @@ Rectangle {
                     }
                     Text {
                         id: buildFoldersLabel
+                        objectName: "tidyBuildFoldersLabel"
                         Layout.fillWidth: true
                         text: qsTr("Include build folders of untouched projects")
                         elide: Text.ElideRight
@@ -319,6 +321,7 @@ Rectangle {
 
                     Text {
                         id: untouchedLabel
+                        objectName: "untouchedDaysLabel"
                         Layout.fillWidth: true
                         Layout.leftMargin: 20
                         text: qsTr("Projects count as untouched after")
