@@ -99,6 +99,37 @@ TEST(TidyController, TurningOffSticksEvenWithoutSystemd)
     EXPECT_FALSE(tidy.message().isEmpty()) << "says the timer may still be there";
 }
 
+TEST(TidyController, ASecondPressWhileSystemdIsAskedChangesNothing)
+{
+    orvelane::testing::FakeHome home;
+    FakeSystemctl systemctl{0, 0};
+    TidyController tidy(systemctl.runner());
+    tidy.turn(true);
+    tidy.turn(false); // pressed again before the answer
+    tidy.setDays(5);  // the choices wait too: the switch saves the ones it was given
+    waitForTheSwitch(tidy);
+    EXPECT_TRUE(tidy.enabled());
+    EXPECT_EQ(systemctl.calls, 2) << "asked once: is there a user systemd, then enable";
+    EXPECT_EQ(TidySettingsStore::load().choices.days, TidyChoices{}.days);
+}
+
+TEST(TidyController, OpeningSettingsReadsWhatTheCommandLineChanged)
+{
+    orvelane::testing::FakeHome home;
+    FakeSystemctl systemctl{0, 0};
+    TidyController tidy(systemctl.runner());
+    ASSERT_FALSE(tidy.enabled());
+    ASSERT_EQ(TidySettingsStore::save({true, {7, true, 200}}), std::nullopt); // orvelane-cli tidy --enable …
+    QSignalSpy changed(&tidy, &TidyController::changed);
+    tidy.reload();
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_TRUE(tidy.enabled());
+    EXPECT_EQ(tidy.days(), 7);
+    EXPECT_TRUE(tidy.includeBuildFolders());
+    EXPECT_EQ(tidy.untouchedDays(), 200);
+    EXPECT_EQ(systemctl.calls, 0);
+}
+
 TEST(TidyController, DayCountsStayWithinTheirRangeAndAreSavedAtOnce)
 {
     orvelane::testing::FakeHome home;
