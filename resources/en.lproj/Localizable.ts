@@ -1064,6 +1064,74 @@
     <message>
         <source>%@ and %@</source>
         <translation>%@ and %@</translation>
+    <message>
+        <source>Never Offered Again</source>
+        <translation>Never Offered Again</translation>
+    </message>
+    <message>
+        <source>Nothing is excluded. Items you choose never to offer again are listed here.</source>
+        <translation>Nothing is excluded. Items you choose never to offer again are listed here.</translation>
+    </message>
+    <message>
+        <source>Offer Again %1</source>
+        <translation>Offer Again %1</translation>
+    </message>
+    <message>
+        <source>Weekly Tidy</source>
+        <translation>Weekly Tidy</translation>
+    </message>
+    <message>
+        <source>Tidy up automatically every week</source>
+        <translation>Tidy up automatically every week</translation>
+    </message>
+    <message>
+        <source>Items unchanged for</source>
+        <translation>Items unchanged for</translation>
+    </message>
+    <message>
+        <source>Include build folders of untouched projects</source>
+        <translation>Include build folders of untouched projects</translation>
+    </message>
+    <message>
+        <source>Projects count as untouched after</source>
+        <translation>Projects count as untouched after</translation>
+    </message>
+    <message>
+        <source>The weekly tidy is off. Its timer could not be stopped, but it does nothing while the tidy is off.</source>
+        <translation>The weekly tidy is off. Its timer could not be stopped, but it does nothing while the tidy is off.</translation>
+    </message>
+    <message>
+        <source>The weekly tidy needs systemd's user service, which does not answer here, so it stays off.</source>
+        <translation>The weekly tidy needs systemd's user service, which does not answer here, so it stays off.</translation>
+    </message>
+    <message>
+        <source>The weekly tidy's timer could not be turned on, so the tidy stays off.</source>
+        <translation>The weekly tidy's timer could not be turned on, so the tidy stays off.</translation>
+    </message>
+    <message>
+        <source>Undo takes back what went to the Trash.</source>
+        <translation>Undo takes back what went to the Trash.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%lld days</source>
+        <translation>
+            <numerusform>%lld day</numerusform>
+            <numerusform>%lld days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Safe caches, logs and developer caches unchanged for %lld days go to the Trash, and Trash entries older than %lld days are deleted.</source>
+        <translation>
+            <numerusform>Safe caches, logs and developer caches unchanged for %lld day go to the Trash, and Trash entries older than %lld day are deleted.</numerusform>
+            <numerusform>Safe caches, logs and developer caches unchanged for %lld days go to the Trash, and Trash entries older than %lld days are deleted.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Build folders of projects untouched for %lld days go to the Trash too.</source>
+        <translation>
+            <numerusform>Build folders of projects untouched for %lld day go to the Trash too.</numerusform>
+            <numerusform>Build folders of projects untouched for %lld days go to the Trash too.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1054,6 +1054,71 @@
     <message>
         <source>%@ and %@</source>
         <translation>%@ ve %@</translation>
+    <message>
+        <source>Never Offered Again</source>
+        <translation>Bir Daha Önerilmeyenler</translation>
+    </message>
+    <message>
+        <source>Nothing is excluded. Items you choose never to offer again are listed here.</source>
+        <translation>Hariç tutulan bir şey yok. Bir daha önerilmemesini seçtiğiniz öğeler burada listelenir.</translation>
+    </message>
+    <message>
+        <source>Offer Again %1</source>
+        <translation>Yeniden Öner: %1</translation>
+    </message>
+    <message>
+        <source>Weekly Tidy</source>
+        <translation>Haftalık Toparlama</translation>
+    </message>
+    <message>
+        <source>Tidy up automatically every week</source>
+        <translation>Her hafta kendiliğinden toparla</translation>
+    </message>
+    <message>
+        <source>Items unchanged for</source>
+        <translation>Değişmeden geçen süre</translation>
+    </message>
+    <message>
+        <source>Include build folders of untouched projects</source>
+        <translation>Dokunulmamış projelerin derleme klasörlerini de dahil et</translation>
+    </message>
+    <message>
+        <source>Projects count as untouched after</source>
+        <translation>Dokunulmamış sayılma süresi</translation>
+    </message>
+    <message>
+        <source>The weekly tidy is off. Its timer could not be stopped, but it does nothing while the tidy is off.</source>
+        <translation>Haftalık toparlama kapalı. Zamanlayıcısı durdurulamadı, ancak toparlama kapalıyken hiçbir şey yapmaz.</translation>
+    </message>
+    <message>
+        <source>The weekly tidy needs systemd's user service, which does not answer here, so it stays off.</source>
+        <translation>Haftalık toparlama systemd kullanıcı hizmetine ihtiyaç duyar; bu hizmet burada yanıt vermediği için kapalı kalır.</translation>
+    </message>
+    <message>
+        <source>The weekly tidy's timer could not be turned on, so the tidy stays off.</source>
+        <translation>Haftalık toparlamanın zamanlayıcısı açılamadı, bu yüzden toparlama kapalı kalır.</translation>
+    </message>
+    <message>
+        <source>Undo takes back what went to the Trash.</source>
+        <translation>Geri Al, Çöp Kutusu'na taşınanları geri getirir.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%lld days</source>
+        <translation>
+            <numerusform>%lld gün</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Safe caches, logs and developer caches unchanged for %lld days go to the Trash, and Trash entries older than %lld days are deleted.</source>
+        <translation>
+            <numerusform>%lld gündür değişmeyen güvenli önbellekler, günlükler ve geliştirici önbellekleri Çöp Kutusu'na taşınır; %lld günden eski Çöp Kutusu öğeleri silinir.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Build folders of projects untouched for %lld days go to the Trash too.</source>
+        <translation>
+            <numerusform>%lld gündür dokunulmamış projelerin derleme klasörleri de Çöp Kutusu'na taşınır.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,9 @@
 #include "OrvelaneApp.h"
 
 #include "WindowState.h"
+#include "ItemKey.h"
 #include "LanguageBinding.h"
+#include "SettingsState.h"
 #include "WindowProbe.h"
 
 #include <QCoreApplication>
@@ -11,8 +13,10 @@
 
 namespace orvelane {
 
-OrvelaneApp::OrvelaneApp(const JunkScanner::Layout& layout) : layout_(layout)
+OrvelaneApp::OrvelaneApp(const JunkScanner::Layout& layout)
+    : layout_(layout), settingsState_(new SettingsState({}, this))
 {
+    connect(settingsState_->exclusions(), &ExcludedPaths::offeredAgain, this, &OrvelaneApp::offerAgainEverywhere);
     bindEngineToLocalizer(engine_);
     // Qt.quit() from the File menu and its shortcut. Queued: the window that asked is still
     // running the QML that asked, and it is about to be destroyed.
@@ -70,16 +74,29 @@ void OrvelaneApp::openMainWindow()
 
 void OrvelaneApp::showSettings()
 {
+    // Read afresh each time it is brought up: the command line may have changed the file.
+    if (!settingsWindow_ || !settingsWindow_->isVisible())
+        settingsState_->reload();
     if (!settingsWindow_) {
         QQmlComponent component(&engine_, QUrl(QStringLiteral("qrc:/Orvelane/SettingsWindow.qml")));
-        settingsWindow_ = qobject_cast<QQuickWindow*>(component.create());
+        settingsWindow_ = qobject_cast<QQuickWindow*>(component.createWithInitialProperties(
+            {{QStringLiteral("settingsState"), QVariant::fromValue(settingsState_)}}));
         if (!settingsWindow_) {
             qWarning("settings window failed to load: %s", qPrintable(component.errorString()));
             return;
         }
+        WindowProbe::attachIfRequested(settingsWindow_, QStringLiteral("settings"));
     }
     settingsWindow_->show();
     bringToFront(settingsWindow_);
+}
+
+void OrvelaneApp::offerAgainEverywhere(const QString& key)
+{
+    const std::filesystem::path excluded = pathFromItemKey(key);
+    for (QQuickWindow* window : mainWindows())
+        for (WindowState* state : window->findChildren<WindowState*>(Qt::FindDirectChildrenOnly))
+            state->exclusions()->forgetExcluded(excluded);
 }
 
 void OrvelaneApp::quit()

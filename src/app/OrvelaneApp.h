@@ -13,6 +13,8 @@ namespace JunkScanner {
 struct Layout;
 }
 
+class SettingsState;
+
 /**
  * @brief The application shell: the main windows, the settings window, quitting and the language
  * plumbing.
@@ -52,10 +54,13 @@ private:
     QQuickWindow* createMainWindow();
     void bringToFront(QQuickWindow* window);
     void closeAllWindows();
+    /// Each main window offers again what an exclusion taken out in the settings kept back.
+    void offerAgainEverywhere(const QString& key);
 
     const JunkScanner::Layout& layout_;
     QQmlApplicationEngine engine_;
     QList<QPointer<QQuickWindow>> mainWindows_;
+    SettingsState* settingsState_;
     QPointer<QQuickWindow> settingsWindow_;
     bool quitting_ = false;
 };

@@ -5,6 +5,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSaveFile>
+#include <QSet>
 #include <QTextStream>
 
 #include <algorithm>
@@ -66,14 +67,14 @@ QString nameOf(const QQuickItem* item)
 
 } // namespace
 
-void WindowProbe::attachIfRequested(QQuickWindow* window)
+void WindowProbe::attachIfRequested(QQuickWindow* window, const QString& role)
 {
-    static bool attached = false;
+    static QSet<QString> attached;
     const QString path = qEnvironmentVariable("ORVELANE_PROBE");
-    if (attached || path.isEmpty() || !window)
+    if (attached.contains(role) || path.isEmpty() || !window)
         return;
-    attached = true;
-    new WindowProbe(window, path);
+    attached.insert(role);
+    new WindowProbe(window, role.isEmpty() ? path : path + QLatin1Char('-') + role);
 }
 
 WindowProbe::WindowProbe(QQuickWindow* window, QString path)

@@ -28,8 +28,9 @@ namespace orvelane {
 class WindowProbe final : public QObject
 {
 public:
-    /// Probes `window` when ORVELANE_PROBE is set (the first window only); otherwise nothing.
-    static void attachIfRequested(QQuickWindow* window);
+    /// Probes `window` when ORVELANE_PROBE is set (the first window of each role only);
+    /// otherwise nothing. A window with a role reports to the file named with "-ROLE" added.
+    static void attachIfRequested(QQuickWindow* window, const QString& role = {});
 
     WindowProbe(QQuickWindow* window, QString path);
 

@@ -157,15 +157,11 @@ int status(const CliOptions& options)
 
 int turn(const CliOptions& options, bool on)
 {
-    TidySettings settings = withOptions(TidySettingsStore::load(), options);
-    const TimerOutcome timer = TidyTimer::setEnabled(on);
-    // Turning off always sticks: a timer left behind asks the settings and finds them off.
-    if (timer.ok || !on) {
-        settings.enabled = on;
-        if (const auto failure = TidySettingsStore::save(settings)) {
-            std::fprintf(stderr, "orvelane-cli: %s\n", failure->c_str());
-            return ExitStatus::badInput;
-        }
+    const TidySwitch turned = switchWeeklyTidy(withOptions(TidySettingsStore::load(), options), on);
+    const TimerOutcome& timer = turned.timer;
+    if (turned.saveFailure) {
+        std::fprintf(stderr, "orvelane-cli: %s\n", turned.saveFailure->c_str());
+        return ExitStatus::badInput;
     }
     if (!timer.ok) {
         std::fprintf(stderr, "orvelane-cli: %s\n", timer.message.c_str());

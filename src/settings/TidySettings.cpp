@@ -137,4 +137,17 @@ TimerOutcome query(const CommandRunner& run)
 }
 
 } // namespace TidyTimer
+
+TidySwitch switchWeeklyTidy(TidySettings settings, bool on, const CommandRunner& run, const QString& file)
+{
+    TidySwitch outcome;
+    outcome.timer = TidyTimer::setEnabled(on, run);
+    if (!outcome.timer.ok && on)
+        return outcome;
+    settings.enabled = on;
+    outcome.saveFailure = TidySettingsStore::save(settings, file);
+    outcome.saved = !outcome.saveFailure;
+    return outcome;
+}
+
 } // namespace orvelane

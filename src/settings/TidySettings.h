@@ -75,4 +75,22 @@ TimerOutcome query(const CommandRunner& run = runCommand);
 
 } // namespace TidyTimer
 
+/// What turning the weekly tidy on or off came to.
+struct TidySwitch
+{
+    TimerOutcome timer;
+    /// Whether the choice went into the settings file.
+    bool saved = false;
+    /// Why the settings file could not take it, in English.
+    std::optional<std::string> saveFailure;
+};
+
+/**
+ * @brief Turns the timer on or off and saves the choice with `settings`. Turning off always
+ * sticks (a timer left behind asks the settings and finds the tidy off); turning on is saved only
+ * once the timer is on, so a tidy the user's systemd cannot run never reads as on.
+ */
+TidySwitch switchWeeklyTidy(TidySettings settings, bool on, const CommandRunner& run = runCommand,
+                            const QString& file = settingsFilePath());
+
 } // namespace orvelane

@@ -9,6 +9,8 @@
 #include "QmlEnums.h"
 #include "WindowState.h"
 
+#include <algorithm>
+
 namespace orvelane {
 
 ExclusionController::ExclusionController(WindowState& window) : QObject(&window), window_(window) { reload(); }
@@ -39,12 +41,32 @@ void ExclusionController::offerAgain(CategoryKind kind, const std::filesystem::p
 {
     if (ExclusionStore::removeCovering(path))
         Logger::warning("The exclusion of " + displayText(path) + " could not be removed from the settings");
+    dropListed([&](const std::filesystem::path& listed) { return isSameOrBelow(path, listed); });
+    Logger::info("Offering again: " + displayText(path));
+    rescan(kind);
+}
+
+void ExclusionController::forgetExcluded(const std::filesystem::path& excluded)
+{
+    dropListed([&](const std::filesystem::path& listed) { return listed == excluded; });
+    for (const auto& [kind, result] : window_.results()->byCategory())
+        if (std::any_of(result.skipped.begin(), result.skipped.end(), [&](const SkippedItem& skipped) {
+                return skipped.reason == SkipReason::excludedByUser && isSameOrBelow(skipped.path, excluded);
+            }))
+            rescan(kind);
+}
+
+void ExclusionController::dropListed(const std::function<bool(const std::filesystem::path&)>& drop)
+{
     for (const auto& listed : std::vector(list_.paths()))
-        if (isSameOrBelow(path, listed)) {
+        if (drop(listed)) {
             list_.remove(listed);
             unsaved_.remove(listed);
         }
-    Logger::info("Offering again: " + displayText(path));
+}
+
+void ExclusionController::rescan(CategoryKind kind)
+{
     if (window_.scanning()->scanningKinds().contains(kind))
         return; // the running full scan lists it
     window_.scanning()->rescanInTurn({kind}, [] {});

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <filesystem>
+#include <functional>
 
 namespace orvelane {
 
@@ -37,6 +38,11 @@ public:
     bool exclude(const ScannedItem& item, CategoryKind kind);
     /// Offers a skipped path again: every exclusion that covers it goes, the category is rescanned.
     void offerAgain(CategoryKind kind, const std::filesystem::path& path);
+    /**
+     * @brief Follows an exclusion the settings window took out of the store: it leaves this
+     * window's list too, and every category that skipped a path because of it is scanned again.
+     */
+    void forgetExcluded(const std::filesystem::path& excluded);
 
     /// Whether the listed item may be excluded (it could be cleaned).
     Q_INVOKABLE bool canExclude(const QString& itemKey) const;
@@ -45,6 +51,11 @@ public:
     Q_INVOKABLE void offerAgain(int kind, const QString& key);
 
 private:
+    /// Drops every listed exclusion `drop` accepts.
+    void dropListed(const std::function<bool(const std::filesystem::path&)>& drop);
+    /// Scans the category again, unless the running full scan is about to publish it.
+    void rescan(CategoryKind kind);
+
     WindowState& window_;
     ExclusionList list_;
     ExclusionList unsaved_; // kept for this run: the store could not take them

@@ -4,19 +4,21 @@ import Orvelane
 Window {
     id: settingsWindow
 
+    // The shell's: the exclusions and the weekly tidy.
+    property SettingsState settingsState: null
+
     title: qsTr("Settings")
-    width: 380
-    height: 280
-    minimumWidth: 380
-    minimumHeight: 280
-    maximumWidth: 380
-    maximumHeight: 280
+    width: 460
+    height: 560
+    minimumWidth: 460
+    minimumHeight: 240
     color: Theme.formBackground
 
     SettingsView {
         id: view
         objectName: "settingsView"
         anchors.fill: parent
+        settingsState: settingsWindow.settingsState
     }
 
     // Closes as a desktop's settings windows do; an open pop-up takes Escape first.

@@ -3,6 +3,7 @@
 #include "CategoryItemsModel.h"
 #include "CategoryItemsView.h"
 #include "QmlEnums.h"
+#include "SettingsState.h"
 #include "WindowState.h"
 
 #include <QQmlEngine>
@@ -89,6 +90,31 @@ struct DesktopControllerForeign
     QML_FOREIGN(orvelane::DesktopController)
     QML_NAMED_ELEMENT(DesktopController)
     QML_UNCREATABLE("A property of WindowState")
+};
+
+// The settings window's state, one for the application, given by the shell.
+struct SettingsStateForeign
+{
+    Q_GADGET
+    QML_FOREIGN(orvelane::SettingsState)
+    QML_NAMED_ELEMENT(SettingsState)
+    QML_UNCREATABLE("The shell gives the settings window its own")
+};
+
+struct ExcludedPathsForeign
+{
+    Q_GADGET
+    QML_FOREIGN(orvelane::ExcludedPaths)
+    QML_NAMED_ELEMENT(ExcludedPaths)
+    QML_UNCREATABLE("A property of SettingsState")
+};
+
+struct TidyControllerForeign
+{
+    Q_GADGET
+    QML_FOREIGN(orvelane::TidyController)
+    QML_NAMED_ELEMENT(TidyController)
+    QML_UNCREATABLE("A property of SettingsState")
 };
 
 // The list's view of a category's items: sorted and searched (created by the list).

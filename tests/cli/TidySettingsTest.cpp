@@ -31,7 +31,7 @@ TEST(TidySettings, ChoicesSurviveTheFileAndNonsenseReadsAsTheDefault)
     EXPECT_FALSE(TidySettingsStore::load(file).enabled) << "only an exact true turns it on";
 }
 
-TEST(TidyTimer, AskedOfTheUsersSystemdOnlyAndSaysWhenThereIsNone)
+TEST(TidyTimer, AskedOfTheUsersSystemdOnlySaysWhenThereIsNoneAndSavesWhatHolds)
 {
     struct Row
     {
@@ -56,7 +56,17 @@ TEST(TidyTimer, AskedOfTheUsersSystemdOnlyAndSaysWhenThereIsNone)
                 const bool probe = arguments.contains(QStringLiteral("show-environment"));
                 return {probe ? row.probe : row.change, probe ? "Failed to connect to bus\n" : "Unit not found\n"};
             };
-            const TimerOutcome outcome = TidyTimer::setEnabled(on, run);
+            QTemporaryDir folder;
+            const QString file = folder.filePath(QStringLiteral("Orvelane.conf"));
+            const TidySettings before{!on, {14, true, 180}};
+            ASSERT_EQ(TidySettingsStore::save(before, file), std::nullopt);
+            const TidySwitch turned = switchWeeklyTidy(before, on, run, file);
+            // Turning off always sticks; turning on only once the timer is on.
+            const bool sticks = row.ok || !on;
+            EXPECT_EQ(turned.saved, sticks);
+            EXPECT_EQ(TidySettingsStore::load(file).enabled, sticks ? on : !on);
+            EXPECT_EQ(TidySettingsStore::load(file).choices, before.choices);
+            const TimerOutcome& outcome = turned.timer;
             EXPECT_EQ(outcome.userSystemd, row.userSystemd);
             EXPECT_EQ(outcome.ok, row.ok);
             EXPECT_EQ(outcome.message.empty(), row.ok);

@@ -280,7 +280,18 @@ quit_with_ctrl_q English
 home=$root/home-tr
 trash=$home/.local/share/Trash
 make_home "$home"
-app_start "$app" "$home" tr || { echo "FAIL: no main window in Turkish"; cat "$root/app.log"; exit 1; }
+# The weekly tidy's switch asks this systemctl, never the machine's own user manager: it answers
+# only once systemd-answers exists, and notes what it was asked.
+mkdir -p "$root/fake-bin"
+cat > "$root/fake-bin/systemctl" << SCRIPT
+#!/bin/sh
+echo "\$*" >> "$root/systemctl.log"
+[ -e "$root/systemd-answers" ] && exit 0
+echo "Failed to connect to bus: No medium found" >&2
+exit 1
+SCRIPT
+chmod +x "$root/fake-bin/systemctl"
+PATH=$root/fake-bin:$PATH app_start "$app" "$home" tr || { echo "FAIL: no main window in Turkish"; cat "$root/app.log"; exit 1; }
 window_size 820 540
 sleep 1.5
 shot 20-tr-welcome-820x540
@@ -319,6 +330,33 @@ keys ctrl+z
 check "Ctrl+Z brings the installer back in Turkish" wait_for 15 test -e "$home/Downloads/Installer.dmg"
 check "the rows come back whole" wait_for 5 sh -c "grep -q '^item nameLine visible=1 ' '$probe' && grep -q '^overlapping 0\$' '$probe'"
 shot 24b-tr-undone
+
+# Settings in Turkish: whole, named, and the weekly tidy's switch holds only once systemd answers.
+main_probe=$probe
+probe=$main_probe-settings
+keys ctrl+comma
+check "Settings opens in Turkish" wait_for 5 sh -c "xdotool search --onlyvisible --name '^Ayarlar\$' > /dev/null"
+check "Settings says in Turkish that nothing is excluded" wait_for 5 shown noExclusionsText
+check "nothing in Settings is cut off in Turkish" sh -c "! grep 'truncated=1' '$probe'"
+check "Settings' controls are named in Turkish" accessible_everywhere
+# Tab: the language, then the switch (no rows to offer again); Space turns it.
+keys Tab Tab space
+check "without systemd the switch goes back off" wait_for 5 sh -c "grep -q '^item tidySwitch .*checked=0' '$probe' && grep -q '^item tidyMessage visible=1' '$probe'"
+check "… and says why in Turkish" text_starts tidyMessage "Haftalık toparlama systemd"
+check "nothing was saved" sh -c "! grep -q '^TidyEnabled' '$home/.config/Orvelane/Orvelane.conf'"
+shot 25-tr-settings-no-systemd
+touch "$root/systemd-answers"
+keys space
+check "with systemd the switch holds" wait_for 5 sh -c "grep -q '^item tidySwitch .*checked=1' '$probe' && ! grep -q '^item tidyMessage visible=1' '$probe'"
+check "the timer was turned on for the user" grep -q -- '--user enable --now orvelane-tidy.timer' "$root/systemctl.log"
+check "the tidy is saved on" grep -q '^TidyEnabled=true' "$home/.config/Orvelane/Orvelane.conf"
+# Tab on to the day count; Up adds a day, saved at once.
+keys Tab Up
+check "a day more is saved at once" wait_for 3 grep -q '^TidyDays=31' "$home/.config/Orvelane/Orvelane.conf"
+check "the sentence follows in Turkish" sh -c "grep -q '^item tidyScopeText .* text=31 gündür ' '$probe'"
+shot 25-tr-settings-tidy-on
+keys Escape
+probe=$main_probe
 
 window_maximise
 shot 25-tr-maximised

@@ -6,7 +6,8 @@
 # and a cache never offered again until the skipped sheet offers it again. The keyboard, and the
 # pointer where only it reaches (the card, a row's menu, the sheet's buttons). A third clean is
 # put back from the Trash's row menu and the session's total follows; the idle Trash is
-# measured, and each view's controls are checked for accessible roles and names.
+# measured, and each view's controls are checked for accessible roles and names. The cache is
+# never offered again a second time, and Settings' list offers it again by keyboard.
 # Usage: linux-journey.sh <orvelane binary> [folder for screenshots]
 # Exits 77 (skipped) when a tool it needs is missing.
 set -u
@@ -229,6 +230,46 @@ keys Escape
 check "and is listed again" wait_for 10 sh -c "grep -q '^item nameLine visible=1 .* text=Firefox cache\$' '$probe'"
 check "the settings no longer exclude it" sh -c "! grep -q '^ExcludedPaths=' '$home/.config/Orvelane/Orvelane.conf'"
 shot 08-offered-again
+
+# Never offered again once more, and this time the settings window offers it again, by keyboard.
+click_line "$(name_line 'Firefox cache')" 3
+check "the menu offers it once more" wait_for 3 text_is excludeItem "Never Offer This Again"
+click_item excludeItem
+check "the cache left the list again" wait_for 5 sh -c "! grep -q '^item nameLine visible=1 .* text=Firefox cache\$' '$probe'"
+pointer_park
+main_probe=$probe
+probe=$main_probe-settings
+keys ctrl+comma
+check "Settings opens" wait_for 5 sh -c "xdotool search --onlyvisible --name '^Settings\$' > /dev/null"
+check "Settings lists the excluded cache from the home folder" \
+    wait_for 5 sh -c "grep -q '^item excludedPath visible=1 .* text=~/.cache/mozilla\$' '$probe'"
+check "one path is excluded" [ "$(grep -c '^item excludedPath visible=1' "$probe")" = 1 ]
+check "Settings' controls are named for screen readers" accessible_everywhere
+check "nothing in Settings is cut off" sh -c "! grep 'truncated=1' '$probe'"
+shot 09-settings-excluded
+# Tab: the language, then the row's Offer Again; Return presses it.
+keys Tab Tab
+check "the keyboard is on Offer Again" wait_for 3 sh -c "grep -q '^focus settingsOfferAgainButton<' '$probe'"
+keys Return
+check "the row left Settings" wait_for 5 sh -c "! grep -q '^item excludedPath visible=1' '$probe'"
+check "Settings says nothing is excluded" wait_for 3 shown noExclusionsText
+check "the settings file no longer excludes it" sh -c "! grep -q '^ExcludedPaths=' '$home/.config/Orvelane/Orvelane.conf'"
+check "the keyboard went on to the weekly tidy" sh -c "grep -q '^focus tidySwitch<' '$probe'"
+check "Settings' controls are still named" accessible_everywhere
+shot 10-settings-offered-again
+keys Escape
+check "Escape closes Settings" wait_for 5 sh -c "! xdotool search --onlyvisible --name '^Settings\$' > /dev/null"
+probe=$main_probe
+check "the cache is offered again" wait_for 10 sh -c "grep -q '^item nameLine visible=1 .* text=Firefox cache\$' '$probe'"
+
+# What the command line excludes while Settings is closed shows when it opens again.
+as_user "$(dirname "$app")/orvelane-cli" exclusions add "$home/.var/app/org.gnome.Maps/cache" > /dev/null
+probe=$main_probe-settings
+keys ctrl+comma
+check "Settings lists what the command line excluded" \
+    wait_for 5 sh -c "grep -q '^item excludedPath visible=1 .* text=~/.var/app/org.gnome.Maps/cache\$' '$probe'"
+keys Escape
+probe=$main_probe
 
 if grep -E "qrc:/|TypeError|ReferenceError" "$root/app.log"; then
     echo "FAIL: QML reported errors"

@@ -2,6 +2,9 @@
 // again on request.
 #include "WindowStateTest.h"
 
+#include "ExcludedPaths.h"
+#include "ExclusionStore.h"
+
 #include <QSignalSpy>
 
 using namespace orvelane;
@@ -94,6 +97,70 @@ TEST_F(ExclusionControllerTest, WhatCannotBeCleanedCannotBeExcluded)
     EXPECT_FALSE(state.exclusions()->canExclude(QStringLiteral("not a key")));
     EXPECT_TRUE(lists(listed(CategoryKind::caches), cacheItem.path));
     EXPECT_TRUE(state.exclusions()->list().paths().empty());
+}
+
+} // namespace
+
+namespace {
+
+// Taken out of the never-offer-again list in the settings window: exactly that exclusion leaves
+// the store, and the category that skipped it is scanned and offers the item again.
+TEST_F(ExclusionControllerTest, AnExclusionTakenOutInTheSettingsIsOfferedAgainByItsBytes)
+{
+    const fs::path odd = cache(std::string("com.\xff\xfe-odd"), 15'000);
+    scanAndWait();
+    ASSERT_TRUE(state.exclusions()->exclude(*named(listed(CategoryKind::caches), odd.filename()), CategoryKind::caches));
+    // The command line excludes a folder around another cache while the window is open.
+    const fs::path wider = home / "Library/Caches";
+    ASSERT_EQ(ExclusionStore::add(wider), std::nullopt);
+
+    ExcludedPaths settings;
+    // The shell hands every exclusion taken out on to each main window, as this test does.
+    QObject::connect(&settings, &ExcludedPaths::offeredAgain, [this](const QString& key) {
+        state.exclusions()->forgetExcluded(pathFromItemKey(key));
+    });
+    ASSERT_EQ(settings.entries().size(), 2) << "read from the store, with what the command line added";
+    const QVariantMap shown = settings.entries().at(0).toMap();
+    EXPECT_EQ(pathFromItemKey(shown["key"].toString()), odd) << "the bytes behind the row";
+    EXPECT_TRUE(shown["text"].toString().startsWith("~/Library/Caches/com.")) << shown["text"].toString().toStdString();
+    EXPECT_EQ(settings.entries().at(1).toMap()["text"].toString(), "~/Library/Caches");
+
+    ASSERT_EQ(ExclusionStore::remove(wider), std::nullopt); // changed behind the window's back
+    settings.reload();
+    ASSERT_EQ(settings.entries().size(), 1);
+    QSignalSpy changed(&settings, &ExcludedPaths::changed);
+    settings.offerAgain(shown["key"].toString());
+    EXPECT_TRUE(settings.entries().isEmpty());
+    EXPECT_GE(changed.count(), 1);
+    EXPECT_TRUE(settings.message().isEmpty());
+    EXPECT_FALSE(ExclusionStore::load().excludes(odd)) << "gone from the store";
+    EXPECT_FALSE(state.exclusions()->list().excludes(odd)) << "and from the window's own list";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lists(listed(CategoryKind::caches), odd); }, 60'000))
+        << "the caches were scanned again";
+    EXPECT_FALSE(skippedAt(state.results()->skipped(CategoryKind::caches), odd));
+}
+
+TEST_F(ExclusionControllerTest, TakingOneExclusionOutKeepsTheWiderAndTheNarrowerOnes)
+{
+    scanAndWait();
+    const ScannedItem beta = *named(listed(CategoryKind::caches), "com.beta");
+    ASSERT_TRUE(state.exclusions()->exclude(beta, CategoryKind::caches));
+    const fs::path inner = beta.path / "blob";
+    const fs::path wider = home / "Library";
+    ASSERT_EQ(ExclusionStore::add(inner), std::nullopt);
+    ASSERT_EQ(ExclusionStore::add(wider), std::nullopt);
+    state.exclusions()->reload();
+
+    ExcludedPaths settings;
+    QObject::connect(&settings, &ExcludedPaths::offeredAgain, [this](const QString& key) {
+        state.exclusions()->forgetExcluded(pathFromItemKey(key));
+    });
+    settings.offerAgain(keyOf(beta.path));
+    const ExclusionList left = ExclusionStore::load();
+    EXPECT_EQ(left.paths(), (std::vector<fs::path>{inner, wider})) << "only the row pressed goes";
+    EXPECT_TRUE(state.exclusions()->list().excludes(beta.path)) << "the wider one still holds it back";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return state.scanning()->scanningKinds().empty(); }, 60'000));
+    EXPECT_FALSE(lists(listed(CategoryKind::caches), beta.path));
 }
 
 } // namespace
