@@ -1064,6 +1064,7 @@
     <message>
         <source>%@ and %@</source>
         <translation>%@ and %@</translation>
+    </message>
     <message>
         <source>Never Offered Again</source>
         <translation>Never Offered Again</translation>

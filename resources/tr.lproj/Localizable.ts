@@ -1054,6 +1054,7 @@
     <message>
         <source>%@ and %@</source>
         <translation>%@ ve %@</translation>
+    </message>
     <message>
         <source>Never Offered Again</source>
         <translation>Bir Daha Önerilmeyenler</translation>
