@@ -106,7 +106,7 @@ quit_with_ctrl_q() { # label
     check "$1: no window is left" sh -c "! xdotool search --onlyvisible --name '^Orvelane$' > /dev/null 2>&1"
 }
 
-session_start_window_manager || { echo "FAIL: openbox did not start"; exit 1; }
+session_start_window_manager || { echo "FAIL: openbox did not start"; cat "$root/openbox.log"; echo "display: ${DISPLAY:-none}"; exit 1; }
 
 # --- English, at the smallest window -------------------------------------------------------
 home=$root/home-en

@@ -86,7 +86,7 @@ echo 'XDG_DOWNLOAD_DIR="$HOME/İndirilenler"' > "$home/.config/user-dirs.dirs"
 as_user trash-put "$home/Documents/old-report.pdf"
 
 export ORVELANE_LAYOUT=linux
-session_start_window_manager || { echo "FAIL: openbox did not start"; exit 1; }
+session_start_window_manager || { echo "FAIL: openbox did not start"; cat "$root/openbox.log"; echo "display: ${DISPLAY:-none}"; exit 1; }
 app_start "$app" "$home" en || { echo "FAIL: no main window"; cat "$root/app.log"; exit 1; }
 check "the window is 820 × 540" window_size 820 540
 sleep 1
