@@ -86,11 +86,13 @@ void installByteFormatLocaleProvider(ByteFormatLocaleProvider provider)
     currentProvider().store(std::move(shared));
 }
 
-std::string formatBytes(std::int64_t bytes)
+ByteFormatLocale currentByteFormatLocale()
 {
     const auto provider = currentProvider().load();
-    return formatBytes(bytes, provider ? (*provider)() : ByteFormatLocale{});
+    return provider ? (*provider)() : ByteFormatLocale{};
 }
+
+std::string formatBytes(std::int64_t bytes) { return formatBytes(bytes, currentByteFormatLocale()); }
 
 std::string formatBytes(std::int64_t bytes, const ByteFormatLocale& locale)
 {
