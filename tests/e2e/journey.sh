@@ -79,7 +79,7 @@ check_disk_bar() { # label, the bar's name, a category's figures in the legend (
     check "$label: Return closes it, as OK would" wait_for 3 sh -c "! grep -q '^item diskLegendSummary visible=1' '$probe'"
     check "$label: … with the keyboard on the bar" focus_first diskBar
     keys Tab
-    check "$label: Tab goes on to the rows" focus_first sidebarList
+    check "$label: Tab goes on to the rows" focus_in sidebarList
 }
 
 make_home() { # folder

@@ -197,7 +197,8 @@ ContentTestCase {
         tryVerify(() => bar.legendPopup.visible, 2000)
         const texts = []
         const collect = item => {
-            for (const child of item.children) {
+            for (let i = 0; i < item.children.length; ++i) {
+                const child = item.children[i]
                 if (child.visible && child.text !== undefined && child.color !== undefined && child.text !== "")
                     texts.push(child)
                 collect(child)
