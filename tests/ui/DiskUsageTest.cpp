@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <ostream>
 
 namespace orvelane {
 namespace {
@@ -48,6 +49,9 @@ const std::vector<DiskRow> kDiskRows{
      {Part::category, Part::category}, false},
     {"a tiny category on a huge disk", 1, kMax, {{CategoryKind::logs, 1}}, true, {Part::otherUse, Part::category, Part::free}, true},
 };
+
+// A failing row names itself rather than dumping its bytes.
+void PrintTo(const DiskRow& row, std::ostream* out) { *out << row.what; }
 
 class DiskUsageRows : public ::testing::TestWithParam<DiskRow>
 {
@@ -119,6 +123,8 @@ const std::vector<WidthRow> kWidthRows{
     {"no bar", {0.6, 0.4}, 0, 3},
 };
 
+void PrintTo(const WidthRow& row, std::ostream* out) { *out << row.what; }
+
 class DrawnWidthRows : public ::testing::TestWithParam<WidthRow>
 {
 };
@@ -172,6 +178,8 @@ const std::vector<ShareRow> kShareRows{
     {-0.2, "0 %", "%0"},
     {std::nan(""), "0 %", "%0"},
 };
+
+void PrintTo(const ShareRow& row, std::ostream* out) { *out << row.fraction; }
 
 class ShareTextRows : public ::testing::TestWithParam<ShareRow>
 {
