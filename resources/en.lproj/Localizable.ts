@@ -1134,5 +1134,41 @@
             <numerusform>Build folders of projects untouched for %lld days go to the Trash too.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>under %@ %%</source>
+        <translation>under %@ %%</translation>
+    </message>
+    <message>
+        <source>%@ %%</source>
+        <translation>%@ %%</translation>
+    </message>
+    <message>
+        <source>%@ · %@ of the disk</source>
+        <translation>%@ · %@ of the disk</translation>
+    </message>
+    <message>
+        <source>Disk: %@ used, %@ free</source>
+        <translation>Disk: %@ used, %@ free</translation>
+    </message>
+    <message>
+        <source>Disk: %@ used, %@ reclaimable, %@ free</source>
+        <translation>Disk: %@ used, %@ reclaimable, %@ free</translation>
+    </message>
+    <message>
+        <source>Everything else</source>
+        <translation>Everything else</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>Disk usage</source>
+        <translation>Disk usage</translation>
+    </message>
+    <message>
+        <source>What can be reclaimed is more than this disk has in use: some of it lies on another disk.</source>
+        <translation>What can be reclaimed is more than this disk has in use: some of it lies on another disk.</translation>
+    </message>
 </context>
 </TS>

@@ -1121,5 +1121,41 @@
             <numerusform>%lld gündür dokunulmamış projelerin derleme klasörleri de Çöp Kutusu'na taşınır.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>under %@ %%</source>
+        <translation>%%%@'den az</translation>
+    </message>
+    <message>
+        <source>%@ %%</source>
+        <translation>%%%@</translation>
+    </message>
+    <message>
+        <source>%@ · %@ of the disk</source>
+        <translation>%1$@ · diskteki payı %2$@</translation>
+    </message>
+    <message>
+        <source>Disk: %@ used, %@ free</source>
+        <translation>Disk: %1$@ kullanılıyor, %2$@ boş</translation>
+    </message>
+    <message>
+        <source>Disk: %@ used, %@ reclaimable, %@ free</source>
+        <translation>Disk: %1$@ kullanılıyor, %2$@ geri kazanılabilir, %3$@ boş</translation>
+    </message>
+    <message>
+        <source>Everything else</source>
+        <translation>Diğer her şey</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Boş</translation>
+    </message>
+    <message>
+        <source>Disk usage</source>
+        <translation>Disk kullanımı</translation>
+    </message>
+    <message>
+        <source>What can be reclaimed is more than this disk has in use: some of it lies on another disk.</source>
+        <translation>Geri kazanılabilecek alan bu diskte kullanılandan fazla: bir kısmı başka bir diskte.</translation>
+    </message>
 </context>
 </TS>

@@ -86,11 +86,7 @@ void installByteFormatLocaleProvider(ByteFormatLocaleProvider provider)
     currentProvider().store(std::move(shared));
 }
 
-std::string formatCount(std::int64_t count)
-{
-    const auto provider = currentProvider().load();
-    return formatCount(count, provider ? (*provider)() : ByteFormatLocale{});
-}
+std::string formatCount(std::int64_t count) { return formatCount(count, currentByteFormatLocale()); }
 
 std::string formatCount(std::int64_t count, const ByteFormatLocale& locale)
 {
@@ -99,11 +95,13 @@ std::string formatCount(std::int64_t count, const ByteFormatLocale& locale)
     return (count < 0 ? "-" : "") + groupedDigits(magnitude, locale.groupSeparator);
 }
 
-std::string formatBytes(std::int64_t bytes)
+ByteFormatLocale currentByteFormatLocale()
 {
     const auto provider = currentProvider().load();
-    return formatBytes(bytes, provider ? (*provider)() : ByteFormatLocale{});
+    return provider ? (*provider)() : ByteFormatLocale{};
 }
+
+std::string formatBytes(std::int64_t bytes) { return formatBytes(bytes, currentByteFormatLocale()); }
 
 std::string formatBytes(std::int64_t bytes, const ByteFormatLocale& locale)
 {

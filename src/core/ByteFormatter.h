@@ -20,6 +20,9 @@ using ByteFormatLocaleProvider = std::function<ByteFormatLocale()>;
 /// Installs the provider that every later call reads (the localizer installs one); nullptr restores English.
 void installByteFormatLocaleProvider(ByteFormatLocaleProvider provider);
 
+/// What the installed provider says now, for other numbers written beside sizes; English without one.
+ByteFormatLocale currentByteFormatLocale();
+
 /**
  * @brief The display text of a byte count, in the current locale.
  *

@@ -143,6 +143,15 @@ Item {
                     maximumLineCount: 3
                     elide: Text.ElideRight
                 }
+                Text {
+                    objectName: "headerShare"
+                    width: parent.width
+                    visible: text !== ""
+                    text: presentation.shareText
+                    font: Theme.callout
+                    color: Theme.secondaryText
+                    elide: Text.ElideRight
+                }
             }
             Row {
                 id: headerButtons

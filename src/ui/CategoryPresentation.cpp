@@ -3,11 +3,13 @@
 #include "ByteCount.h"
 #include "ByteFormatter.h"
 #include "CategoryStyle.h"
+#include "DiskUsage.h"
 #include "DisplayText.h"
 #include "SizeThresholds.h"
 #include "Localizer.h"
 #include "QmlEnums.h"
 #include "ReportTexts.h"
+#include "ShareText.h"
 
 namespace orvelane {
 namespace {
@@ -41,6 +43,7 @@ void CategoryPresentation::setWindowState(WindowState* state)
         connect(state_->scanning(), &ScanController::scanningKindsChanged, this, &CategoryPresentation::changed);
         connect(state_->scanning(), &ScanController::hasScannedChanged, this, &CategoryPresentation::changed);
         connect(state_->scanning(), &ScanController::trashReadableChanged, this, &CategoryPresentation::changed);
+        connect(state_->diskSpace(), &DiskSpaceController::changed, this, &CategoryPresentation::changed);
         connect(state_->cleaning(), &CleanController::runningChanged, this, [this] {
             listedWhenCleanBegan_ = state_ && state_->cleaning()->running() && itemCount() > 0;
             emit changed();
@@ -84,6 +87,20 @@ QString CategoryPresentation::sizeText() const
     if (!state_ || !kind_ || !state_->scanning()->hasScanned())
         return QStringLiteral("—");
     return text(formatBytes(state_->results()->totalSize(*kind_)));
+}
+
+QString CategoryPresentation::shareText() const
+{
+    if (!state_ || !kind_ || guidanceOnly() || !state_->scanning()->hasScanned())
+        return {};
+    const std::int64_t bytes = state_->results()->totalSize(*kind_);
+    if (bytes <= 0)
+        return {};
+    const auto usage = diskUsageOf(*state_);
+    const auto share = usage ? usage->shareOfDisk(bytes) : std::nullopt;
+    if (!share)
+        return text(formatBytes(bytes));
+    return text(localizedFormat(DISPLAY_TEXT("%@ · %@ of the disk"), {formatBytes(bytes), ShareText::percent(*share)}));
 }
 
 bool CategoryPresentation::scanning() const

@@ -40,6 +40,9 @@ class CategoryPresentation : public QObject
 
     /// The sidebar row's size: "—" before the first scan, else the category's total.
     Q_PROPERTY(QString sizeText READ sizeText NOTIFY changed)
+    /// The header's "<size> · <share> of the disk" (the size alone where no share can be
+    /// claimed); empty before the first scan, for nothing found, and for guidance.
+    Q_PROPERTY(QString shareText READ shareText NOTIFY changed)
     Q_PROPERTY(bool scanning READ scanning NOTIFY changed)
     /// What the detail pane shows: the welcome, or the scanned body's middle.
     Q_PROPERTY(Content content READ content NOTIFY changed)
@@ -83,6 +86,7 @@ public:
     bool guidanceOnly() const;
 
     QString sizeText() const;
+    QString shareText() const;
     bool scanning() const;
     Content content() const;
     QString thresholdText() const;

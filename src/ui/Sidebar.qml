@@ -3,8 +3,8 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Orvelane
 
-// The main window's sidebar: one row per category, and below them a fixed panel with the Full
-// Disk Access notice, the totals and the Scan button.
+// The main window's sidebar: the disk's bar, one row per category, and below them a fixed panel
+// with the Full Disk Access notice, the totals and the Scan button.
 // Inputs: windowState, summary (the window's WindowSummary). Output: selectedKind, the chosen
 // Category (-1 when the selection was emptied with Ctrl+click).
 Rectangle {
@@ -17,6 +17,7 @@ Rectangle {
                                         ? kinds[list.currentIndex] : -1
     readonly property alias list: list
     readonly property alias scanButton: scanButton
+    readonly property alias diskBar: diskBar
 
     color: Theme.windowBackground
 
@@ -27,6 +28,19 @@ Rectangle {
     ColumnLayout {
         anchors.fill: parent
         spacing: 0
+
+        // Above the rows rather than in the panel below them: Tab follows the tree, and here the
+        // bar comes before the rows as it does on screen, while Tab from the rows still goes to
+        // Scan and on into the details.
+        DiskBar {
+            id: diskBar
+            objectName: "diskBar"
+            Layout.fillWidth: true
+            Layout.leftMargin: 16
+            Layout.rightMargin: 16
+            Layout.topMargin: 10
+            windowState: sidebar.windowState
+        }
 
         ListView {
             id: list

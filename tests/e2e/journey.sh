@@ -53,6 +53,34 @@ glow_pulses() {
 }
 glow_still() { ! glow_pulses "$1" > /dev/null; }
 trash_count() { ls -A "$1/.local/share/Trash/files" 2> /dev/null | wc -l; }
+legend_shown() { shown diskLegendSummary; }
+text_matches() { probe_text "$1" | grep -q -- "$2" && return 0; echo "   $1 reads: $(probe_text "$1")"; return 1; }
+
+# The disk's bar sits above the rows: Shift+Tab from them reaches it and Tab goes back; Return
+# opens its legend, Escape closes it with the keyboard back on the bar. Starts and ends on the
+# first row with the keyboard in the sidebar.
+check_disk_bar() { # label, the bar's name, a category's figures in the legend (patterns)
+    local label=$1
+    keys shift+Tab
+    check "$label: Shift+Tab from the rows reaches the disk's bar" focus_first diskBar
+    check "$label: the bar is named with the disk's figures" text_matches diskBar "$2"
+    keys Return
+    check "$label: Return opens the legend" wait_for 3 legend_shown
+    check "$label: the legend has the keyboard" focus_in diskLegendContent
+    check "$label: the legend's controls are named for screen readers" accessible_everywhere
+    shot "$label-disk-legend"
+    keys Escape
+    check "$label: Escape closes the legend" wait_for 3 sh -c "! grep -q '^item diskLegendSummary visible=1' '$probe'"
+    check "$label: … and the keyboard is back on the bar" focus_first diskBar
+    keys space
+    check "$label: Space opens it as well" wait_for 3 legend_shown
+    check "$label: a category's line gives its size and share" text_matches diskLegendSize "$3"
+    keys Return
+    check "$label: Return closes it, as OK would" wait_for 3 sh -c "! grep -q '^item diskLegendSummary visible=1' '$probe'"
+    check "$label: … with the keyboard on the bar" focus_first diskBar
+    keys Tab
+    check "$label: Tab goes on to the rows" focus_in sidebarList
+}
 
 make_home() { # folder
     local home=$1
@@ -128,6 +156,8 @@ check "the scanned window's controls are named for screen readers" accessible_ev
 check "the totals line shows what was found" text_starts totalText "Total found: "
 check "nothing pulses where nothing warns" glow_still headerIconGlow
 check_headers 03-en-820x540
+check "the header gives the category's share of the disk" text_matches headerShare " of the disk$"
+check_disk_bar 03-en "^Disk: .* used, .* reclaimable, .* free$" " · [0-9u]"
 
 # Build Artifacts is the fifth row. Tab: the Scan button, Select All, then the list.
 keys Down Down Down Down
@@ -300,6 +330,8 @@ sleep 3
 shot 21-tr-scanned
 idle_check "an idle window after a scan"
 check_headers 22-tr-820x540
+check "the header gives the share in Turkish" text_matches headerShare " · diskteki payı %"
+check_disk_bar 22-tr "^Disk: .* kullanılıyor, .* geri kazanılabilir, .* boş$" " · %[0-9]"
 
 # A row's context menu, by the mouse: styled like the File menu.
 xdotool mousemove --window "$app_window" "$(( $(probe_field nameLine x) + 20 ))" "$(( $(probe_field nameLine y) + 6 ))" click 3

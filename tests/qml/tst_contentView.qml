@@ -180,6 +180,48 @@ ContentTestCase {
         compare(framesWhileWaiting(2000), 0, "an idle list draws no frames")
     }
 
+    // The disk's bar: its legend reads on its own background, leaves the insights out (other
+    // tools' stores, nothing to reclaim), and follows a clean as the sidebar's totals do.
+    function test_diskLegendReadsAndFollowsAClean() {
+        makeHome()
+        const content = makeContent()
+        scanAndWait(content)
+        const bar = content.sidebar.diskBar
+        tryVerify(() => bar.visible, 5000, "the disk's size is known")
+        const bytesOf = kind => (bar.usage.legend.find(entry => entry.kind === kind) || { bytes: 0 }).bytes
+        verify(bytesOf(Category.Downloads) > 0)
+        compare(bytesOf(Category.Insights), 0, "insights are no part of the bar")
+
+        bar.forceActiveFocus(Qt.TabFocusReason)
+        keyClick(Qt.Key_Space)
+        tryVerify(() => bar.legendPopup.visible, 2000)
+        const texts = []
+        const collect = item => {
+            for (let i = 0; i < item.children.length; ++i) {
+                const child = item.children[i]
+                if (child.visible && child.text !== undefined && child.color !== undefined && child.text !== "")
+                    texts.push(child)
+                collect(child)
+            }
+        }
+        collect(bar.legendPopup.contentItem)
+        verify(texts.length >= bar.usage.legend.length * 2, "a name and figures on every line")
+        for (const text of texts) {
+            const ratio = Contrast.ratio(text.color, bar.legendPopup.background.color)
+            verify(ratio >= 4.5, text.text + ": " + ratio.toFixed(2) + ":1")
+        }
+        keyClick(Qt.Key_Escape)
+        tryVerify(() => !bar.legendPopup.visible, 2000)
+        verify(bar.activeFocus, "the keyboard is back on the bar")
+
+        const lines = bar.usage.legend.length
+        content.windowState.selection.selectAll(Category.Downloads)
+        content.windowState.cleaning.startClean(Category.Downloads)
+        tryVerify(() => !content.windowState.busy, 30000)
+        tryVerify(() => bar.usage.legend.length === lines - 1, 5000, "the cleaned category left the bar")
+        compare(bytesOf(Category.Downloads), 0)
+    }
+
     function test_missingAccessNoticePulsesOnlyWhileShown() {
         const home = createTemporaryObject(homeComponent, testCase)
         home.file(".local/share/Trash/files", 10) // an unlistable trash: what missing access looks like
