@@ -1039,5 +1039,23 @@
         <source>Date</source>
         <translation>Tarih</translation>
     </message>
+    <message numerus="yes">
+        <source>Select Untouched for %lld Days</source>
+        <translation>
+            <numerusform>%lld Gündür Dokunulmayanları Seç</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Select Untouched for %lld Months</source>
+        <translation>
+            <numerusform>%lld Aydır Dokunulmayanları Seç</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Select Untouched for %lld Years</source>
+        <translation>
+            <numerusform>%lld Yıldır Dokunulmayanları Seç</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

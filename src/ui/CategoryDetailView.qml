@@ -4,10 +4,11 @@ import QtQuick.Layouts
 import Orvelane
 
 // The detail column for one category. Before the first scan: the welcome content only.
-// Afterwards: a header (icon, title, description, the skipped-paths button, Select All and
-// Deselect All), the items (or the scanning indicator, the all-clean content, or the Trash's
-// missing-access placeholder), and a footer with the selection summary and the clean button,
-// which is the window's default action (Return) and asks for confirmation first.
+// Afterwards: a header (icon, title, description, the skipped-paths button, for build folders
+// Select Untouched, Select All and Deselect All), the items (or the scanning indicator, the
+// all-clean content, or the Trash's missing-access placeholder), and a footer with the selection
+// summary and the clean button, which is the window's default action (Return) and asks for
+// confirmation first.
 // Inputs: windowState, kind (a Category).
 Item {
     id: detail
@@ -37,6 +38,11 @@ Item {
         windowState: detail.windowState
         kind: detail.kind
     }
+
+    // Settings may have changed the untouched period while this window was elsewhere: read it
+    // again whenever its button comes into view.
+    readonly property bool showsUntouchedPeriod: presentation.showsSelectUntouched && Window.active
+    onShowsUntouchedPeriodChanged: if (showsUntouchedPeriod) detail.windowState.selection.readUntouchedPeriod()
 
     Loader {
         id: welcome
@@ -175,6 +181,16 @@ Item {
                         }
                     }
                     onClicked: skippedSheet.open()
+                }
+                PressableStyle {
+                    objectName: "selectUntouchedButton"
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: presentation.showsSelectUntouched
+                    enabled: presentation.canSelectUntouched
+                    text: presentation.selectUntouchedText
+                    font: Theme.body
+                    padding: 2
+                    onClicked: detail.windowState.selection.selectUntouched(detail.kind)
                 }
                 PressableStyle {
                     objectName: "selectAllButton"
