@@ -42,7 +42,13 @@ Item {
     // Settings may have changed the untouched period while this window was elsewhere: read it
     // again whenever its button comes into view.
     readonly property bool showsUntouchedPeriod: presentation.showsSelectUntouched && Window.active
-    onShowsUntouchedPeriodChanged: if (showsUntouchedPeriod) detail.windowState.selection.readUntouchedPeriod()
+    // Later, not now: what it reads redraws the presentation this binding reads.
+    onShowsUntouchedPeriodChanged: if (showsUntouchedPeriod) Qt.callLater(detail.readUntouchedPeriod)
+
+    function readUntouchedPeriod() {
+        if (detail.windowState)
+            detail.windowState.selection.readUntouchedPeriod()
+    }
 
     Loader {
         id: welcome
@@ -84,7 +90,7 @@ Item {
                                                                          Math.min(subtitleMetrics.advanceWidth, 300)))
             readonly property bool stacked: headerButtons.visible
                                             && width < iconGlow.width + titleBlockMinimum
-                                                       + headerButtons.implicitWidth + 2 * gap
+                                                       + headerButtons.lineWidth + 2 * gap
             readonly property real topRowHeight: Math.max(iconGlow.height, titleBlock.height)
 
             implicitHeight: stacked ? topRowHeight + Theme.defaultSpacing + headerButtons.height
@@ -126,7 +132,7 @@ Item {
                 x: iconGlow.width + header.gap
                 y: (header.topRowHeight - height) / 2
                 width: header.width - x
-                       - (header.stacked || !headerButtons.visible ? 0 : header.gap + headerButtons.implicitWidth)
+                       - (header.stacked || !headerButtons.visible ? 0 : header.gap + headerButtons.lineWidth)
                 spacing: 4
 
                 Text {
@@ -150,18 +156,27 @@ Item {
                     elide: Text.ElideRight
                 }
             }
-            Row {
+            // One line beside the title; below it, the buttons wrap where the pane is too narrow
+            // for them all (Build Artifacts' four in Turkish at the smallest window).
+            Flow {
                 id: headerButtons
                 objectName: "headerButtons"
+                // The width of the shown buttons in one line.
+                readonly property real lineWidth: {
+                    const shown = [skippedButton, selectUntouchedButton, selectAllButton, deselectAllButton]
+                        .filter(button => button.visible)
+                    return shown.reduce((sum, button) => sum + button.implicitWidth, 0)
+                           + Math.max(0, shown.length - 1) * spacing
+                }
                 x: header.stacked ? titleBlock.x : header.width - width
                 y: header.stacked ? header.topRowHeight + Theme.defaultSpacing : (header.topRowHeight - height) / 2
+                width: header.stacked ? Math.min(lineWidth, header.width - titleBlock.x) : lineWidth
                 visible: presentation.skippedButtonText !== "" || presentation.showsBulkSelection
                 spacing: Theme.defaultSpacing * 1.5
 
                 PressableStyle {
                     id: skippedButton
                     objectName: "skippedButton"
-                    anchors.verticalCenter: parent.verticalCenter
                     visible: presentation.skippedButtonText !== ""
                     text: presentation.skippedButtonText
                     padding: 2
@@ -183,8 +198,8 @@ Item {
                     onClicked: skippedSheet.open()
                 }
                 PressableStyle {
+                    id: selectUntouchedButton
                     objectName: "selectUntouchedButton"
-                    anchors.verticalCenter: parent.verticalCenter
                     visible: presentation.showsSelectUntouched
                     enabled: presentation.canSelectUntouched
                     text: presentation.selectUntouchedText
@@ -193,8 +208,8 @@ Item {
                     onClicked: detail.windowState.selection.selectUntouched(detail.kind)
                 }
                 PressableStyle {
+                    id: selectAllButton
                     objectName: "selectAllButton"
-                    anchors.verticalCenter: parent.verticalCenter
                     visible: presentation.showsBulkSelection
                     text: qsTr("Select All")
                     font: Theme.body
@@ -202,8 +217,8 @@ Item {
                     onClicked: detail.windowState.selection.selectAll(detail.kind)
                 }
                 PressableStyle {
+                    id: deselectAllButton
                     objectName: "deselectAllButton"
-                    anchors.verticalCenter: parent.verticalCenter
                     visible: presentation.showsBulkSelection
                     enabled: presentation.selectedCount > 0
                     text: qsTr("Deselect All")

@@ -238,7 +238,7 @@ shot 08-offered-again
 # only the sleeping project's folder.
 quit_app() { keys ctrl+q; wait_for 10 sh -c "! kill -0 $app_pid 2> /dev/null"; }
 check "Ctrl+Q ends the first session" quit_app
-make_file Projects/atlas/node_modules/lodash.js 4M
+make_file Projects/atlas/node_modules/lodash.js 6M
 echo '{}' > "$home/Projects/atlas/package.json"
 touch -d '210 days ago' "$home/Projects/atlas/package.json"
 app_start "$app" "$home" en || { echo "FAIL: no main window the second time"; cat "$root/app.log"; exit 1; }
