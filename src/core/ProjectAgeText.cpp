@@ -49,7 +49,8 @@ std::string selectUntouchedText(int days)
     case ProjectAge::Unit::days:
         return localizedCountedFormat(DISPLAY_TEXT("Select Untouched for %lld Days"), period.count, {number});
     case ProjectAge::Unit::months:
-        return localizedCountedFormat(DISPLAY_TEXT("Select Untouched for %lld Months"), period.count, {number});
+        return localizedCountedFormat(DISPLAY_TEXT("Select Untouched for %lld Months"), period.count,
+                                      {number});
     case ProjectAge::Unit::years:
         break;
     }

@@ -15,8 +15,7 @@ namespace orvelane {
  *
  * Replacing the list keeps rows that survive, so views can animate only what left or arrived.
  * Display texts (level title, explanation, how long the project has lain untouched) follow the
- * language; `selected` follows the
- * selection it is told about.
+ * language; `selected` follows the selection it is told about.
  */
 class CategoryItemsModel final : public QAbstractListModel
 {

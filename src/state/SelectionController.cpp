@@ -12,8 +12,7 @@ namespace orvelane {
 
 SelectionController::SelectionController(WindowState& window)
     : QObject(&window), window_(window), untouchedDays_(TidySettingsStore::load().choices.untouchedDays)
-{
-}
+{}
 
 void SelectionController::select(const std::filesystem::path& path, bool selected)
 {

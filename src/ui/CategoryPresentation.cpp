@@ -38,7 +38,8 @@ void CategoryPresentation::setWindowState(WindowState* state)
         // Everything shown derives from these; one notice redraws the lot.
         connect(state_->results(), &ScanResults::changed, this, &CategoryPresentation::changed);
         connect(state_->selection(), &SelectionController::changed, this, &CategoryPresentation::changed);
-        connect(state_->selection(), &SelectionController::untouchedDaysChanged, this, &CategoryPresentation::changed);
+        connect(state_->selection(), &SelectionController::untouchedDaysChanged, this,
+                &CategoryPresentation::changed);
         connect(state_, &WindowState::busyChanged, this, &CategoryPresentation::changed);
         connect(state_->scanning(), &ScanController::scanningKindsChanged, this, &CategoryPresentation::changed);
         connect(state_->scanning(), &ScanController::hasScannedChanged, this, &CategoryPresentation::changed);

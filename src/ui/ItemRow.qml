@@ -64,7 +64,8 @@ Item {
     // The row is the checkbox for screen readers (it has the keyboard while current): its name,
     // size, level and how long its project has slept, its explanation as the description.
     Accessible.role: cleanable ? Accessible.CheckBox : Accessible.ListItem
-    Accessible.name: [name, sizeLabel.text, badge.title, projectUntouched ?? ""].filter(part => part !== "").join(", ")
+    Accessible.name: [name, sizeLabel.text, badge.title, projectUntouched ?? ""]
+        .filter(part => part !== "").join(", ")
     Accessible.description: details.accessibleText
     Accessible.checkable: cleanable
     Accessible.checked: selected

@@ -254,7 +254,8 @@ row_says() { grep -q "^item $1 visible=1 .* text=$2" "$probe"; }
 check "the sleeping project's row says so" row_says modifiedLine "Project untouched for 7 months"
 check "the fresh project's row tells of this week's work" \
     row_says reasonLine "You worked on this project this week — rebuilding costs time"
-check "the button reads the period the settings now give" text_is selectUntouchedButton "Select Untouched for 6 Months"
+check "the button reads the period the settings now give" \
+    text_is selectUntouchedButton "Select Untouched for 6 Months"
 keys Tab Tab
 check "Tab reaches Select Untouched" focus_first selectUntouchedButton
 shot 09-untouched-before

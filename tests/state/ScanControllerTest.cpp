@@ -161,7 +161,8 @@ protected:
 
     QVariant shown(const std::string& project, CategoryItemsModel::Role role) const
     {
-        const auto* model = static_cast<const CategoryItemsModel*>(state.results()->itemsModel(qml::Category::DevArtifacts));
+        const auto* model =
+            static_cast<const CategoryItemsModel*>(state.results()->itemsModel(qml::Category::DevArtifacts));
         for (int row = 0; row < model->count(); ++row)
             if (model->items()[std::size_t(row)].path == buildFolder(project))
                 return model->data(model->index(row), int(role));
@@ -196,7 +197,8 @@ TEST_F(UntouchedProjectsTest, SelectUntouchedTicksOnlyProjectsIdleForTheSettings
         EXPECT_EQ(state.selection()->untouchedDays(), settings.choices.untouchedDays);
         state.selection()->selectUntouched(qml::Category::DevArtifacts);
         EXPECT_EQ(tickedProjects(), row.ticked);
-        EXPECT_EQ(state.selection()->untouchedItems(CategoryKind::devArtifacts).empty(), std::string(row.ticked).empty());
+        EXPECT_EQ(state.selection()->untouchedItems(CategoryKind::devArtifacts).empty(),
+                  std::string(row.ticked).empty());
     }
 
     TidySettings halfYear;
