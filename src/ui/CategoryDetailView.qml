@@ -161,12 +161,13 @@ Item {
             Flow {
                 id: headerButtons
                 objectName: "headerButtons"
-                // The width of the shown buttons in one line.
+                // The width of the shown buttons in one line, rounded up so that a fraction of
+                // a pixel never sends the last one to a line of its own.
                 readonly property real lineWidth: {
                     const shown = [skippedButton, selectUntouchedButton, selectAllButton, deselectAllButton]
                         .filter(button => button.visible)
-                    return shown.reduce((sum, button) => sum + button.implicitWidth, 0)
-                           + Math.max(0, shown.length - 1) * spacing
+                    return Math.ceil(shown.reduce((sum, button) => sum + button.implicitWidth, 0)
+                                     + Math.max(0, shown.length - 1) * spacing)
                 }
                 x: header.stacked ? titleBlock.x : header.width - width
                 y: header.stacked ? header.topRowHeight + Theme.defaultSpacing : (header.topRowHeight - height) / 2
