@@ -1068,5 +1068,23 @@
             <numerusform>Select Untouched for %lld Years</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%lld files</source>
+        <translation>
+            <numerusform>%lld file</numerusform>
+            <numerusform>%lld files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%lld folders</source>
+        <translation>
+            <numerusform>%lld folder</numerusform>
+            <numerusform>%lld folders</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%@ and %@</source>
+        <translation>%@ and %@</translation>
+    </message>
 </context>
 </TS>

@@ -1057,5 +1057,21 @@
             <numerusform>%lld Yıldır Dokunulmayanları Seç</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%lld files</source>
+        <translation>
+            <numerusform>%lld dosya</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%lld folders</source>
+        <translation>
+            <numerusform>%lld klasör</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%@ and %@</source>
+        <translation>%@ ve %@</translation>
+    </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <vector>
 
 namespace orvelane {
 namespace {
@@ -113,6 +114,7 @@ void WindowProbe::write()
     QStringList unnamed;
     listAccessibility(window_->contentItem(), interactive, unnamed);
     out << "accessible " << interactive << " unnamed " << unnamed.size() << '\n';
+    out << "overlapping " << overlappingRows(window_->contentItem()) << '\n';
     for (const QString& item : unnamed)
         out << "unnamed " << item << '\n';
     out.flush();
@@ -134,6 +136,28 @@ void WindowProbe::listAccessibility(QQuickItem* item, int& interactive, QStringL
     }
     for (QQuickItem* child : item->childItems())
         listAccessibility(child, interactive, unnamed);
+}
+
+int WindowProbe::overlappingRows(const QQuickItem* item) const
+{
+    if (!item || !item->isVisible())
+        return 0;
+    int overlaps = 0;
+    if (item->inherits("QQuickListView")) {
+        std::vector<const QQuickItem*> rows;
+        const auto* highlight = item->property("highlightItem").value<QQuickItem*>(); // lies under a row by design
+        if (const auto* content = item->property("contentItem").value<QQuickItem*>())
+            for (const QQuickItem* row : content->childItems())
+                if (row != highlight && row->isVisible() && row->height() > 0)
+                    rows.push_back(row);
+        std::sort(rows.begin(), rows.end(), [](const QQuickItem* a, const QQuickItem* b) { return a->y() < b->y(); });
+        for (std::size_t i = 1; i < rows.size(); ++i)
+            if (rows[i - 1]->y() + rows[i - 1]->height() > rows[i]->y() + 0.5)
+                ++overlaps;
+    }
+    for (const QQuickItem* child : item->childItems())
+        overlaps += overlappingRows(child);
+    return overlaps;
 }
 
 void WindowProbe::describe(QTextStream& out, const QQuickItem* item) const

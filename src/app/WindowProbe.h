@@ -39,6 +39,9 @@ private:
     void describe(QTextStream& out, const QQuickItem* item) const;
     /// Counts the shown items a user can act on, and lists those a screen reader cannot name.
     void listAccessibility(QQuickItem* item, int& interactive, QStringList& unnamed) const;
+    /// Rows of a visible list drawn over one another (a row whose height changed after the list
+    /// placed it): pairs of neighbours, counted over every list in the window.
+    int overlappingRows(const QQuickItem* item) const;
 
     QPointer<QQuickWindow> window_;
     QString path_;

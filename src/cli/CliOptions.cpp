@@ -355,12 +355,14 @@ scan     Scans the given categories (default: all of the layout's) at the same t
            {"home", "hasFullDiskAccess", "diskSpace": {"available", "total"} or null,
             "categories": [{"kind", "items": [{"path", "name", "size", "modified",
             "safetyLevel", "safetyReason", "actionHint", "hintForm", "application",
-            "deleted", "projectTouched", "fileID"}],
+            "deleted", "projectTouched", "fileID", "files", "folders"}],
             "skipped": [{"path", "name", "size", "reason"}]}]}
          A path that is not valid UTF-8 also carries "pathBytes" (its bytes in hex).
          "projectTouched": for a build folder, when its project was last touched (the
          newest of the project's own files beside and below it, outside build folders);
          a project touched this week makes its build folders "projectActive" (review).
+         "files", "folders": how many of each removing the item takes away (the item
+         itself included; 0 and 0 when they could not be counted).
          Paths you excluded are listed as skipped ("excludedByUser"), never as items, unless
          --no-exclusions is given. Progress goes to standard error when it is a terminal.
 

@@ -59,6 +59,8 @@ QJsonObject itemObject(const ScannedItem& item)
     object["application"] = item.application ? QJsonValue(QString::fromStdString(*item.application)) : QJsonValue();
     object["deleted"] = dateValue(item.deleted);
     object["projectTouched"] = dateValue(item.projectTouched);
+    object["files"] = static_cast<qint64>(item.contents.files);
+    object["folders"] = static_cast<qint64>(item.contents.folders);
     return object;
 }
 
@@ -110,6 +112,16 @@ std::optional<std::uint64_t> readInode(const QJsonValue& value, bool& valid)
     return static_cast<std::uint64_t>(number);
 }
 
+// Documents written before items were counted have no counts: they read as not known.
+std::int64_t readCount(const QJsonValue& value, bool& valid)
+{
+    if (value.isNull() || value.isUndefined())
+        return 0;
+    const qint64 count = value.toInteger(-1); // -1 also for a fraction or a non-number
+    valid = valid && count >= 0 && static_cast<std::uint64_t>(count) <= kLargestExactInteger;
+    return std::max<qint64>(count, 0);
+}
+
 std::optional<ScannedItem> readItem(const QJsonObject& object)
 {
     const auto url = readPath(object);
@@ -122,6 +134,7 @@ std::optional<ScannedItem> readItem(const QJsonObject& object)
     item.inode = readInode(object["fileID"], valid);
     item.deleted = readDate(object["deleted"], valid);
     item.projectTouched = readDate(object["projectTouched"], valid);
+    item.contents = {readCount(object["files"], valid), readCount(object["folders"], valid)};
     if (!valid)
         return std::nullopt;
     item.path = *url;

@@ -86,6 +86,19 @@ void installByteFormatLocaleProvider(ByteFormatLocaleProvider provider)
     currentProvider().store(std::move(shared));
 }
 
+std::string formatCount(std::int64_t count)
+{
+    const auto provider = currentProvider().load();
+    return formatCount(count, provider ? (*provider)() : ByteFormatLocale{});
+}
+
+std::string formatCount(std::int64_t count, const ByteFormatLocale& locale)
+{
+    const std::uint64_t magnitude =
+        count < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
+    return (count < 0 ? "-" : "") + groupedDigits(magnitude, locale.groupSeparator);
+}
+
 std::string formatBytes(std::int64_t bytes)
 {
     const auto provider = currentProvider().load();

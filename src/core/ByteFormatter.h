@@ -33,4 +33,8 @@ std::string formatBytes(std::int64_t bytes);
 /// The same with an explicit locale, for callers that must not depend on the installed provider.
 std::string formatBytes(std::int64_t bytes, const ByteFormatLocale& locale);
 
+/// A count with its digits grouped as the current locale groups them ("12,408", "12.408").
+std::string formatCount(std::int64_t count);
+std::string formatCount(std::int64_t count, const ByteFormatLocale& locale);
+
 } // namespace orvelane

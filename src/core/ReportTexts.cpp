@@ -12,6 +12,18 @@ std::string freeSpace(std::int64_t available, std::int64_t total)
     return localizedFormat(DISPLAY_TEXT("%@ free of %@"), {formatBytes(available), formatBytes(total)});
 }
 
+std::string contents(const ItemContents& contents)
+{
+    const auto counted = [](std::string_view key, std::int64_t count) {
+        return localizedCountedFormat(key, count, {formatCount(count)});
+    };
+    const std::string files = contents.files > 0 ? counted(DISPLAY_TEXT("%lld files"), contents.files) : "";
+    const std::string folders = contents.folders > 0 ? counted(DISPLAY_TEXT("%lld folders"), contents.folders) : "";
+    if (files.empty() || folders.empty())
+        return files + folders;
+    return localizedFormat(DISPLAY_TEXT("%@ and %@"), {files, folders});
+}
+
 std::string skippedCount(std::int64_t count)
 {
     return localizedCountedFormat(DISPLAY_TEXT("Protected / Skipped (%lld)"), count, {std::to_string(count)});

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScanRecords.h"
+
 #include <cstdint>
 #include <string>
 
@@ -19,6 +21,10 @@ std::string skippedCount(std::int64_t count);
 /// What a tidy did, in one or two sentences: what it moved to the Trash (and that Undo in
 /// Orvelane takes it back), what it deleted from the Trash; empty when it did neither.
 std::string tidyDone(std::int64_t trashed, std::int64_t deleted);
+
+/// What a removal takes away: "12,408 files and 310 folders", "1 file"; empty when nothing is
+/// known of it.
+std::string contents(const ItemContents& contents);
 
 /// The title of the notice after a tidy.
 std::string tidyTitle();

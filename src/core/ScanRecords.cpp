@@ -63,6 +63,8 @@ std::size_t hashValue(const ScannedItem& item) noexcept
         .add(static_cast<int>(item.hintForm))
         .add(item.deleted)
         .add(item.projectTouched)
+        .add(item.contents.files)
+        .add(item.contents.folders)
         .result();
 }
 

@@ -14,6 +14,23 @@ namespace orvelane {
 using Clock = std::chrono::system_clock;
 using Date = Clock::time_point;
 
+/// What lies inside an item, as its measurement saw it: the item itself counts (a file is one
+/// file, a folder one folder); links and other non-folders count as files, as they go too.
+struct ItemContents
+{
+    std::int64_t files = 0;
+    std::int64_t folders = 0;
+
+    bool known() const { return files > 0 || folders > 0; }
+    ItemContents& operator+=(const ItemContents& other)
+    {
+        files += other.files;
+        folders += other.folders;
+        return *this;
+    }
+    friend bool operator==(const ItemContents&, const ItemContents&) = default;
+};
+
 /// How an item's hint reads: a command the user can type, or a sentence that says how the item
 /// comes back (its English text is the lookup key; one "%@" stands for the item's application).
 enum class HintForm { command, sentence };
@@ -42,6 +59,8 @@ struct ScannedItem
     /// Build folders: when their project was last touched (its newest file outside build
     /// folders); nothing where that is not known.
     std::optional<Date> projectTouched{};
+    /// How many files and folders removing the item takes away (nothing known: both zero).
+    ItemContents contents{};
 
     const std::filesystem::path& id() const { return path; }
     friend bool operator==(const ScannedItem&, const ScannedItem&) = default;

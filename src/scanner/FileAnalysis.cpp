@@ -27,6 +27,7 @@ public:
 
     void visit(const char*, const EntryStatus& status) override
     {
+        ++(status.kind == EntryKind::directory ? contents_.folders : contents_.files);
         if (status.kind == EntryKind::symbolicLink)
             return;
         if (!modified_ || status.modified > *modified_)
@@ -55,13 +56,17 @@ public:
                       FileSystem::describeErrorForLog(error));
     }
 
-    FileAnalysis result() const { return {addBytes(singleLinkBytes_, links_.completeBytes()), modified_}; }
+    FileAnalysis result() const
+    {
+        return {addBytes(singleLinkBytes_, links_.completeBytes()), modified_, contents_};
+    }
 
 private:
     std::filesystem::path root_;
     std::int64_t singleLinkBytes_ = 0;
     HardLinkLedger links_;
     std::optional<Date> modified_;
+    ItemContents contents_{0, 1}; // the folder itself
 };
 
 } // namespace
@@ -83,9 +88,9 @@ FileAnalysis analyze(const std::filesystem::path& path)
         return {};
     }
     if (status->kind == EntryKind::regular) // a second link elsewhere keeps the data on disk
-        return {status->linkCount > 1 ? 0 : status->allocatedBytes, status->modified};
+        return {status->linkCount > 1 ? 0 : status->allocatedBytes, status->modified, {1, 0}};
     if (status->kind != EntryKind::directory)
-        return {0, status->modified}; // a device, pipe or socket has nothing below it to measure
+        return {0, status->modified, {1, 0}}; // a device, pipe or socket has nothing below it to measure
 
     Measurement measurement(path, status->modified);
     if (enumerateTree(path, measurement) != 0) {

@@ -16,6 +16,7 @@ struct FileAnalysis
 {
     std::int64_t size = 0; // bytes allocated on disk to its regular files; 0 when nothing could be measured
     std::optional<Date> modified; // newest modification seen, folders included
+    ItemContents contents{}; // entries seen below and including the path; none when nothing could be measured
 };
 
 /**
@@ -26,8 +27,4 @@ FileAnalysis analyze(const std::filesystem::path& path);
 
 /// The inode number of the item itself, to notice a path replaced after the scan.
 std::optional<std::uint64_t> inodeOf(const std::filesystem::path& path);
-
-
-
-
 } // namespace orvelane::JunkScanner

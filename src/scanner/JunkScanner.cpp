@@ -80,6 +80,7 @@ ScannedItem offeredItem(CategoryKind kind, std::filesystem::path path, const Fil
     item.name = std::move(reading.name);
     item.size = analysis.size;
     item.modified = analysis.modified;
+    item.contents = analysis.contents;
     item.projectTouched = projectTouched;
     const auto judgement = judgedItem(kind, path, analysis.modified, Clock::now(), reading, projectTouched);
     item.safetyLevel = judgement.level;

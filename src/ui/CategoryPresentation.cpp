@@ -161,6 +161,19 @@ qint64 CategoryPresentation::selectedSize() const
     return state_ && kind_ ? sumOfSizes(state_->selection()->selectedItems(*kind_)) : 0;
 }
 
+ItemContents CategoryPresentation::selectedContents() const
+{
+    ItemContents total;
+    if (!state_ || !kind_)
+        return total;
+    for (const auto& item : state_->selection()->selectedItems(*kind_)) {
+        if (!item.contents.known())
+            return {}; // a count short of what goes would mislead more than none
+        total += item.contents;
+    }
+    return total;
+}
+
 bool CategoryPresentation::summaryIsSelection() const { return !guidanceOnly() && selectedCount() > 0; }
 
 QString CategoryPresentation::summaryText() const
@@ -191,7 +204,9 @@ QString CategoryPresentation::confirmationTitle() const
 {
     const int selected = selectedCount();
     const std::string shown = count(selected);
-    const std::string size = formatBytes(selectedSize());
+    // "(12,408 files and 310 folders, 5.5 MB)": what goes, not only how many rows were ticked.
+    const std::string contents = ReportTexts::contents(selectedContents());
+    const std::string size = contents.empty() ? formatBytes(selectedSize()) : contents + ", " + formatBytes(selectedSize());
     return permanent()
                ? text(localizedCountedFormat(DISPLAY_TEXT("Permanently delete %lld items (%@)? This cannot be undone."),
                                              selected, {shown, size}))

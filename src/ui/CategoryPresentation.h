@@ -101,6 +101,8 @@ public:
 
     int selectedCount() const;
     qint64 selectedSize() const;
+    /// The files and folders the selection holds; nothing known when any item's are not.
+    ItemContents selectedContents() const;
     QString summaryText() const;
     bool summaryIsSelection() const;
     QString cleanButtonText() const;

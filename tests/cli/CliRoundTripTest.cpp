@@ -63,7 +63,8 @@ TEST_F(CliRoundTrip, ScanDocumentHasTheDocumentedShape)
         for (const QJsonValue& value : category["items"].toArray()) {
             const QJsonObject item = value.toObject();
             for (const char* key : {"path", "name", "size", "modified", "safetyLevel", "safetyReason", "actionHint",
-                                    "hintForm", "application", "deleted", "projectTouched", "fileID"})
+                                    "hintForm", "application", "deleted", "projectTouched", "fileID", "files",
+                                    "folders"})
                 EXPECT_TRUE(item.contains(QLatin1String(key))) << key;
             EXPECT_TRUE(item["size"].isDouble());
             EXPECT_TRUE(item["modified"].isNull() || item["modified"].toString().endsWith('Z'));
@@ -122,7 +123,26 @@ TEST_F(CliRoundTrip, BadInputExitsTwoAndTouchesNothing)
     const fs::path wrongShape = home.root() / "shape.json";
     std::ofstream(wrongShape) << "{\"categories\": [{\"kind\": \"downloads\", \"items\": [{\"path\": 3}]}]}";
 
+    // A document whose counts cannot be counts (a fraction, below zero) is not a scan of ours.
+    QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(runCli({"scan", "--json"}).out)).object();
+    QJsonArray categories = root["categories"].toArray();
+    for (qsizetype i = 0; i < categories.size(); ++i) {
+        QJsonObject category = categories[i].toObject();
+        QJsonArray items = category["items"].toArray();
+        for (qsizetype j = 0; j < items.size(); ++j) {
+            QJsonObject item = items[j].toObject();
+            item["files"] = j % 2 == 0 ? -3.0 : 1.5;
+            items[j] = item;
+        }
+        category["items"] = items;
+        categories[i] = category;
+    }
+    root["categories"] = categories;
+    const fs::path badCounts = home.root() / "counts.json";
+    std::ofstream(badCounts) << QJsonDocument(root).toJson().toStdString();
+
     const std::vector<std::vector<std::string>> attempts{
+        {"clean", "--from", badCounts.string(), "downloads", big.string()},
         {"clean", "--from", (home.root() / "missing.json").string(), "downloads", big.string()},
         {"clean", "--from", broken.string(), "downloads", big.string()},
         {"clean", "--from", wrongShape.string(), "downloads", big.string()},

@@ -66,6 +66,9 @@ TEST(FormatBytes, TurkishUsesDecimalCommaAndTurkishUnitWords)
     EXPECT_EQ(formatBytes(999, kTurkish), "999 bayt");
     EXPECT_EQ(formatBytes(1000, kTurkish), "1 kB");
     EXPECT_EQ(formatBytes(12'340'000'000'000, kTurkish), "12,34 TB");
+    EXPECT_EQ(orvelane::formatCount(12'408, kTurkish), "12.408");
+    EXPECT_EQ(orvelane::formatCount(12'408, kEnglish), "12,408");
+    EXPECT_EQ(orvelane::formatCount(408, kEnglish), "408");
 }
 
 TEST(FormatBytes, NegativeValuesAndExtremesNeverCrash)
@@ -73,6 +76,8 @@ TEST(FormatBytes, NegativeValuesAndExtremesNeverCrash)
     EXPECT_EQ(formatBytes(-1'500'000, kEnglish), "-1.5 MB");
     EXPECT_EQ(formatBytes(-1, kEnglish), "-1 byte");
     EXPECT_EQ(formatBytes(std::numeric_limits<std::int64_t>::min(), kEnglish), "-9.22 EB");
+    EXPECT_EQ(orvelane::formatCount(std::numeric_limits<std::int64_t>::min(), kEnglish),
+              "-9,223,372,036,854,775,808");
 }
 
 TEST(FormatBytes, ReadsTheInstalledLocaleOnEveryCall)

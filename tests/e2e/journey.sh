@@ -304,7 +304,7 @@ keys Tab Tab Tab space
 check "the footer counts in Turkish" text_starts summaryText "2 öğe seçildi — "
 keys Tab Tab
 keys Return
-check "the question in Turkish" sh -c "sed -n 's/^item confirmationTitle .* text=//p' '$probe' | grep -q \"^2 öğe (.*) Çöp Kutusu'na taşınsın mı?\$\""
+check "the question in Turkish" sh -c "sed -n 's/^item confirmationTitle .* text=//p' '$probe' | grep -q \"^2 öğe (2 dosya, .*) Çöp Kutusu'na taşınsın mı?\$\""
 shot 23-tr-confirm
 keys Return
 check "moved in Turkish too" wait_for 15 test ! -e "$home/Downloads/Installer.dmg"
@@ -313,6 +313,11 @@ shot 24-tr-cleaned
 check "the session total reads whole in the sidebar" whole cleanedText
 check "… in Turkish" text_starts cleanedText "Bu oturumda temizlenen: "
 sleep 2
+# Undo brings the rows back where descriptions wrap: each at its full height, none over another.
+keys ctrl+z
+check "Ctrl+Z brings the installer back in Turkish" wait_for 15 test -e "$home/Downloads/Installer.dmg"
+check "the rows come back whole" wait_for 5 sh -c "grep -q '^item nameLine visible=1 ' '$probe' && grep -q '^overlapping 0\$' '$probe'"
+shot 24b-tr-undone
 
 window_maximise
 shot 25-tr-maximised

@@ -118,7 +118,7 @@ check "the footer counts the one project folder" text_starts summaryText "1 item
 keys Tab Tab
 check "the keyboard is in the list" sh -c "grep -q '^focus .*<itemList<' '$probe'"
 keys Return
-check "Return asks first" text_starts confirmationTitle "Move 1 item ("
+check "Return asks first" text_starts confirmationTitle "Move 1 item (1 file and 1 folder, "
 keys Return
 check "node_modules left its project" wait_for 15 test ! -e "$home/Projects/web/node_modules"
 check "the success card offers Undo" wait_for 5 shown undoButton

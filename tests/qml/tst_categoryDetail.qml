@@ -202,7 +202,7 @@ TestCase {
         mouseClick(clean)
         tryVerify(() => detail.confirmation.opened, 2000)
         compare(findChild(detail.confirmation.contentItem, "confirmationTitle").text,
-                "Permanently delete 2 items (" + Localizer.formatBytes(total) + ")? This cannot be undone.")
+                "Permanently delete 2 items (2 files and 1 folder, " + Localizer.formatBytes(total) + ")? This cannot be undone.")
         compare(detail.confirmation.confirmButton.text, "Delete Permanently")
         // "All clean" comes once the clean is over, never while the footer still counts.
         let cleanTooSoon = ""
@@ -230,7 +230,7 @@ TestCase {
         keyClick(Qt.Key_Return)
         tryVerify(() => detail.confirmation.opened, 2000)
         compare(findChild(detail.confirmation.contentItem, "confirmationTitle").text,
-                "Move 2 items (" + Localizer.formatBytes(total) + ") to the Trash?")
+                "Move 2 items (2 files, " + Localizer.formatBytes(total) + ") to the Trash?")
         compare(detail.confirmation.confirmButton.text, "Move to Trash")
         mouseClick(detail.confirmation.cancelButton)
         tryVerify(() => !detail.confirmation.visible, 2000)

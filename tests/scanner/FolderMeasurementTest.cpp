@@ -45,6 +45,12 @@ TEST(FolderMeasurement, CountsAllocatedBlocksAsFindDoesNotLengthsAndNotLinks)
     const auto linked = analyze(home / "tree/to-self");
     EXPECT_EQ(linked.size, 0);
     EXPECT_EQ(linked.modified, std::nullopt);
+    EXPECT_FALSE(linked.contents.known()); // a link item is not measured, so nothing is claimed of it
+
+    // What a removal takes away: every name goes, links and both names of the hard link included;
+    // the folders are tree, sub, résumé and deeper.
+    EXPECT_EQ(analyze(home / "tree").contents, (ItemContents{18, 4}));
+    EXPECT_EQ(analyze(home / "tree/f7").contents, (ItemContents{1, 0}));
 }
 
 TEST(FolderMeasurement, LeavesPackageContentsOutButMeasuresAPackageCandidate)

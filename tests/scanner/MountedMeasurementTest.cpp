@@ -45,9 +45,11 @@ TEST_F(MountedMeasurement, ATmpfsInsideACacheFolderCountsNothingAsWithDuOneFileS
     ASSERT_TRUE(mounts.tmpfs(home / "Library/Caches/app/volume"));
     home.file("Library/Caches/app/volume/on-the-tmpfs", 3 << 20);
     LogCapture log;
-    const auto size = analyze(home / "Library/Caches/app").size;
+    const auto measured = analyze(home / "Library/Caches/app");
+    const auto size = measured.size;
     EXPECT_EQ(size, 2 * kMiB);
     EXPECT_EQ(size, testing::fileBytesByDuOneFileSystem(home / "Library/Caches/app"));
+    EXPECT_EQ(measured.contents, (ItemContents{1, 1})); // the mount's files are not the item's to promise
     EXPECT_EQ(log.count(LogLevel::debug, "JunkScanner: Not measuring mount point " +
                                              (home / "Library/Caches/app/volume").string()),
               1u);
