@@ -1048,6 +1048,27 @@
         <translation>Date</translation>
     </message>
     <message numerus="yes">
+        <source>Select Untouched for %lld Days</source>
+        <translation>
+            <numerusform>Select Untouched for %lld Day</numerusform>
+            <numerusform>Select Untouched for %lld Days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Select Untouched for %lld Months</source>
+        <translation>
+            <numerusform>Select Untouched for %lld Month</numerusform>
+            <numerusform>Select Untouched for %lld Months</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Select Untouched for %lld Years</source>
+        <translation>
+            <numerusform>Select Untouched for %lld Year</numerusform>
+            <numerusform>Select Untouched for %lld Years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%lld files</source>
         <translation>
             <numerusform>%lld file</numerusform>

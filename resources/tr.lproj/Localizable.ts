@@ -1040,6 +1040,24 @@
         <translation>Tarih</translation>
     </message>
     <message numerus="yes">
+        <source>Select Untouched for %lld Days</source>
+        <translation>
+            <numerusform>%lld Gündür Dokunulmayanları Seç</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Select Untouched for %lld Months</source>
+        <translation>
+            <numerusform>%lld Aydır Dokunulmayanları Seç</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Select Untouched for %lld Years</source>
+        <translation>
+            <numerusform>%lld Yıldır Dokunulmayanları Seç</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%lld files</source>
         <translation>
             <numerusform>%lld dosya</numerusform>

@@ -32,4 +32,29 @@ std::optional<std::string> projectUntouchedText(const std::optional<Date>& touch
     return localizedCountedFormat(DISPLAY_TEXT("Project untouched for %lld years"), age.count, {number});
 }
 
+ProjectAge periodOfDays(int days)
+{
+    if (days > 0 && days % 365 == 0)
+        return {ProjectAge::Unit::years, days / 365};
+    if (days > 0 && days % 30 == 0)
+        return {ProjectAge::Unit::months, days / 30};
+    return {ProjectAge::Unit::days, days};
+}
+
+std::string selectUntouchedText(int days)
+{
+    const ProjectAge period = periodOfDays(days);
+    const std::string number = std::to_string(period.count);
+    switch (period.unit) {
+    case ProjectAge::Unit::days:
+        return localizedCountedFormat(DISPLAY_TEXT("Select Untouched for %lld Days"), period.count, {number});
+    case ProjectAge::Unit::months:
+        return localizedCountedFormat(DISPLAY_TEXT("Select Untouched for %lld Months"), period.count,
+                                      {number});
+    case ProjectAge::Unit::years:
+        break;
+    }
+    return localizedCountedFormat(DISPLAY_TEXT("Select Untouched for %lld Years"), period.count, {number});
+}
+
 } // namespace orvelane

@@ -24,4 +24,12 @@ ProjectAge projectAge(Date touched, Date now);
 /// when the project's date is not known.
 std::optional<std::string> projectUntouchedText(const std::optional<Date>& touched, Date now);
 
+/// A period of `days` as a person sets it: whole years, else whole months (of 30 days), else
+/// days, so that 90 reads as 3 months and 45 stays 45 days.
+ProjectAge periodOfDays(int days);
+
+/// "Select Untouched for 3 Months": the button that ticks the build folders of projects idle
+/// for `days`, its period as periodOfDays words it, in the current language.
+std::string selectUntouchedText(int days);
+
 } // namespace orvelane

@@ -5,6 +5,7 @@
 #include "ItemKey.h"
 #include "ItemTexts.h"
 #include "PathText.h"
+#include "ProjectAgeText.h"
 #include "QmlEnums.h"
 
 #include <QDateTime>
@@ -22,6 +23,12 @@ QVariant dateValue(const std::optional<Date>& date)
         return {};
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(date->time_since_epoch()).count();
     return QDateTime::fromMSecsSinceEpoch(ms);
+}
+
+QVariant untouchedText(const ScannedItem& item)
+{
+    const auto said = projectUntouchedText(item.projectTouched, Clock::now());
+    return said ? QVariant(text(*said)) : QVariant();
 }
 
 struct PathHash
@@ -80,6 +87,8 @@ QVariant CategoryItemsModel::data(const QModelIndex& index, int role) const
         return text(pathFromHome(item.path, homeFolder()));
     case Role::deleted:
         return dateValue(item.deleted);
+    case Role::projectUntouched:
+        return untouchedText(item);
     }
     return {};
 }
@@ -103,6 +112,7 @@ QHash<int, QByteArray> CategoryItemsModel::roleNames() const
         {int(Role::hintForm), "hintForm"},
         {int(Role::placeFromHome), "placeFromHome"},
         {int(Role::deleted), "deleted"},
+        {int(Role::projectUntouched), "projectUntouched"},
     };
 }
 
@@ -169,7 +179,8 @@ void CategoryItemsModel::selectionDidChange()
 void CategoryItemsModel::textsDidChange()
 {
     if (count() > 0)
-        emit dataChanged(index(0), index(count() - 1), {int(Role::levelTitle), int(Role::explanation)});
+        emit dataChanged(index(0), index(count() - 1),
+                         {int(Role::levelTitle), int(Role::explanation), int(Role::projectUntouched)});
 }
 
 } // namespace orvelane

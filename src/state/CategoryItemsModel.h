@@ -14,8 +14,8 @@ namespace orvelane {
  * @brief One category's found items for a list view, in the scanner's order.
  *
  * Replacing the list keeps rows that survive, so views can animate only what left or arrived.
- * Display texts (level title, explanation) follow the language; `selected` follows the
- * selection it is told about.
+ * Display texts (level title, explanation, how long the project has lain untouched) follow the
+ * language; `selected` follows the selection it is told about.
  */
 class CategoryItemsModel final : public QAbstractListModel
 {
@@ -40,6 +40,7 @@ public:
         hintForm,
         placeFromHome,
         deleted,
+        projectUntouched, ///< "Project untouched for 5 months", or nothing when the date is unknown
     };
 
     CategoryItemsModel(CategoryKind kind, const std::set<std::filesystem::path>& selection, QObject* parent);

@@ -4,11 +4,15 @@
 #include "CleanSelection.h"
 #include "ItemKey.h"
 #include "QmlEnums.h"
+#include "TidyPolicy.h"
+#include "TidySettings.h"
 #include "WindowState.h"
 
 namespace orvelane {
 
-SelectionController::SelectionController(WindowState& window) : QObject(&window), window_(window) {}
+SelectionController::SelectionController(WindowState& window)
+    : QObject(&window), window_(window), untouchedDays_(TidySettingsStore::load().choices.untouchedDays)
+{}
 
 void SelectionController::select(const std::filesystem::path& path, bool selected)
 {
@@ -78,6 +82,34 @@ qint64 SelectionController::selectedSize(int kind) const
 {
     const auto found = qml::categoryKind(kind);
     return found ? sumOfSizes(selectedItems(*found)) : 0;
+}
+
+void SelectionController::readUntouchedPeriod()
+{
+    const int days = TidySettingsStore::load().choices.untouchedDays;
+    if (days == untouchedDays_)
+        return;
+    untouchedDays_ = days;
+    emit untouchedDaysChanged();
+}
+
+std::vector<ScannedItem> SelectionController::untouchedItems(CategoryKind kind) const
+{
+    std::vector<ScannedItem> cleanable;
+    for (const ScannedItem& item : window_.results()->items(kind))
+        if (isCleanable(kind, item))
+            cleanable.push_back(item);
+    return orvelane::untouchedItems(cleanable, untouchedDays_, Clock::now());
+}
+
+void SelectionController::selectUntouched(int kind)
+{
+    const auto found = qml::categoryKind(kind);
+    if (!found)
+        return;
+    for (const ScannedItem& item : untouchedItems(*found))
+        paths_.insert(item.path);
+    emit changed();
 }
 
 } // namespace orvelane

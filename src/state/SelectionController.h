@@ -47,12 +47,24 @@ public:
     Q_INVOKABLE int selectedCount(int kind) const;
     Q_INVOKABLE qint64 selectedSize(int kind) const;
 
+    /// How long a project must lie untouched for "Select Untouched" to tick its build folders,
+    /// as the settings said when last read.
+    int untouchedDays() const { return untouchedDays_; }
+    /// Reads the untouched period from the settings again (Settings may have changed it).
+    Q_INVOKABLE void readUntouchedPeriod();
+    /// The category's cleanable items whose project has lain untouched for the period.
+    std::vector<ScannedItem> untouchedItems(CategoryKind kind) const;
+    /// Ticks those items; what else is ticked stays ticked, as with `clean --untouched`.
+    Q_INVOKABLE void selectUntouched(int kind);
+
 signals:
     void changed();
+    void untouchedDaysChanged();
 
 private:
     WindowState& window_;
     Paths paths_;
+    int untouchedDays_;
 };
 
 } // namespace orvelane

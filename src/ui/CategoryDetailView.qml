@@ -4,10 +4,11 @@ import QtQuick.Layouts
 import Orvelane
 
 // The detail column for one category. Before the first scan: the welcome content only.
-// Afterwards: a header (icon, title, description, the skipped-paths button, Select All and
-// Deselect All), the items (or the scanning indicator, the all-clean content, or the Trash's
-// missing-access placeholder), and a footer with the selection summary and the clean button,
-// which is the window's default action (Return) and asks for confirmation first.
+// Afterwards: a header (icon, title, description, the skipped-paths button, for build folders
+// Select Untouched, Select All and Deselect All), the items (or the scanning indicator, the
+// all-clean content, or the Trash's missing-access placeholder), and a footer with the selection
+// summary and the clean button, which is the window's default action (Return) and asks for
+// confirmation first.
 // Inputs: windowState, kind (a Category).
 Item {
     id: detail
@@ -36,6 +37,17 @@ Item {
         id: presentation
         windowState: detail.windowState
         kind: detail.kind
+    }
+
+    // Settings may have changed the untouched period while this window was elsewhere: read it
+    // again whenever its button comes into view.
+    readonly property bool showsUntouchedPeriod: presentation.showsSelectUntouched && Window.active
+    // Later, not now: what it reads redraws the presentation this binding reads.
+    onShowsUntouchedPeriodChanged: if (showsUntouchedPeriod) Qt.callLater(detail.readUntouchedPeriod)
+
+    function readUntouchedPeriod() {
+        if (detail.windowState)
+            detail.windowState.selection.readUntouchedPeriod()
     }
 
     Loader {
@@ -78,7 +90,7 @@ Item {
                                                                          Math.min(subtitleMetrics.advanceWidth, 300)))
             readonly property bool stacked: headerButtons.visible
                                             && width < iconGlow.width + titleBlockMinimum
-                                                       + headerButtons.implicitWidth + 2 * gap
+                                                       + headerButtons.lineWidth + 2 * gap
             readonly property real topRowHeight: Math.max(iconGlow.height, titleBlock.height)
 
             implicitHeight: stacked ? topRowHeight + Theme.defaultSpacing + headerButtons.height
@@ -120,7 +132,7 @@ Item {
                 x: iconGlow.width + header.gap
                 y: (header.topRowHeight - height) / 2
                 width: header.width - x
-                       - (header.stacked || !headerButtons.visible ? 0 : header.gap + headerButtons.implicitWidth)
+                       - (header.stacked || !headerButtons.visible ? 0 : header.gap + headerButtons.lineWidth)
                 spacing: 4
 
                 Text {
@@ -153,18 +165,28 @@ Item {
                     elide: Text.ElideRight
                 }
             }
-            Row {
+            // One line beside the title; below it, the buttons wrap where the pane is too narrow
+            // for them all (Build Artifacts' four in Turkish at the smallest window).
+            Flow {
                 id: headerButtons
                 objectName: "headerButtons"
+                // The width of the shown buttons in one line, rounded up so that a fraction of
+                // a pixel never sends the last one to a line of its own.
+                readonly property real lineWidth: {
+                    const shown = [skippedButton, selectUntouchedButton, selectAllButton, deselectAllButton]
+                        .filter(button => button.visible)
+                    return Math.ceil(shown.reduce((sum, button) => sum + button.implicitWidth, 0)
+                                     + Math.max(0, shown.length - 1) * spacing)
+                }
                 x: header.stacked ? titleBlock.x : header.width - width
                 y: header.stacked ? header.topRowHeight + Theme.defaultSpacing : (header.topRowHeight - height) / 2
+                width: header.stacked ? Math.min(lineWidth, header.width - titleBlock.x) : lineWidth
                 visible: presentation.skippedButtonText !== "" || presentation.showsBulkSelection
                 spacing: Theme.defaultSpacing * 1.5
 
                 PressableStyle {
                     id: skippedButton
                     objectName: "skippedButton"
-                    anchors.verticalCenter: parent.verticalCenter
                     visible: presentation.skippedButtonText !== ""
                     text: presentation.skippedButtonText
                     padding: 2
@@ -186,8 +208,18 @@ Item {
                     onClicked: skippedSheet.open()
                 }
                 PressableStyle {
+                    id: selectUntouchedButton
+                    objectName: "selectUntouchedButton"
+                    visible: presentation.showsSelectUntouched
+                    enabled: presentation.canSelectUntouched
+                    text: presentation.selectUntouchedText
+                    font: Theme.body
+                    padding: 2
+                    onClicked: detail.windowState.selection.selectUntouched(detail.kind)
+                }
+                PressableStyle {
+                    id: selectAllButton
                     objectName: "selectAllButton"
-                    anchors.verticalCenter: parent.verticalCenter
                     visible: presentation.showsBulkSelection
                     text: qsTr("Select All")
                     font: Theme.body
@@ -195,8 +227,8 @@ Item {
                     onClicked: detail.windowState.selection.selectAll(detail.kind)
                 }
                 PressableStyle {
+                    id: deselectAllButton
                     objectName: "deselectAllButton"
-                    anchors.verticalCenter: parent.verticalCenter
                     visible: presentation.showsBulkSelection
                     enabled: presentation.selectedCount > 0
                     text: qsTr("Deselect All")

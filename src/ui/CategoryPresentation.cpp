@@ -7,6 +7,7 @@
 #include "DisplayText.h"
 #include "SizeThresholds.h"
 #include "Localizer.h"
+#include "ProjectAgeText.h"
 #include "QmlEnums.h"
 #include "ReportTexts.h"
 #include "ShareText.h"
@@ -39,6 +40,8 @@ void CategoryPresentation::setWindowState(WindowState* state)
         // Everything shown derives from these; one notice redraws the lot.
         connect(state_->results(), &ScanResults::changed, this, &CategoryPresentation::changed);
         connect(state_->selection(), &SelectionController::changed, this, &CategoryPresentation::changed);
+        connect(state_->selection(), &SelectionController::untouchedDaysChanged, this,
+                &CategoryPresentation::changed);
         connect(state_, &WindowState::busyChanged, this, &CategoryPresentation::changed);
         connect(state_->scanning(), &ScanController::scanningKindsChanged, this, &CategoryPresentation::changed);
         connect(state_->scanning(), &ScanController::hasScannedChanged, this, &CategoryPresentation::changed);
@@ -149,6 +152,21 @@ QString CategoryPresentation::skippedButtonText() const
 }
 
 bool CategoryPresentation::showsBulkSelection() const { return !guidanceOnly() && itemCount() > 0; }
+
+bool CategoryPresentation::showsSelectUntouched() const
+{
+    return kind_ == CategoryKind::devArtifacts && showsBulkSelection();
+}
+
+QString CategoryPresentation::selectUntouchedText() const
+{
+    return state_ ? text(orvelane::selectUntouchedText(state_->selection()->untouchedDays())) : QString();
+}
+
+bool CategoryPresentation::canSelectUntouched() const
+{
+    return showsSelectUntouched() && !state_->selection()->untouchedItems(*kind_).empty();
+}
 
 int CategoryPresentation::selectedCount() const
 {

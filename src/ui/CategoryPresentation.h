@@ -53,6 +53,11 @@ class CategoryPresentation : public QObject
     /// "Protected / Skipped (n)", or empty when nothing was skipped (no button then).
     Q_PROPERTY(QString skippedButtonText READ skippedButtonText NOTIFY changed)
     Q_PROPERTY(bool showsBulkSelection READ showsBulkSelection NOTIFY changed)
+    /// Build artifacts: "Select Untouched for 3 Months", for the period the settings give.
+    Q_PROPERTY(bool showsSelectUntouched READ showsSelectUntouched NOTIFY changed)
+    Q_PROPERTY(QString selectUntouchedText READ selectUntouchedText NOTIFY changed)
+    /// Some listed project has lain untouched that long.
+    Q_PROPERTY(bool canSelectUntouched READ canSelectUntouched NOTIFY changed)
 
     Q_PROPERTY(int selectedCount READ selectedCount NOTIFY changed)
     Q_PROPERTY(qint64 selectedSize READ selectedSize NOTIFY changed)
@@ -94,6 +99,9 @@ public:
     int skippedCount() const;
     QString skippedButtonText() const;
     bool showsBulkSelection() const;
+    bool showsSelectUntouched() const;
+    QString selectUntouchedText() const;
+    bool canSelectUntouched() const;
 
     int selectedCount() const;
     qint64 selectedSize() const;

@@ -6,7 +6,8 @@ import Orvelane
 // One found item in the category list: a checkbox where it may be cleaned (its label the item's
 // explanation), the safety badge and the size, tinted in the category colour while ticked.
 // Inputs: the item's model roles, all required (key, name, path, placeFromHome, size, modified,
-// safetyLevel, safetyReason, actionHint, hintForm, application, deleted, selected, cleanable),
+// safetyLevel, safetyReason, actionHint, hintForm, application, deleted, selected, cleanable,
+// projectUntouched),
 // kind (a Category), tint (category colour), hovered (the pointer is on this row), focused (the
 // keyboard's current row), busy (a scan or clean runs), revealText (the menu's entry that shows
 // the item in the file manager).
@@ -30,6 +31,8 @@ Item {
     required property string placeFromHome
     required property bool selected
     required property bool cleanable
+    // A build folder's "Project untouched for 5 months"; undefined when its project's date is unknown.
+    required property var projectUntouched
     property int kind: -1
     property color tint: Theme.brandBlue
     property bool hovered: false
@@ -59,9 +62,10 @@ Item {
     implicitHeight: content.implicitHeight + 2 * 2 + 2 * 6
 
     // The row is the checkbox for screen readers (it has the keyboard while current): its name,
-    // size and level, its explanation as the description.
+    // size, level and how long its project has slept, its explanation as the description.
     Accessible.role: cleanable ? Accessible.CheckBox : Accessible.ListItem
-    Accessible.name: name + ", " + sizeLabel.text + ", " + badge.title
+    Accessible.name: [name, sizeLabel.text, badge.title, projectUntouched ?? ""]
+        .filter(part => part !== "").join(", ")
     Accessible.description: details.accessibleText
     Accessible.checkable: cleanable
     Accessible.checked: selected
@@ -122,6 +126,7 @@ Item {
             application: row.application
             deleted: row.deleted
             place: row.placeFromHome
+            projectAge: row.projectUntouched ?? ""
         }
         ColumnLayout {
             Layout.alignment: Qt.AlignVCenter

@@ -7,7 +7,8 @@ import Orvelane
 // Inputs, from the item's record: name (shown verbatim), place (its path from the home folder,
 // or empty), kind (a Category), safetyReason (raw value, or words shown as given),
 // modified and deleted (dates, or undefined when unknown), actionHint (empty or undefined when
-// there is none) with hintForm ("command" or "sentence"), application (the item's program).
+// there is none) with hintForm ("command" or "sentence"), application (the item's program),
+// projectAge (a build folder's "Project untouched for 5 months", or empty).
 ColumnLayout {
     id: details
 
@@ -20,6 +21,7 @@ ColumnLayout {
     property var application
     property var deleted
     property string place
+    property string projectAge
 
     // The lines below the name, as one text for screen readers.
     readonly property string accessibleText: [placeLine.text, reasonLine.text, modifiedLine.text, hintText.text]
@@ -87,12 +89,14 @@ ColumnLayout {
         maximumLineCount: 2
         elide: Text.ElideRight
     }
+    // The project's age shares the date's line, first: for a build folder it is what decides,
+    // and a line of its own would make these rows taller than every other list's.
     Text {
         id: modifiedLine
         objectName: "modifiedLine"
         Layout.fillWidth: true
         visible: text !== ""
-        text: explanation.modifiedText
+        text: [details.projectAge, explanation.modifiedText].filter(part => part !== "").join("  ·  ")
         font: Theme.caption2
         color: Theme.secondaryText
         elide: Text.ElideRight

@@ -35,7 +35,6 @@ shot() { [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/$1.
 # Holds a key down for the given seconds, as a user leaning on it: the X server repeats it.
 hold() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; sleep 1; }
 whole() { [ "$(probe_field "$1" truncated)" = 0 ] && shown "$1"; }
-focus_first() { case "$(probe_focus)" in "$1<"*) return 0 ;; esac; return 1; }
 focus_in() { case "<$(probe_focus)<" in *"<$1<"*) return 0 ;; esac; return 1; }
 # glow_pulses NAME: six pictures of the named item and its surroundings over 1.5 s; a pulsing
 # glow makes at least three of them differ.

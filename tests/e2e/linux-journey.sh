@@ -7,7 +7,9 @@
 # pointer where only it reaches (the card, a row's menu, the sheet's buttons). A third clean is
 # put back from the Trash's row menu and the session's total follows; the idle Trash is
 # measured, and each view's controls are checked for accessible roles and names. The cache is
-# never offered again a second time, and Settings' list offers it again by keyboard.
+# never offered again a second time, and Settings' list offers it again by keyboard. A second
+# session finds a sleeping project beside a fresh one and ticks only its folder with Select
+# Untouched, for the period the settings gave after the window started.
 # Usage: linux-journey.sh <orvelane binary> [folder for screenshots]
 # Exits 77 (skipped) when a tool it needs is missing.
 set -u
@@ -270,6 +272,40 @@ check "Settings lists what the command line excluded" \
     wait_for 5 sh -c "grep -q '^item excludedPath visible=1 .* text=~/.var/app/org.gnome.Maps/cache\$' '$probe'"
 keys Escape
 probe=$main_probe
+
+# A project left alone for seven months beside the one just worked on; the untouched period is
+# changed in the settings file after the window started, as Settings would. Build Artifacts
+# says how long each project has slept, and Select Untouched, pressed by the keyboard, ticks
+# only the sleeping project's folder.
+quit_app() { keys ctrl+q; wait_for 10 sh -c "! kill -0 $app_pid 2> /dev/null"; }
+check "Ctrl+Q ends the first session" quit_app
+make_file Projects/atlas/node_modules/lodash.js 6M
+echo '{}' > "$home/Projects/atlas/package.json"
+touch -d '210 days ago' "$home/Projects/atlas/package.json"
+app_start "$app" "$home" en || { echo "FAIL: no main window the second time"; cat "$root/app.log"; exit 1; }
+echo 'UntouchedDays=180' >> "$home/.config/Orvelane/Orvelane.conf"
+check "the window is 820 × 540 again" window_size 820 540
+keys Return
+sleep 3
+keys Down Down Down
+check "on Build Artifacts" text_is headerTitle "Build Artifacts"
+# row_ticked NAME 0|1: the row showing NAME is ticked (1) or not (0).
+row_ticked() { grep -m1 "^item itemCheckBox visible=1 .* text=$1\$" "$probe" | grep -q " checked=$2 "; }
+row_says() { grep -q "^item $1 visible=1 .* text=$2" "$probe"; }
+check "the sleeping project's row says so" row_says modifiedLine "Project untouched for 7 months"
+check "the fresh project's row tells of this week's work" \
+    row_says reasonLine "You worked on this project this week — rebuilding costs time"
+check "the button reads the period the settings now give" \
+    text_is selectUntouchedButton "Select Untouched for 6 Months"
+keys Tab Tab
+check "Tab reaches Select Untouched" focus_first selectUntouchedButton
+shot 11-untouched-before
+keys Return
+check "Return ticks one folder" text_starts summaryText "1 item selected — "
+check "… the sleeping project's" row_ticked atlas/node_modules 1
+check "… not the fresh one's" row_ticked web/node_modules 0
+check "the build folders' controls are named for screen readers" accessible_everywhere
+shot 12-untouched-selected
 
 if grep -E "qrc:/|TypeError|ReferenceError" "$root/app.log"; then
     echo "FAIL: QML reported errors"

@@ -100,6 +100,8 @@ probe_text() { probe_item "$1" | sed -n 's/.* text=//p'; }
 probe_frames() { sed -n 's/^frames //p' "$probe"; }
 probe_window() { sed -n 's/^window //p' "$probe"; }
 probe_focus() { sed -n 's/^focus //p' "$probe"; }
+# focus_first NAME: the keyboard is on the item of that name.
+focus_first() { case "$(probe_focus)" in "$1<"*) return 0 ;; esac; return 1; }
 # Every shown control a user can act on has an accessible role and name (the probe walks the
 # whole tree, dialogs and menus included); names those that do not.
 accessible_everywhere() {

@@ -224,6 +224,25 @@ TEST_F(LocalizerTest, AProjectsAgeIsSaidInItsUnitAndCountedForm)
         EXPECT_EQ(said(ago), turkish);
     }
     EXPECT_EQ(orvelane::projectUntouchedText(std::nullopt, now), std::nullopt);
+
+    // The untouched period of the settings on its button: a day count that is no whole number
+    // of months (nor years) stays in days.
+    const std::tuple<int, const char*, const char*> periods[] = {
+        {90, "Select Untouched for 3 Months", "3 Aydır Dokunulmayanları Seç"},
+        {30, "Select Untouched for 1 Month", "1 Aydır Dokunulmayanları Seç"},
+        {180, "Select Untouched for 6 Months", "6 Aydır Dokunulmayanları Seç"},
+        {365, "Select Untouched for 1 Year", "1 Yıldır Dokunulmayanları Seç"},
+        {730, "Select Untouched for 2 Years", "2 Yıldır Dokunulmayanları Seç"},
+        {45, "Select Untouched for 45 Days", "45 Gündür Dokunulmayanları Seç"},
+        {1, "Select Untouched for 1 Day", "1 Gündür Dokunulmayanları Seç"},
+        {400, "Select Untouched for 400 Days", "400 Gündür Dokunulmayanları Seç"},
+    };
+    for (const auto& [days, english, turkish] : periods) {
+        localizer->setLanguage(Language::en);
+        EXPECT_EQ(orvelane::selectUntouchedText(days), english);
+        localizer->setLanguage(Language::tr);
+        EXPECT_EQ(orvelane::selectUntouchedText(days), turkish);
+    }
     orvelane::installTextLookup(nullptr);
     orvelane::installCountedTextLookup(nullptr);
     orvelane::installByteFormatLocaleProvider(nullptr);

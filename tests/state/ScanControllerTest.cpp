@@ -1,12 +1,16 @@
 // The window's scans: what a full scan publishes and announces, and what it covers on a layout.
+#include "CategoryItemsModel.h"
 #include "PublishLater.h"
+#include "QmlEnums.h"
 #include "ScanSession.h"
+#include "TidySettings.h"
 #include "WindowStateTest.h"
 
 #include <QPromise>
 #include <QSignalSpy>
 #include <QThread>
 
+#include <set>
 #include <thread>
 
 using namespace orvelane;
@@ -116,6 +120,113 @@ TEST_F(ScanControllerTest, SelectionSpansCategoriesButNeverYieldsInsightsOrProte
     EXPECT_EQ(state.selection()->selectedItems(CategoryKind::downloads).size(), 1u);
     scanAndWait();
     EXPECT_TRUE(state.selection()->paths().empty());
+}
+
+// Projects whose sources were last changed this many days ago, each with its dependencies
+// freshly installed (large enough to be offered); "bare" holds nothing but them, so its
+// project's date is unknown.
+class UntouchedProjectsTest : public WindowStateTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowStateTest::SetUp();
+        for (const auto& [name, days] : {std::pair{"old", 200}, {"idle", 100}, {"month", 45}, {"fresh", 2}}) {
+            const std::filesystem::path project = std::filesystem::path("code") / name;
+            for (const char* file : {"package.json", "src/index.js"}) {
+                home.file(project / file);
+                home.setModified(project / file, Clock::now() - std::chrono::hours(24 * days));
+            }
+            home.allocated(project / "node_modules/x/index.js", 6 * kMiB);
+        }
+        home.allocated("code/bare/node_modules/x/index.js", 6 * kMiB);
+    }
+
+    std::filesystem::path buildFolder(const std::string& project) const
+    {
+        return home / "code" / project / "node_modules";
+    }
+
+    /// The projects whose build folders are ticked, by name, in name order.
+    std::string tickedProjects() const
+    {
+        std::set<std::string> projects;
+        for (const ScannedItem& item : state.selection()->selectedItems(CategoryKind::devArtifacts))
+            projects.insert(item.path.parent_path().filename().string());
+        std::string names;
+        for (const std::string& project : projects)
+            names += (names.empty() ? "" : " ") + project;
+        return names;
+    }
+
+    QVariant shown(const std::string& project, CategoryItemsModel::Role role) const
+    {
+        const auto* model =
+            static_cast<const CategoryItemsModel*>(state.results()->itemsModel(qml::Category::DevArtifacts));
+        for (int row = 0; row < model->count(); ++row)
+            if (model->items()[std::size_t(row)].path == buildFolder(project))
+                return model->data(model->index(row), int(role));
+        ADD_FAILURE() << project << " is not listed";
+        return {};
+    }
+};
+
+// Select Untouched ticks the build folders of projects idle for the settings' period, read
+// again when asked; ticks already made stay, and an unknown date never counts as old.
+TEST_F(UntouchedProjectsTest, SelectUntouchedTicksOnlyProjectsIdleForTheSettingsPeriod)
+{
+    struct Row
+    {
+        std::optional<int> untouchedDays; ///< nothing: the setting was never made
+        const char* ticked;
+    };
+    const Row rows[] = {
+        {std::nullopt, "idle old"}, {30, "idle month old"}, {180, "old"}, {100, "idle old"}, {365, ""},
+    };
+    scanAndWait();
+    ASSERT_EQ(listed(CategoryKind::devArtifacts).size(), 5u);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.untouchedDays.value_or(0));
+        TidySettings settings;
+        if (row.untouchedDays) {
+            settings.choices.untouchedDays = *row.untouchedDays;
+            ASSERT_EQ(TidySettingsStore::save(settings), std::nullopt);
+        }
+        state.selection()->deselectAll(qml::Category::DevArtifacts);
+        state.selection()->readUntouchedPeriod();
+        EXPECT_EQ(state.selection()->untouchedDays(), settings.choices.untouchedDays);
+        state.selection()->selectUntouched(qml::Category::DevArtifacts);
+        EXPECT_EQ(tickedProjects(), row.ticked);
+        EXPECT_EQ(state.selection()->untouchedItems(CategoryKind::devArtifacts).empty(),
+                  std::string(row.ticked).empty());
+    }
+
+    TidySettings halfYear;
+    halfYear.choices.untouchedDays = 180;
+    ASSERT_EQ(TidySettingsStore::save(halfYear), std::nullopt);
+    state.selection()->select(buildFolder("fresh"), true);
+    state.selection()->select(buildFolder("bare"), true);
+    state.selection()->selectUntouched(qml::Category::DevArtifacts);
+    EXPECT_EQ(tickedProjects(), "bare fresh") << "the period is the one last read until read again";
+    state.selection()->readUntouchedPeriod();
+    state.selection()->selectUntouched(qml::Category::DevArtifacts);
+    EXPECT_EQ(tickedProjects(), "bare fresh old") << "what was ticked stays ticked";
+}
+
+// Each build folder's row says how long its project has slept, from the project's own files
+// (its freshly installed dependencies do not count); the project worked on this week says why
+// it is left for review.
+TEST_F(UntouchedProjectsTest, EachBuildFolderRowSaysHowLongItsProjectHasSlept)
+{
+    using Role = CategoryItemsModel::Role;
+    scanAndWait();
+    EXPECT_EQ(shown("old", Role::projectUntouched).toString(), "Project untouched for 6 months");
+    EXPECT_EQ(shown("month", Role::projectUntouched).toString(), "Project untouched for 1 month");
+    EXPECT_EQ(shown("fresh", Role::projectUntouched).toString(), "Project untouched for 2 days");
+    EXPECT_FALSE(shown("bare", Role::projectUntouched).isValid());
+    EXPECT_EQ(shown("fresh", Role::safetyReason).toString(), "projectActive");
+    EXPECT_EQ(shown("fresh", Role::safetyLevel).toInt(), qml::Safety::Review);
+    EXPECT_NE(shown("old", Role::safetyReason).toString(), "projectActive");
 }
 
 TEST_F(ScanControllerTest, TheWindowListsExactlyWhatTheCommandLinesScanFinds)
