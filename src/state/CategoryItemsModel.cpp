@@ -27,6 +27,10 @@ QVariant dateValue(const std::optional<Date>& date)
 
 QVariant untouchedText(const ScannedItem& item)
 {
+    // The reason already says the project was worked on this week; "untouched for 0 days"
+    // beside it would only contradict it in other words.
+    if (item.safetyReason == SafetyReason::projectActive)
+        return {};
     const auto said = projectUntouchedText(item.projectTouched, Clock::now());
     return said ? QVariant(text(*said)) : QVariant();
 }

@@ -222,7 +222,7 @@ TEST_F(UntouchedProjectsTest, EachBuildFolderRowSaysHowLongItsProjectHasSlept)
     scanAndWait();
     EXPECT_EQ(shown("old", Role::projectUntouched).toString(), "Project untouched for 6 months");
     EXPECT_EQ(shown("month", Role::projectUntouched).toString(), "Project untouched for 1 month");
-    EXPECT_EQ(shown("fresh", Role::projectUntouched).toString(), "Project untouched for 2 days");
+    EXPECT_FALSE(shown("fresh", Role::projectUntouched).isValid()) << "its reason says this week's work instead";
     EXPECT_FALSE(shown("bare", Role::projectUntouched).isValid());
     EXPECT_EQ(shown("fresh", Role::safetyReason).toString(), "projectActive");
     EXPECT_EQ(shown("fresh", Role::safetyLevel).toInt(), qml::Safety::Review);
