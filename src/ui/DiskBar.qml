@@ -123,6 +123,10 @@ T.AbstractButton {
             Keys.onShortcutOverride: event => event.accepted = event.key === Qt.Key_Return || event.key === Qt.Key_Enter
             Keys.onReturnPressed: event => { if (!event.isAutoRepeat) legendPopup.close() }
             Keys.onEnterPressed: event => { if (!event.isAutoRepeat) legendPopup.close() }
+            // Nothing inside takes the keyboard: Tab leaves the legend as Escape does, rather
+            // than moving on behind it and leaving it open.
+            Keys.onTabPressed: legendPopup.close()
+            Keys.onBacktabPressed: legendPopup.close()
             Accessible.role: Accessible.List
             Accessible.name: usage.accessibleName
 

@@ -77,6 +77,10 @@ check_disk_bar() { # label, the bar's name, a category's figures in the legend (
     keys Return
     check "$label: Return closes it, as OK would" wait_for 3 sh -c "! grep -q '^item diskLegendSummary visible=1' '$probe'"
     check "$label: … with the keyboard on the bar" focus_first diskBar
+    keys Return
+    keys Tab
+    check "$label: Tab leaves an open legend closed behind it" wait_for 3 sh -c "! grep -q '^item diskLegendSummary visible=1' '$probe'"
+    check "$label: … with the keyboard on the bar" focus_first diskBar
     keys Tab
     check "$label: Tab goes on to the rows" focus_in sidebarList
 }
