@@ -10,6 +10,7 @@
 #include "ProjectAgeText.h"
 #include "QmlEnums.h"
 #include "ReportTexts.h"
+#include "WindowBinding.h"
 #include "ShareText.h"
 
 namespace orvelane {
@@ -28,30 +29,21 @@ CategoryPresentation::CategoryPresentation(QObject* parent) : QObject(parent)
 
 void CategoryPresentation::setWindowState(WindowState* state)
 {
-    if (state == state_)
-        return;
-    if (state_) {
-        disconnect(state_, nullptr, this, nullptr);
-        for (QObject* source : state_->children())
-            disconnect(source, nullptr, this, nullptr);
-    }
-    state_ = state;
-    if (state_) {
-        // Everything shown derives from these; one notice redraws the lot.
-        connect(state_->results(), &ScanResults::changed, this, &CategoryPresentation::changed);
-        connect(state_->selection(), &SelectionController::changed, this, &CategoryPresentation::changed);
-        connect(state_->selection(), &SelectionController::untouchedDaysChanged, this,
-                &CategoryPresentation::changed);
-        connect(state_, &WindowState::busyChanged, this, &CategoryPresentation::changed);
-        connect(state_->scanning(), &ScanController::scanningKindsChanged, this, &CategoryPresentation::changed);
-        connect(state_->scanning(), &ScanController::hasScannedChanged, this, &CategoryPresentation::changed);
-        connect(state_->scanning(), &ScanController::trashReadableChanged, this, &CategoryPresentation::changed);
-        connect(state_->diskSpace(), &DiskSpaceController::changed, this, &CategoryPresentation::changed);
-        connect(state_->cleaning(), &CleanController::runningChanged, this, [this] {
+    // Everything shown derives from these; one notice redraws the lot.
+    const bool rebound = WindowBinding::rebind(*this, state_, state, [this](WindowState& next) {
+        WindowBinding::followTotals(next, this); // the header's share of the disk too
+        connect(next.selection(), &SelectionController::changed, this, &CategoryPresentation::changed);
+        connect(next.selection(), &SelectionController::untouchedDaysChanged, this, &CategoryPresentation::changed);
+        connect(&next, &WindowState::busyChanged, this, &CategoryPresentation::changed);
+        connect(next.scanning(), &ScanController::scanningKindsChanged, this, &CategoryPresentation::changed);
+        connect(next.scanning(), &ScanController::trashReadableChanged, this, &CategoryPresentation::changed);
+        connect(next.cleaning(), &CleanController::runningChanged, this, [this] {
             listedWhenCleanBegan_ = state_ && state_->cleaning()->running() && itemCount() > 0;
             emit changed();
         });
-    }
+    });
+    if (!rebound)
+        return;
     emit windowStateChanged();
     emit changed();
 }

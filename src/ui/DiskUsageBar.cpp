@@ -7,6 +7,7 @@
 #include "DisplayText.h"
 #include "Localizer.h"
 #include "ShareText.h"
+#include "WindowBinding.h"
 
 #include <QVariantMap>
 
@@ -72,18 +73,8 @@ DiskUsageBar::DiskUsageBar(QObject* parent) : QObject(parent)
 
 void DiskUsageBar::setWindowState(WindowState* state)
 {
-    if (state == state_)
+    if (!WindowBinding::rebind(*this, state_, state, [this](WindowState& next) { WindowBinding::followTotals(next, this); }))
         return;
-    if (state_)
-        for (QObject* source : state_->children())
-            disconnect(source, nullptr, this, nullptr);
-    state_ = state;
-    if (state_) {
-        // The sidebar's totals line follows these too: a clean, an undo or a put back moves both.
-        connect(state_->results(), &ScanResults::changed, this, &DiskUsageBar::changed);
-        connect(state_->scanning(), &ScanController::hasScannedChanged, this, &DiskUsageBar::changed);
-        connect(state_->diskSpace(), &DiskSpaceController::changed, this, &DiskUsageBar::changed);
-    }
     emit windowStateChanged();
     emit changed();
 }

@@ -4,6 +4,7 @@
 #include "DisplayText.h"
 #include "Localizer.h"
 #include "ReportTexts.h"
+#include "WindowBinding.h"
 
 namespace orvelane {
 namespace {
@@ -19,19 +20,13 @@ WindowSummary::WindowSummary(QObject* parent) : QObject(parent)
 
 void WindowSummary::setWindowState(WindowState* state)
 {
-    if (state == state_)
+    const bool rebound = WindowBinding::rebind(*this, state_, state, [this](WindowState& next) {
+        WindowBinding::followTotals(next, this);
+        connect(next.cleaning(), &CleanController::totalCleanedChanged, this, &WindowSummary::changed);
+        connect(next.cleaning(), &CleanController::errorsChanged, this, &WindowSummary::changed);
+    });
+    if (!rebound)
         return;
-    if (state_)
-        for (QObject* source : state_->children())
-            disconnect(source, nullptr, this, nullptr);
-    state_ = state;
-    if (state_) {
-        connect(state_->results(), &ScanResults::changed, this, &WindowSummary::changed);
-        connect(state_->scanning(), &ScanController::hasScannedChanged, this, &WindowSummary::changed);
-        connect(state_->cleaning(), &CleanController::totalCleanedChanged, this, &WindowSummary::changed);
-        connect(state_->cleaning(), &CleanController::errorsChanged, this, &WindowSummary::changed);
-        connect(state_->diskSpace(), &DiskSpaceController::changed, this, &WindowSummary::changed);
-    }
     emit windowStateChanged();
     emit changed();
 }
